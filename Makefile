@@ -1,0 +1,44 @@
+# The two set-up commands of README.md:
+#   make test   install what the build needs, build, run every test
+#   make run    install what the build needs, build, run jobtool on the bundled example
+# Both are idempotent and cheap when nothing changed.
+
+BUILD_DIR   ?= build
+JOBS        ?= $(shell nproc 2>/dev/null || echo 2)
+DEB_PACKAGES = cmake make g++ qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins
+EXAMPLE     ?= examples/office.job
+
+SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+
+.PHONY: all deps configure build test run clean
+
+all: build
+
+# Installs the Debian packages only when one of them is missing.
+deps:
+	@missing=""; \
+	for p in $(DEB_PACKAGES); do \
+	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "install ok installed" || missing="$$missing $$p"; \
+	done; \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing:$$missing"; \
+	  $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get update -q && \
+	  $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends $$missing; \
+	fi
+
+$(BUILD_DIR)/CMakeCache.txt: | deps
+	cmake -S . -B $(BUILD_DIR) -G "Unix Makefiles" $(CMAKE_EXTRA_ARGS)
+
+configure: deps $(BUILD_DIR)/CMakeCache.txt
+
+build: configure
+	cmake --build $(BUILD_DIR) -j $(JOBS)
+
+test: build
+	ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS) $(CTEST_ARGS)
+
+run: build
+	$(BUILD_DIR)/tools/jobtool/jobtool settings list
+
+clean:
+	rm -rf $(BUILD_DIR)
