@@ -1,0 +1,245 @@
+// Floors (storeys with their plan) and sheets (pages of the network drawing).
+#include "ductbook.h"
+
+#include "constants_p.h"
+#include "ductbook_p.h"
+#include "namegen_p.h"
+#include "xmlwriter_p.h"
+
+using namespace DuctbookConstants;
+
+namespace {
+
+QString heightText(double height)
+{
+    return QStringLiteral("%1").arg(height);
+}
+
+QLatin1String name(const char* text)
+{
+    return QLatin1String(text);
+}
+
+} // namespace
+
+QString Ductbook::repairedAttr(QDomElement& e, const QString& attr, const QString& defaultValue)
+{
+    if (!e.hasAttribute(attr))
+        e.setAttribute(attr, defaultValue);
+    return e.attribute(attr);
+}
+
+// A caller-supplied tag becomes an element name: one that is not a valid name,
+// or that another floor already has, is refused, since the floor could never
+// be read back by it.
+QString Ductbook::addFloor(const QString& tag, const QString& id, double ceilingHeight,
+                           const QString& pic, int mode)
+{
+    const QString badFloor = QStringLiteral("Bad Floor");
+    const QString floorTag =
+        AddMode::tagSupplied(mode)
+            ? tag
+            : NameGen::firstFree(name(FFloorElement),
+                                 [this](const QString& t) { return floorExists(t, true); });
+    const QString floorId =
+        AddMode::idSupplied(mode)
+            ? id
+            : NameGen::firstFree(id, [this](const QString& i) { return floorExists(i, false); });
+
+    QDomElement list = getToFloorList();
+    if (list.isNull())
+        return badFloor;
+    if (!XmlWriter::isValidName(floorTag) || !list.firstChildElement(floorTag).isNull())
+        return badFloor;
+
+    QDomElement floor = document.createElement(floorTag);
+    QDomElement rooms = document.createElement(name(RoomList));
+    QDomElement undefined = document.createElement(QStringLiteral("Undefined"));
+    undefined.setAttribute(QStringLiteral("id"), QStringLiteral("Undefined"));
+    undefined.appendChild(document.createElement(name(PortList)));
+    undefined.appendChild(document.createElement(name(VerticalRunList)));
+    rooms.appendChild(undefined);
+    floor.appendChild(rooms);
+    floor.setAttribute(QStringLiteral("id"), floorId);
+    floor.setAttribute(QStringLiteral("pic"), pic);
+    floor.setAttribute(QStringLiteral("ceiling_height"), heightText(ceilingHeight));
+    list.appendChild(floor);
+
+    m_maps->floors.insert(floorTag, floorId);
+    setChanged(true);
+    return floorTag;
+}
+
+QString Ductbook::addFloor(Floor floor, int mode)
+{
+    return addFloor(floor.element(), floor.id(), floor.ceilingHeight(), floor.pic(), mode);
+}
+
+QString Ductbook::addSheet(const QString& tag, const QString& id, int mode)
+{
+    const QString badSheet = QStringLiteral("Bad Sheet");
+    const QString sheetTag =
+        AddMode::tagSupplied(mode)
+            ? tag
+            : NameGen::firstFree(name(SSheetElement),
+                                 [this](const QString& t) { return sheetExists(t, true); });
+    const QString sheetId =
+        AddMode::idSupplied(mode)
+            ? id
+            : NameGen::firstFree(id, [this](const QString& i) { return sheetExists(i, false); });
+
+    QDomElement list = getToSheetList();
+    if (list.isNull())
+        return badSheet;
+    if (!XmlWriter::isValidName(sheetTag) || !list.firstChildElement(sheetTag).isNull())
+        return badSheet;
+
+    QDomElement sheet = document.createElement(sheetTag);
+    sheet.setAttribute(QStringLiteral("id"), sheetId);
+    sheet.appendChild(document.createElement(name(DeviceList)));
+    sheet.appendChild(document.createElement(name(VerticeList)));
+    sheet.appendChild(document.createElement(name(FreeTextList)));
+    list.appendChild(sheet);
+
+    m_maps->sheets.insert(sheetTag, sheetId);
+    setChanged(true);
+    return sheetTag;
+}
+
+QString Ductbook::addSheet(Sheet sheet, int mode)
+{
+    return addSheet(sheet.element(), sheet.id(), mode);
+}
+
+Floor Ductbook::getFloor(const QString& tag)
+{
+    QDomElement e = getToFloor(tag);
+    if (e.isNull())
+        return Floor();
+    const QString pic = repairedAttr(e, QStringLiteral("pic"), QString());
+    const double height =
+        repairedAttr(e, QStringLiteral("ceiling_height"), QStringLiteral("8")).toDouble();
+    return Floor(tag, e.attribute(QStringLiteral("id")), pic, height);
+}
+
+Sheet Ductbook::getSheet(const QString& tag)
+{
+    const QDomElement e = getToSheet(tag);
+    if (e.isNull())
+        return Sheet();
+    return Sheet(tag, e.attribute(QStringLiteral("id")));
+}
+
+QString Ductbook::getFloorBackgroundPic(const QString& tag)
+{
+    QDomElement e = getToFloor(tag);
+    if (e.isNull())
+        return QString();
+    return repairedAttr(e, QStringLiteral("pic"), QString());
+}
+
+QPoint Ductbook::getFloorBackgroundOrigin(const QString& tag)
+{
+    QDomElement e = getToFloor(tag);
+    if (e.isNull())
+        return QPoint(0, 0);
+    const int x = repairedAttr(e, QStringLiteral("pic_x"), QStringLiteral("0")).toInt();
+    const int y = repairedAttr(e, QStringLiteral("pic_y"), QStringLiteral("0")).toInt();
+    return QPoint(x, y);
+}
+
+QString Ductbook::getBackgroundOption(const QString& tag)
+{
+    QDomElement e = getToFloor(tag);
+    if (e.isNull())
+        return QString();
+    return repairedAttr(e, QStringLiteral("option"), QStringLiteral("Center"));
+}
+
+double Ductbook::getFloorCeilingHeight(const QString& tag)
+{
+    QDomElement e = getToFloor(tag);
+    if (e.isNull())
+        return 8.0;
+    return repairedAttr(e, QStringLiteral("ceiling_height"), QStringLiteral("8")).toDouble();
+}
+
+// The floor attribute setters leave the changed flag to the host.
+void Ductbook::setFloorBackgroundPic(const QString& tag, const QString& pic, int x, int y)
+{
+    QDomElement e = getToFloor(tag);
+    if (e.isNull())
+        return;
+    e.setAttribute(QStringLiteral("pic"), pic);
+    e.setAttribute(QStringLiteral("pic_x"), QString::number(x));
+    e.setAttribute(QStringLiteral("pic_y"), QString::number(y));
+}
+
+void Ductbook::setBackgroundOption(const QString& tag, const QString& option)
+{
+    QDomElement e = getToFloor(tag);
+    if (!e.isNull())
+        e.setAttribute(QStringLiteral("option"), option);
+}
+
+void Ductbook::setFloorCeilingHeight(const QString& tag, double height)
+{
+    QDomElement e = getToFloor(tag);
+    if (!e.isNull())
+        e.setAttribute(QStringLiteral("ceiling_height"), heightText(height));
+}
+
+namespace {
+// The number after the first "_" of a tag, two digits; a tag without "_"
+// has no number and gives "00".
+QString tagNumber(const QString& tag)
+{
+    const int n = tag.section(QLatin1Char('_'), 1, 1).toInt();
+    return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
+}
+} // namespace
+
+QString Ductbook::getFloorNumber(const QString& tag)
+{
+    if (tag.isEmpty())
+        return QStringLiteral("1");
+    return tagNumber(tag);
+}
+
+QString Ductbook::getSheetNumber(const QString& tag)
+{
+    return tagNumber(tag);
+}
+
+// Removing a floor takes its entry out of the floor map as well, so that the
+// maps never name a floor the document no longer has.
+void Ductbook::removeFloor(const QString& tag)
+{
+    QDomElement list = getToFloorList();
+    QDomElement floor = childByTag(list, tag);
+    if (floor.isNull())
+        return;
+    list.removeChild(floor);
+    m_maps->floors.remove(tag);
+    populateCableMap();
+    populateActivePortMap();
+    populateFloorLevelMaps();
+    setChanged(true);
+}
+
+void Ductbook::removeFloor(Floor& floor)
+{
+    removeFloor(getFloorTagById(floor.id()));
+}
+
+void Ductbook::removeSheet(const QString& tag)
+{
+    QDomElement list = getToSheetList();
+    QDomElement sheet = childByTag(list, tag);
+    if (sheet.isNull())
+        return;
+    list.removeChild(sheet);
+    m_maps->sheets.remove(tag);
+    populateSheetLevelMaps();
+    setChanged(true);
+}

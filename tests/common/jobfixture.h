@@ -1,0 +1,75 @@
+#ifndef JOBFIXTURE_H
+#define JOBFIXTURE_H
+
+// Small helpers shared by the job document tests.
+
+#include <ductbook.h>
+
+#include <QDir>
+#include <QDomDocument>
+#include <QFile>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace JobFixture {
+
+inline QByteArray readFile(const QString& path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return QByteArray();
+    return f.readAll();
+}
+
+inline bool writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly))
+        return false;
+    return f.write(bytes) == bytes.size();
+}
+
+// The names of the top-level elements of a saved file, in document order.
+inline QStringList topLevelNames(const QByteArray& fileBytes)
+{
+    QDomDocument doc;
+    if (!doc.setContent(QString::fromLatin1(fileBytes)))
+        return {QStringLiteral("<unparsable>")};
+    QStringList names;
+    for (QDomElement e = doc.documentElement().firstChildElement(); !e.isNull();
+         e = e.nextSiblingElement())
+        names.append(e.tagName());
+    return names;
+}
+
+// A fresh job singleton, created with New(path) for a file in dir.
+inline Ductbook& newJob(const QTemporaryDir& dir, const QString& name = QStringLiteral("job.job"))
+{
+    Ductbook::Destroy();
+    Ductbook& job = Ductbook::Instance();
+    job.New(dir.filePath(name));
+    return job;
+}
+
+// Writes text as a job file in dir and loads it into a fresh singleton.
+inline bool loadText(const QTemporaryDir& dir, const QByteArray& text,
+                     const QString& name = QStringLiteral("fixture.job"))
+{
+    Ductbook::Destroy();
+    const QString path = dir.filePath(name);
+    if (!writeFile(path, text))
+        return false;
+    return Ductbook::Instance().Load(path);
+}
+
+// A minimal current-version job around the given top-level content.
+inline QByteArray jobText(const QByteArray& content)
+{
+    return "<!DOCTYPE Job>\n<Job>\n <Version number=\"3.0\"/>\n" + content + "</Job>\n";
+}
+
+} // namespace JobFixture
+
+#endif // JOBFIXTURE_H

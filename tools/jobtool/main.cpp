@@ -1,0 +1,265 @@
+// jobtool: the job library from the command line, for inspecting, creating
+// and reporting on jobs without the host application.
+#include <ductbook.h>
+#include <qvutils.h>
+#include <runekit.h>
+
+#include <QCoreApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QMetaEnum>
+#include <QStringList>
+#include <QTextStream>
+
+#include <cstdio>
+
+namespace {
+
+enum ExitCode { Ok = 0, Failure = 1, Usage = 2 };
+
+QTextStream& out()
+{
+    static QTextStream s(stdout);
+    return s;
+}
+
+QTextStream& err()
+{
+    static QTextStream s(stderr);
+    return s;
+}
+
+const char* const helpText =
+    "Usage: jobtool <command> [arguments]\n"
+    "\n"
+    "Inspect, create and report on Gridwell job files (.job).\n"
+    "\n"
+    "Commands:\n"
+    "  info FILE [--json]      Load FILE and print its version, header blocks (site,\n"
+    "                          contractor, release entries, notes) and the number of\n"
+    "                          items of each kind; --json prints the same as JSON.\n"
+    "  new FILE                Create a new, empty job and save it as FILE (\".job\" is\n"
+    "                          added when FILE has another extension).\n"
+    "  settings list           Print every application setting by name with its value.\n"
+    "  settings get KEY        Print the value of one setting (KEY as in 'settings list',\n"
+    "                          e.g. FloorCeilingHeight).\n"
+    "  settings set KEY VALUE  Store VALUE for one setting.\n"
+    "  help, --help, -h        Show this text.\n"
+    "\n"
+    "Exit status: 0 on success, 1 when an operation fails (a file cannot be written),\n"
+    "2 on a usage error or a file that cannot be loaded.\n";
+
+int usageError(const QString& message)
+{
+    err() << "jobtool: " << message << "\n"
+          << "Try 'jobtool --help' for more information.\n";
+    err().flush();
+    return Usage;
+}
+
+QMetaEnum settingsEnum()
+{
+    return QMetaEnum::fromType<QVUtils::gridwellSettings>();
+}
+
+bool settingFromName(const QString& name, QVUtils::gridwellSettings* key)
+{
+    bool ok = false;
+    const int value = settingsEnum().keyToValue(name.toLatin1().constData(), &ok);
+    if (!ok)
+        return false;
+    *key = static_cast<QVUtils::gridwellSettings>(value);
+    return true;
+}
+
+int settingsCommand(const QStringList& args)
+{
+    if (args.isEmpty())
+        return usageError(QStringLiteral("settings: missing subcommand (list, get or set)"));
+    const QString sub = args.at(0);
+    if (sub == QLatin1String("list")) {
+        if (args.size() != 1)
+            return usageError(QStringLiteral("settings list takes no arguments"));
+        QList<QVUtils::gridwellSettings> keys;
+        for (int i = 0; i < QVUtils::SettingsCount; ++i)
+            keys.append(static_cast<QVUtils::gridwellSettings>(i));
+        const auto values = Runekit::readSettings(keys);
+        for (auto it = values.cbegin(); it != values.cend(); ++it)
+            out() << settingsEnum().valueToKey(it.key()) << " = " << it.value() << "\n";
+        return Ok;
+    }
+    if (sub == QLatin1String("get")) {
+        if (args.size() != 2)
+            return usageError(QStringLiteral("usage: jobtool settings get KEY"));
+        QVUtils::gridwellSettings key;
+        if (!settingFromName(args.at(1), &key))
+            return usageError(QStringLiteral("unknown setting '%1'").arg(args.at(1)));
+        out() << Runekit::readSettings({key}).value(key) << "\n";
+        return Ok;
+    }
+    if (sub == QLatin1String("set")) {
+        if (args.size() != 3)
+            return usageError(QStringLiteral("usage: jobtool settings set KEY VALUE"));
+        QVUtils::gridwellSettings key;
+        if (!settingFromName(args.at(1), &key))
+            return usageError(QStringLiteral("unknown setting '%1'").arg(args.at(1)));
+        Runekit::writeSettings({{key, args.at(2)}});
+        return Ok;
+    }
+    return usageError(QStringLiteral("settings: unknown subcommand '%1'").arg(sub));
+}
+
+int newCommand(const QStringList& args)
+{
+    if (args.size() != 1)
+        return usageError(QStringLiteral("usage: jobtool new FILE"));
+    Ductbook& job = Ductbook::Instance();
+    if (!job.New(args.at(0)) || !job.save()) {
+        err() << "jobtool: " << job.error() << "\n";
+        return Failure;
+    }
+    out() << "Created " << job.filename() << "\n";
+    return Ok;
+}
+
+struct JobSummary
+{
+    QString file;
+    QString version;
+    QList<QPair<QString, QString>> site;
+    QList<QPair<QString, QString>> contractor;
+    QList<QPair<QString, QString>> release;
+    QString notes;
+    QMap<QString, int> counts;
+};
+
+QList<QPair<QString, QString>> addressFields(Address a)
+{
+    return {{QStringLiteral("address1"), a.address1()}, {QStringLiteral("address2"), a.address2()},
+            {QStringLiteral("city"), a.city()},         {QStringLiteral("state"), a.state()},
+            {QStringLiteral("zipcode"), a.zipcode()},   {QStringLiteral("country"), a.country()}};
+}
+
+JobSummary summarize(Ductbook& job, const QString& file)
+{
+    JobSummary s;
+    s.file = file;
+    s.version = QStringLiteral("3.0");
+    SiteData site = job.getSiteData();
+    s.site = {{QStringLiteral("jobid"), site.jobid()},
+              {QStringLiteral("company"), site.company()},
+              {QStringLiteral("contact"), site.contact()},
+              {QStringLiteral("email"), site.email()},
+              {QStringLiteral("phone"), site.phone()}};
+    s.site += addressFields(site.address());
+    ContractorData c = job.getContractorData();
+    s.contractor = {{QStringLiteral("tester"), c.tester()},
+                    {QStringLiteral("company"), c.company()},
+                    {QStringLiteral("email"), c.email()},
+                    {QStringLiteral("phone"), c.phone()},
+                    {QStringLiteral("logo"), c.logo()}};
+    s.contractor += addressFields(c.address());
+    const QMap<QString, QString> releases = job.getReleases();
+    for (auto it = releases.cbegin(); it != releases.cend(); ++it)
+        s.release.append({it.key(), it.value()});
+    s.notes = job.getJobNotesText();
+    s.counts = job.itemCounts();
+    return s;
+}
+
+QJsonObject pairsToJson(const QList<QPair<QString, QString>>& pairs)
+{
+    QJsonObject o;
+    for (const auto& p : pairs)
+        o.insert(p.first, p.second);
+    return o;
+}
+
+void printBlock(const QString& title, const QList<QPair<QString, QString>>& pairs)
+{
+    out() << title << "\n";
+    for (const auto& p : pairs) {
+        if (!p.second.isEmpty())
+            out() << "  " << qSetFieldWidth(10) << Qt::left << p.first << qSetFieldWidth(0) << " "
+                  << p.second << "\n";
+    }
+}
+
+int infoCommand(const QStringList& args)
+{
+    QStringList files;
+    bool json = false;
+    for (const QString& a : args) {
+        if (a == QLatin1String("--json"))
+            json = true;
+        else if (a.startsWith(QLatin1String("--")))
+            return usageError(QStringLiteral("info: unknown option '%1'").arg(a));
+        else
+            files.append(a);
+    }
+    if (files.size() != 1)
+        return usageError(QStringLiteral("usage: jobtool info FILE [--json]"));
+
+    Ductbook& job = Ductbook::Instance();
+    if (!job.Load(files.at(0))) {
+        err() << "jobtool: " << job.error() << "\n";
+        return Usage;
+    }
+    const JobSummary s = summarize(job, files.at(0));
+    if (json) {
+        QJsonObject counts;
+        for (auto it = s.counts.cbegin(); it != s.counts.cend(); ++it)
+            counts.insert(it.key(), it.value());
+        QJsonObject o{{QStringLiteral("file"), s.file},
+                      {QStringLiteral("version"), s.version},
+                      {QStringLiteral("site"), pairsToJson(s.site)},
+                      {QStringLiteral("contractor"), pairsToJson(s.contractor)},
+                      {QStringLiteral("release"), pairsToJson(s.release)},
+                      {QStringLiteral("notes"), s.notes},
+                      {QStringLiteral("counts"), counts}};
+        out() << QJsonDocument(o).toJson(QJsonDocument::Indented);
+        return Ok;
+    }
+    out() << "Job file   " << s.file << "\n";
+    out() << "Version    " << s.version << "\n\n";
+    printBlock(QStringLiteral("Site"), s.site);
+    printBlock(QStringLiteral("Contractor"), s.contractor);
+    printBlock(QStringLiteral("Release"), s.release);
+    if (!s.notes.isEmpty())
+        out() << "Notes\n  " << s.notes << "\n";
+    out() << "\nItems\n";
+    for (auto it = s.counts.cbegin(); it != s.counts.cend(); ++it)
+        out() << "  " << qSetFieldWidth(14) << Qt::left << it.key() << qSetFieldWidth(0) << " "
+              << qSetFieldWidth(6) << Qt::right << it.value() << qSetFieldWidth(0) << "\n";
+    return Ok;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    QStringList args = QCoreApplication::arguments().mid(1);
+    if (args.isEmpty())
+        return usageError(QStringLiteral("missing command"));
+    const QString command = args.takeFirst();
+    int rc = Usage;
+    if (command == QLatin1String("help") || command == QLatin1String("--help") ||
+        command == QLatin1String("-h")) {
+        out() << helpText;
+        rc = Ok;
+    } else if (command == QLatin1String("settings")) {
+        rc = settingsCommand(args);
+    } else if (command == QLatin1String("new")) {
+        rc = newCommand(args);
+    } else if (command == QLatin1String("info")) {
+        rc = infoCommand(args);
+    } else {
+        rc = usageError(QStringLiteral("unknown command '%1'").arg(command));
+    }
+    out().flush();
+    err().flush();
+    Ductbook::Destroy();
+    return rc;
+}
