@@ -5,10 +5,20 @@
 #include "qvxmleditor.h"
 
 #include "address.h"
+#include "bundledcable.h"
+#include "cable.h"
 #include "contractordata.h"
+#include "device.h"
+#include "deviceconnection.h"
 #include "floor.h"
+#include "freetext.h"
+#include "port.h"
+#include "room.h"
 #include "sheet.h"
 #include "sitedata.h"
+#include "testresults.h"
+#include "vertice.h"
+#include "vertrun.h"
 
 #include <QMap>
 #include <QPoint>
@@ -17,7 +27,9 @@
 
 #include <memory>
 
+class ElementCache;
 struct DuctbookIndexes;
+enum class ItemKind;
 
 // The job document: one process-wide object holding the job that is open in
 // the host. Every read and change of the job goes through it.
@@ -143,6 +155,249 @@ public:
     void removeFloor(Floor& floor);
     void removeSheet(const QString& tag);
 
+    void copyFloor(const QString& fromTag, const QString& toTag, QMap<QString, QString> cableIds,
+                   bool useCableIds);
+    void copySheet(const QString& fromTag, const QString& toTag);
+
+    // --- rooms ---
+    QString addRoom(const QString& floor, int x, int y, int width, int height, const QString& tag,
+                    const QString& id, int nameX, int nameY, int showDimensions, int showRoomName,
+                    int layer, int mode);
+    QString addRoom(Room& room, int mode);
+    Room getRoomByTag(const QString& floor, const QString& tag);
+    Room getRoomByTag(const QString& tag);
+    Room getRoomById(const QString& floor, const QString& id);
+    QStringList getRooms(const QString& floor, bool tags);
+    void setRoomPos(const QString& floor, const QString& id, int x, int y, int width, int height);
+    void setRoomName(const QString& floor, const QString& id, const QString& newId);
+    void setRoomNamePos(const QString& floor, const QString& id, const QPoint& pos);
+    void setRoomLayer(const QString& floor, const QString& id, int layer);
+    void setShowRoomName(const QString& floor, const QString& id, int value);
+    void setShowRoomDimensions(const QString& floor, const QString& id, int value);
+    void removeRoom(const QString& floor, const QString& tag);
+    void removeRoom(Room& room);
+
+    // --- ports, devices, vertices, points and free texts ---
+    QString addPort(const QString& floor, const QString& room, int x, int y, const QString& tag,
+                    const QString& id, const QString& use, const QString& iconScale,
+                    double dropHeight, int mode);
+    QString addPort(Port& port, int mode);
+    QString addDevice(const QString& sheet, int x, int y, const QString& tag, const QString& id,
+                      const QString& ip, const QString& pic, const QString& iconScale, int mode);
+    QString addDevice(Device& device, int mode);
+    QString addVertice(const QString& sheet, int x, int y, const QString& tag, const QString& id,
+                       int mode);
+    QString addVertice(Vertice& vertice, int mode);
+    QString addPoint(const QString& floor, int x, int y, const QString& tag, const QString& id,
+                     int mode);
+    QString addPoint(Vertice& point, int mode);
+    QString addFreeText(const QString& sheet, int x, int y, const QString& text, int fontSize);
+    QString addFreeText(FreeText text, int mode);
+    QString addFloorFreeText(const QString& floor, int x, int y, const QString& text,
+                             int fontSize);
+    QString addFloorFreeText(FreeText text, int mode);
+
+    Port getPortByTag(const QString& floor, const QString& room, const QString& tag);
+    Port getPortById(const QString& floor, const QString& room, const QString& id);
+    Port getPortByTag(const QString& floor, const QString& tag);
+    Port getPortById(const QString& floor, const QString& id);
+    Port getPortByTag(const QString& tag);
+    Port getPortById(const QString& id);
+    Device getDeviceByTag(const QString& sheet, const QString& tag);
+    Device getDeviceById(const QString& sheet, const QString& id);
+    Device getDeviceById(const QString& id);
+    Device getDevice(const QString& tag);
+    Vertice getVerticeByTag(const QString& sheet, const QString& tag);
+    Vertice getVerticeById(const QString& sheet, const QString& id);
+    Vertice getVertice(const QString& tag);
+    Vertice getPointByTag(const QString& floor, const QString& tag);
+    Vertice getPointById(const QString& floor, const QString& id);
+    Vertice getPointById(const QString& id);
+    FreeText getFreeTextByTag(const QString& sheet, const QString& tag);
+    FreeText getFreeText(const QString& tag);
+    FreeText getFloorFreeTextByTag(const QString& floor, const QString& tag);
+    FreeText getFloorFreeText(const QString& tag);
+
+    QStringList getPorts(const QString& floor, const QString& room, bool tags);
+    QStringList getPorts(const QString& floor, bool tags);
+    QStringList getPorts(bool tags);
+    QStringList getDevices(const QString& sheet, bool tags);
+    QStringList getDevices(bool tags);
+    QStringList getVertices(const QString& sheet, bool tags);
+    QStringList getPoints(const QString& floor, bool tags);
+    QStringList getFreeTexts(const QString& sheet, bool tags);
+    QStringList getFloorFreeTexts(const QString& floor, bool tags);
+    QStringList getPortsByUse(const QString& use);
+    QStringList getPortsByUse(const QString& floor, const QString& use);
+    QStringList getDeviceTypes();
+    QString getDeviceType(const QString& deviceTag);
+    QStringList getDevicesByType(const QString& type);
+    QStringList getDevicesByType(const QString& sheet, const QString& type);
+
+    void setPortPos(const QString& floor, const QString& room, const QString& tag, int x, int y);
+    void setPortDropHeight(const QString& floor, const QString& room, const QString& tag,
+                           double height);
+    void renamePort(const QString& floor, const QString& room, const QString& tag,
+                    const QString& newId);
+    void setPortIconScale(const QString& floor, const QString& room, const QString& id,
+                          const QString& scale);
+    void setPortRoom(const QString& floor, const QString& id, const QString& newRoom);
+    void setDevicePos(const QString& sheet, const QString& id, int x, int y);
+    void setDeviceID(const QString& sheet, const QString& tag, const QString& id);
+    void setDeviceIP(const QString& sheet, const QString& tag, const QString& ip);
+    void setDeviceProperties(const QString& sheet, const QString& tag, const QString& id,
+                             const QString& ip);
+    void setDeviceIconScale(const QString& sheet, const QString& tag, const QString& scale);
+    void setVerticePos(const QString& sheet, const QString& tag, int x, int y);
+    void setPointPos(const QString& floor, const QString& tag, int x, int y);
+    void setFreeTextPos(const QString& sheet, const QString& tag, int x, int y);
+    void setFloorFreeTextPos(const QString& floor, const QString& tag, int x, int y);
+    void setFreeTextID(const QString& sheet, const QString& tag, const QString& text);
+    void setFloorFreeTextID(const QString& floor, const QString& tag, const QString& text);
+    void setFreeTextFontSize(const QString& sheet, const QString& tag, int size);
+    void setFloorFreeTextFontSize(const QString& floor, const QString& tag, int size);
+    void moveDevice(const QString& sheet, const QString& tag, int dx, int dy);
+    void moveVertice(const QString& sheet, const QString& tag, int dx, int dy);
+    void movePoint(const QString& floor, const QString& tag, int dx, int dy);
+
+    void removePort(const QString& floor, const QString& room, const QString& tag);
+    void removePort(Port& port);
+    void removeDevice(const QString& sheet, const QString& tag);
+    void removeDevice(Device& device);
+    void removeVertice(const QString& sheet, const QString& tag);
+    void removeVertice(Vertice& vertice);
+    void removePoint(const QString& floor, const QString& tag);
+    void removePoint(Vertice& point);
+    void removeFreeText(const QString& sheet, const QString& tag);
+    void removeFreeText(FreeText& text);
+    void removeFloorFreeText(const QString& floor, const QString& tag);
+    void removeFloorFreeText(FreeText& text);
+
+    // --- vertical runs ---
+    QString addVertRun(const QString& floor, const QString& room, int x, int y,
+                       QStringList& connected, QStringList& disconnected, const QString& tag,
+                       const QString& id, const QString& use, const QString& iconScale,
+                       double dropHeight, int mode);
+    QString addVertRun(VertRun& run, int mode);
+    VertRun getVertRunByTag(const QString& floor, const QString& room, const QString& tag);
+    VertRun getVertRunById(const QString& floor, const QString& room, const QString& id);
+    VertRun getVertRunByTag(const QString& floor, const QString& tag);
+    VertRun getVertRunById(const QString& floor, const QString& id);
+    VertRun getVertRunByTag(const QString& tag);
+    VertRun getVertRunById(const QString& id);
+    QString getVertRunFloor(const QString& tag);
+    QString getVertRunRoom(const QString& tag);
+    QString getVertRunUse(const QString& tag);
+    QString getVertRunIconScale(const QString& tag);
+    QStringList getVertRuns();
+    QStringList getVertRuns(const QString& floor, bool tags);
+    QStringList getVertRuns(const QString& floor, const QString& room, bool tags);
+    QStringList getVertRunConnectedList(const QString& tag);
+    QStringList getVertRunDisconnectedList(const QString& tag);
+    void setVertRunConnectedList(const QString& floor, const QString& room, const QString& tag,
+                                 const QString& joined);
+    void setVertRunDisconnectedList(const QString& floor, const QString& room, const QString& tag,
+                                    const QString& joined);
+    void addConnectedCableToVertRun(const QString& runTag, const QString& cableTag);
+    void addDisconnectedCableToVertRun(const QString& runTag, const QString& cableTag);
+    void removeConnectedCableFromVertRun(const QString& runTag, const QString& cableTag);
+    void removeDisconnectedCableFromVertRun(const QString& runTag, const QString& cableTag);
+    QStringList findCableConnectedLists(const QString& cableTag);
+    QStringList findCableDisconnectedLists(const QString& cableTag);
+    QStringList getVertRunsWithCableInConnectedList(const QString& cableTag);
+    QStringList getVertRunsWithCableInDisconnectedList(const QString& cableTag);
+    void removeCableFromAllVRLists(const QString& cableTag);
+    void renameCableInAllVertRuns(const QString& oldTag, const QString& newTag);
+    void setVertRunPos(const QString& floor, const QString& room, const QString& tag, int x, int y);
+    void moveVertRun(const QString& floor, const QString& room, const QString& tag, int dx, int dy);
+    void renameVertRun(const QString& floor, const QString& room, const QString& tag,
+                       const QString& newId);
+    void setVertRunIconScale(const QString& floor, const QString& room, const QString& id,
+                             const QString& scale);
+    void setVertRunDropHeight(const QString& floor, const QString& room, const QString& id,
+                              double height);
+    void setVertRunId(const QString& floor, const QString& room, const QString& id,
+                      const QString& newId);
+    void setVertRunRoom(const QString& floor, const QString& id, const QString& newRoom);
+    void removeVertRun(const QString& floor, const QString& room, const QString& tag);
+    void removeVertRun(VertRun& run);
+    bool fixBrokenVerticalRunCables();
+    bool isCableInVertRun(const QString& tag);
+
+    // --- cables and connections ---
+    QString addCable(const QString& tag, const QString& id, const QString& use, const QString& to,
+                     const QString& from, const QString& type, const QString& bundleName,
+                     const QString& bundleNum, const QString& bundleGroupNum,
+                     const QString& color, const QStringList& path, TestResults& results,
+                     int mode);
+    QString addCable(const QString& tag, const QString& id, const QString& use, const QString& to,
+                     const QString& from, const QString& type, TestResults& results, int mode);
+    QString addCable(const QString& tag, const QString& id, const QString& use, const QString& to,
+                     const QString& from, const QString& type, int mode);
+    QString addCable(const QString& tag, const QString& id, const QString& use, const QString& to,
+                     const QString& from, int mode);
+    QString addCable(const QString& tag, const QString& id, const QString& use, const QString& to,
+                     int mode);
+    QString addCable(const QString& tag, const QString& id, const QString& use, int mode);
+    QString addCable(const QString& tag, const QString& id, int mode);
+    QString addCable(Cable& cable, int mode);
+    QString addConnection(const QString& tag, const QString& id, const QString& to,
+                          const QString& from, const QString& type, int mode);
+    QString addConnection(DeviceConnection& connection, int mode);
+
+    void setCableUse(const QString& tag, const QString& use);
+    void setCableTo(const QString& tag, const QString& id);
+    void setCableFrom(const QString& tag, const QString& id);
+    void setCableBundleName(const QString& tag, const QString& value);
+    void setCableBundleNum(const QString& tag, const QString& value);
+    void setCableBundleGroupNum(const QString& tag, const QString& value);
+    void setCableID(const QString& tag, const QString& id);
+    void setCableType(const QString& tag, const QString& type);
+    void setCablePath(const QString& tag, QStringList path);
+    void setCableColor(const QString& tag, const QString& color);
+    void setCableDefaultType(const QString& tag, const bool& defaultType);
+    void setCableTestResults(const QString& tag, TestResults& results);
+    void setConnectionTo(const QString& tag, const QString& id);
+    void setConnectionFrom(const QString& tag, const QString& id);
+    void setConnectionType(const QString& tag, const QString& type);
+
+    QString getCableUse(const QString& tag);
+    QString getCableTo(const QString& tag);
+    QString getCableFrom(const QString& tag);
+    QString getCableType(const QString& tag);
+    QString getCableBundleName(const QString& tag);
+    QString getCableBundleNum(const QString& tag);
+    QString getCableBundleGroupNum(const QString& tag);
+    QString getCableColor(const QString& tag);
+    QStringList getCablePath(const QString& tag);
+    bool getCableDefaultType(const QString& tag);
+    TestResults getCableTestResults(const QString& tag);
+    Cable getCable(const QString& tag);
+    Cable getCableById(const QString& id);
+    DeviceConnection getConnection(const QString& tag);
+    QString getConnectionTo(const QString& tag);
+    QString getConnectionFrom(const QString& tag);
+    int getConnectionType(const QString& tag);
+
+    QStringList getConnections(bool tags);
+    QStringList getCables(const QString& portTag);
+    QStringList getCables(const QString& floor, const QString& typeFilter);
+    QStringList getCables(const QString& floor, const QStringList& types);
+    QStringList getCablesByType(const QString& type);
+    QStringList getCablesByCategory(int category);
+    QStringList getCablesInSameBundleGroup(const QString& groupNum, bool tags);
+    QStringList getCablesWithBundleName(const QString& name, bool tags);
+    QStringList getCablesConnectedToPort(const QString& portId, bool tags);
+    QStringList getCablesWithPoint(const QString& pointId, bool tags);
+    QStringList getConnections(const QString& deviceId, int unused);
+    QStringList getConnections(const QString& sheet);
+    bool bundleGroupNumExists(const QString& groupNum);
+    bool cableIsInBundle(const QString& tag);
+    void removeCable(const QString& tag);
+    void removeCable(Cable& cable);
+    void removeConnection(const QString& tag);
+    void removeConnection(DeviceConnection& connection);
+
     // Rebuilds every lookup map and the current cable lists from the document.
     void updateAllInternalLists();
 
@@ -150,6 +405,13 @@ private:
     Ductbook();
     ~Ductbook() override;
     Q_DISABLE_COPY(Ductbook)
+
+    // Internal helpers of each subject's source file, with access to the maps
+    // and the navigation below.
+    friend struct DuctbookRoomOps;
+    friend struct DuctbookItemOps;
+    friend struct DuctbookVertRunOps;
+    friend struct DuctbookCableOps;
 
     bool checkVersion();
     // Empties the tree (keeping its document type), the maps and the lists.
@@ -193,6 +455,14 @@ private:
     QDomElement getToDeviceList(const QString& sheetTag);
     QDomElement getToVerticeList(const QString& sheetTag);
     QDomElement getToFreeTextList(const QString& sheetTag);
+    // The element of tag directly in list, found through cache; null when
+    // list is null or holds no such element.
+    QDomElement findItem(const ElementCache& cache, const QString& tag, const QDomElement& list);
+    // Names for a new item of the floor and sheet kinds: the greatest tag (or
+    // id) of the kind's map plus one, counted up while taken. The id of a room
+    // is tested on the room's floor.
+    QString generateTag(ItemKind kind);
+    QString generateId(ItemKind kind, const QString& prefix, const QString& floor = QString());
     // The list element named listName below container, created and appended
     // when container exists, has children and lacks it.
     QDomElement getOrCreateChildList(QDomElement container, const QString& listName);

@@ -16,12 +16,16 @@ QLatin1String name(const char* text)
     return QLatin1String(text);
 }
 
-// Enters every child element of list into index; the first element of a tag
-// wins when a file repeats one.
-void indexChildren(TagIndex& index, const QDomElement& list)
+// Enters every child element of list into index and cache; the first element
+// of a tag wins when a file repeats one.
+void indexChildren(TagIndex& index, const QDomElement& list, ElementCache* cache = nullptr)
 {
-    for (QDomElement e = list.firstChildElement(); !e.isNull(); e = e.nextSiblingElement())
-        index.insertIfAbsent(e.tagName(), e.attribute(QStringLiteral("id")));
+    for (QDomElement e = list.firstChildElement(); !e.isNull(); e = e.nextSiblingElement()) {
+        const QString tag = e.tagName();
+        index.insertIfAbsent(tag, e.attribute(QStringLiteral("id")));
+        if (cache)
+            cache->addFromFile(tag, e);
+    }
 }
 
 template <typename F>
@@ -103,7 +107,19 @@ QDomElement Ductbook::getToRoomList(const QString& floorTag)
 
 QDomElement Ductbook::getToRoom(const QString& floorTag, const QString& roomTag)
 {
-    return childByTag(getToRoomList(floorTag), roomTag);
+    return findItem(m_maps->roomElements, roomTag, getToRoomList(floorTag));
+}
+
+QDomElement Ductbook::findItem(const ElementCache& cache, const QString& tag,
+                               const QDomElement& list)
+{
+    if (list.isNull() || !list.hasChildNodes())
+        return QDomElement();
+    bool definite = false;
+    const QDomElement e = cache.find(tag, list, &definite);
+    if (!e.isNull() || definite)
+        return e;
+    return list.firstChildElement(tag);
 }
 
 QDomElement Ductbook::getToPortList(const QString& floorTag, const QString& roomTag)
@@ -180,7 +196,8 @@ void Ductbook::populateCurrentCablesLists()
 void Ductbook::populateCableMap()
 {
     m_maps->cables.clear();
-    indexChildren(m_maps->cables, getElement(name(CableList)));
+    m_maps->cableElements.clear();
+    indexChildren(m_maps->cables, getElement(name(CableList)), &m_maps->cableElements);
 }
 
 // Each current cable tag under its type; one walk of the cable list, taking
@@ -201,7 +218,9 @@ void Ductbook::populateCableTypeMap()
 void Ductbook::populateConnectionMap()
 {
     m_maps->connections.clear();
-    indexChildren(m_maps->connections, getElement(name(ConnectionList)));
+    m_maps->connectionElements.clear();
+    indexChildren(m_maps->connections, getElement(name(ConnectionList)),
+                  &m_maps->connectionElements);
 }
 
 void Ductbook::populateSheetMap()
@@ -238,60 +257,76 @@ void forEachSubList(const QDomElement& topList, const char* listName, F f)
 void Ductbook::populateDeviceMap()
 {
     m_maps->devices.clear();
-    forEachSubList(getToSheetList(), DeviceList,
-                   [&](const QDomElement& list) { indexChildren(m_maps->devices, list); });
+    m_maps->deviceElements.clear();
+    forEachSubList(getToSheetList(), DeviceList, [&](const QDomElement& list) {
+        indexChildren(m_maps->devices, list, &m_maps->deviceElements);
+    });
 }
 
 void Ductbook::populateVerticeMap()
 {
     m_maps->vertices.clear();
-    forEachSubList(getToSheetList(), VerticeList,
-                   [&](const QDomElement& list) { indexChildren(m_maps->vertices, list); });
+    m_maps->verticeElements.clear();
+    forEachSubList(getToSheetList(), VerticeList, [&](const QDomElement& list) {
+        indexChildren(m_maps->vertices, list, &m_maps->verticeElements);
+    });
 }
 
 void Ductbook::populateFreeTextMap()
 {
     m_maps->freeTexts.clear();
-    forEachSubList(getToSheetList(), FreeTextList,
-                   [&](const QDomElement& list) { indexChildren(m_maps->freeTexts, list); });
+    m_maps->freeTextElements.clear();
+    forEachSubList(getToSheetList(), FreeTextList, [&](const QDomElement& list) {
+        indexChildren(m_maps->freeTexts, list, &m_maps->freeTextElements);
+    });
 }
 
 void Ductbook::populateRoomMap()
 {
     m_maps->rooms.clear();
-    forEachSubList(getToFloorList(), RoomList,
-                   [&](const QDomElement& list) { indexChildren(m_maps->rooms, list); });
+    m_maps->roomElements.clear();
+    forEachSubList(getToFloorList(), RoomList, [&](const QDomElement& list) {
+        indexChildren(m_maps->rooms, list, &m_maps->roomElements);
+    });
 }
 
 void Ductbook::populatePointMap()
 {
     m_maps->points.clear();
-    forEachSubList(getToFloorList(), PointList,
-                   [&](const QDomElement& list) { indexChildren(m_maps->points, list); });
+    m_maps->pointElements.clear();
+    forEachSubList(getToFloorList(), PointList, [&](const QDomElement& list) {
+        indexChildren(m_maps->points, list, &m_maps->pointElements);
+    });
 }
 
 void Ductbook::populateFloorFreeTextMap()
 {
     m_maps->floorFreeTexts.clear();
-    forEachSubList(getToFloorList(), FreeTextList,
-                   [&](const QDomElement& list) { indexChildren(m_maps->floorFreeTexts, list); });
+    m_maps->floorFreeTextElements.clear();
+    forEachSubList(getToFloorList(), FreeTextList, [&](const QDomElement& list) {
+        indexChildren(m_maps->floorFreeTexts, list, &m_maps->floorFreeTextElements);
+    });
 }
 
 void Ductbook::populatePortMap()
 {
     m_maps->ports.clear();
+    m_maps->portElements.clear();
     forEachSubList(getToFloorList(), RoomList, [&](const QDomElement& rooms) {
-        forEachSubList(rooms, PortList,
-                       [&](const QDomElement& list) { indexChildren(m_maps->ports, list); });
+        forEachSubList(rooms, PortList, [&](const QDomElement& list) {
+            indexChildren(m_maps->ports, list, &m_maps->portElements);
+        });
     });
 }
 
 void Ductbook::populateVerticalRunMap()
 {
     m_maps->vertRuns.clear();
+    m_maps->vertRunElements.clear();
     forEachSubList(getToFloorList(), RoomList, [&](const QDomElement& rooms) {
-        forEachSubList(rooms, VerticalRunList,
-                       [&](const QDomElement& list) { indexChildren(m_maps->vertRuns, list); });
+        forEachSubList(rooms, VerticalRunList, [&](const QDomElement& list) {
+            indexChildren(m_maps->vertRuns, list, &m_maps->vertRunElements);
+        });
     });
 }
 

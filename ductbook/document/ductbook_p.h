@@ -1,6 +1,7 @@
 #ifndef DUCTBOOK_P_H
 #define DUCTBOOK_P_H
 
+#include "elementcache_p.h"
 #include "tagindex_p.h"
 
 #include <QHash>
@@ -9,8 +10,9 @@
 #include <QStringList>
 
 // The lookup maps a job keeps beside its tree (tag -> id per kind of item, and
-// cable type -> cable tags). They follow the document through the item
-// operations and are rebuilt from it after a load.
+// cable type -> cable tags), and the element caches that find an item's
+// element by tag without walking its list. They follow the document through
+// the item operations and are rebuilt from it after a load.
 struct DuctbookIndexes
 {
     TagIndex cables;
@@ -27,6 +29,20 @@ struct DuctbookIndexes
     TagIndex points;
     TagIndex floorFreeTexts;
     QMap<QString, QStringList> cableTypes;
+
+    ElementCache cableElements;
+    ElementCache connectionElements;
+    ElementCache deviceElements;
+    ElementCache verticeElements;
+    ElementCache freeTextElements;
+    ElementCache roomElements;
+    ElementCache portElements;
+    ElementCache vertRunElements;
+    ElementCache pointElements;
+    ElementCache floorFreeTextElements;
 };
+
+// The kinds of item named by the counting rule of the floor and sheet items.
+enum class ItemKind { Room, Port, VertRun, Device, Vertice, Point, SheetText, FloorText };
 
 #endif // DUCTBOOK_P_H

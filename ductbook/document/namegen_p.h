@@ -29,6 +29,30 @@ using Exists = std::function<bool(const QString&)>;
 // so gaps left by removed items are filled from the bottom.
 DUCTBOOK_PRIVATE_EXPORT QString firstFree(const QString& prefix, const Exists& exists);
 
+// Where a generated number is written with two digits ("01") rather than
+// plainly ("1"): for the first item of its kind, for the number one above the
+// greatest existing one, and for the numbers tried while a name is taken.
+struct Padding
+{
+    bool first = false;
+    bool next = false;
+    bool loop = false;
+};
+
+inline constexpr Padding Plain{false, false, false};
+inline constexpr Padding Padded{true, true, true};
+
+// The counting rule of the items drawn on floors and sheets: start one above
+// the number that follows the last occurrence of prefix in greatest (the
+// greatest existing tag or id in code-unit order, so Room2 beats Room10), or
+// at 1 when there is none (empty greatest); then count up while exists().
+// Unlike firstFree, gaps are not filled.
+DUCTBOOK_PRIVATE_EXPORT QString nextAfterGreatest(const QString& greatest, const QString& prefix,
+                                                  Padding padding, const Exists& exists);
+
+// n written plainly or right-justified to two digits with "0".
+DUCTBOOK_PRIVATE_EXPORT QString number(qint64 n, bool padded);
+
 } // namespace NameGen
 
 #endif // NAMEGEN_P_H
