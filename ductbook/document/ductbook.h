@@ -414,6 +414,9 @@ private:
     friend struct DuctbookCableOps;
 
     bool checkVersion();
+    // The cable pass of fixBrokenVerticalRunCables: cables listed in a vertical
+    // run whose two end ports lie on one floor need no riser.
+    void detachSameFloorCables();
     // Empties the tree (keeping its document type), the maps and the lists.
     void clearDocument();
     bool writeTo(const QString& path);
