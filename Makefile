@@ -38,7 +38,7 @@ test: build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS) $(CTEST_ARGS)
 
 run: build
-	$(BUILD_DIR)/tools/jobtool/jobtool settings list
+	$(BUILD_DIR)/tools/jobtool/jobtool info $(EXAMPLE)
 
 clean:
 	rm -rf $(BUILD_DIR)
