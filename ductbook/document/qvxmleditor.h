@@ -4,15 +4,19 @@
 #include "ductbook_global.h"
 
 #include "address.h"
+#include "bundledcable.h"
 #include "contractordata.h"
 #include "pagesettings.h"
 #include "printsettings.h"
 #include "scalesettings.h"
+#include "testdef.h"
+#include "testresults.h"
 
 #include <QDomDocument>
 #include <QDomElement>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 // Common base of the job and template documents: one XML tree in memory, the
 // file it belongs to, the text of the last failure and the changed flag, plus
@@ -59,6 +63,38 @@ public:
     void setScaleSettings(ScaleSettings& settings, const QString& name);
     void addSettingsList(QDomElement* parent);
 
+    // How the tester's measurement block and response plots are stored in
+    // attributes.
+    QString dataToString(cable_struct data) const;
+    cable_struct stringToData(const QString& text) const;
+    QString responseDataToString(LUMEN_PLOT_DATA data) const;
+    LUMEN_PLOT_DATA responseStringToData(const QString& text) const;
+
+    // Test definitions ("TestDef_List"), one per cable type, keyed by id.
+    void addTestDef(TestDef& def);
+    TestDef getTestDef(const QString& id);
+    void renameTestDef(const QString& oldId, const QString& newId);
+    void removeTestDef(const QString& id);
+    bool testDefExists(const QString& id);
+    bool testDefElementExists(const QString& tag);
+    QStringList getTypes();
+    QStringList getTypes(int category);
+    QStringList getTestDefElements();
+
+    // Bundled cable types ("BundledCable_List").
+    void addBundledCableType(const QString& id, const QStringList& types, const QString& color,
+                             const bool& defaultType);
+    void addBundledCableType(BundledCable& b);
+    BundledCable getBundledCableType(const QString& id);
+    void renameBundledCableType(const QString& oldId, const QString& newId);
+    void removeBundledCableTypeByTag(const QString& tag);
+    QString getBundledCableTypeIdByTag(const QString& tag);
+    QString getBundledCableTypeTagById(const QString& id);
+    QStringList getBundledCableTypeTags();
+    QStringList getBundledCableTypeIds();
+    bool bundledCableTypeTagExists(const QString& tag);
+    bool bundledCableTypeIdExists(const QString& id);
+
 protected:
     bool fileChanged() const { return m_changed; }
     void setChanged(bool changed) { m_changed = changed; }
@@ -87,6 +123,13 @@ protected:
     QDomElement getToPageSettingsList();
     QDomElement getToScaleSettingsList();
 
+    // Four pair flags as "0"/"1" characters.
+    QString boolArrayToString(bool* flags) const;
+    bool stringToBoolArray(const QString& text, bool* flags) const;
+
+    QDomElement getToTestDefList();
+    QDomElement getToBundledCableTypeList();
+
     QDomDocument document;
 
 private:
@@ -96,6 +139,12 @@ private:
     // list's entry names, in which case the list element itself stands in.
     QDomElement settingsEntry(QDomElement& list, const QStringList& names, const QString& name,
                               bool* created);
+
+    // The first test definition whose id is the non-empty id given, or the
+    // first bundled cable type whose id is id; null when there is none.
+    QDomElement findTestDef(const QString& id);
+    QDomElement findBundledCableType(const QString& id);
+    TestDef readTestDef(QDomElement& e);
 
     QString m_filename;
     QString m_error;
