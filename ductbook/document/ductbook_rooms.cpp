@@ -1,0 +1,362 @@
+// Rooms drawn on a floor plan, and the fixed room "Undefined" of every floor
+// that holds the ports and vertical runs lying in no drawn room.
+#include "ductbook.h"
+
+#include "constants_p.h"
+#include "ductbook_p.h"
+#include "namegen_p.h"
+#include "xmlwriter_p.h"
+
+#include <cmath>
+#include <limits>
+
+using namespace DuctbookConstants;
+
+namespace {
+
+QLatin1String name(const char* text)
+{
+    return QLatin1String(text);
+}
+
+QString undefinedRoom()
+{
+    return QStringLiteral("Undefined");
+}
+
+QString idOf(const QDomElement& e)
+{
+    return e.attribute(QStringLiteral("id"));
+}
+
+// Room geometry is stored as integers. The cast alone is undefined for NaN
+// and for values beyond int, so those are pinned first.
+int truncated(double value)
+{
+    if (std::isnan(value))
+        return 0;
+    if (value >= double(std::numeric_limits<int>::max()))
+        return std::numeric_limits<int>::max();
+    if (value <= double(std::numeric_limits<int>::min()))
+        return std::numeric_limits<int>::min();
+    return int(value);
+}
+
+} // namespace
+
+struct DuctbookRoomOps
+{
+    // The navigation takes an empty name for "any element" (the first child
+    // whatever its name); no floor or room is named "", so such a name finds
+    // nothing here.
+    static QDomElement roomList(Ductbook& d, const QString& floor)
+    {
+        return floor.isEmpty() ? QDomElement() : d.getToRoomList(floor);
+    }
+
+    static QDomElement room(Ductbook& d, const QString& floor, const QString& tag)
+    {
+        return d.getToRoom(floor, tag);
+    }
+
+    // The first room of floor whose id is id, in document order.
+    static QDomElement roomById(Ductbook& d, const QString& floor, const QString& id)
+    {
+        const QDomElement rooms = roomList(d, floor);
+        for (QDomElement e = rooms.firstChildElement(); !e.isNull(); e = e.nextSiblingElement()) {
+            if (idOf(e) == id)
+                return e;
+        }
+        return QDomElement();
+    }
+
+    static Room undefinedRecord()
+    {
+        Room r;
+        r.setElement(undefinedRoom());
+        r.setID(undefinedRoom());
+        return r;
+    }
+
+    static Room read(Ductbook& d, QDomElement e, const QString& floor)
+    {
+        auto number = [&e](const char* attr) { return e.attribute(QLatin1String(attr)).toInt(); };
+        Room r;
+        r.setElement(e.tagName());
+        r.setFloor(floor);
+        r.setID(idOf(e));
+        r.setX(number("x"));
+        r.setY(number("y"));
+        r.setWidth(number("width"));
+        r.setHeight(number("height"));
+        r.setRoomNameX(number("namex"));
+        r.setRoomNameY(number("namey"));
+        const QString three = QStringLiteral("3");
+        r.setLayer(d.repairedAttr(e, QStringLiteral("layer"), three).toInt());
+        r.setShowRoomName(d.repairedAttr(e, QStringLiteral("show_name"), three).toInt());
+        r.setShowDimensions(d.repairedAttr(e, QStringLiteral("show_dimensions"), three).toInt());
+        return r;
+    }
+
+    // The list listName of the floor's "Undefined" room, creating the room or
+    // the list when a damaged file lacks them: the contents of a removed room
+    // must have somewhere to go.
+    static QDomElement undefinedList(Ductbook& d, const QString& floor, const char* listName)
+    {
+        QDomElement rooms = roomList(d, floor);
+        if (rooms.isNull())
+            return QDomElement();
+        QDomElement undefined = room(d, floor, undefinedRoom());
+        if (undefined.isNull()) {
+            undefined = d.document.createElement(undefinedRoom());
+            undefined.setAttribute(QStringLiteral("id"), undefinedRoom());
+            rooms.insertBefore(undefined, rooms.firstChild());
+        }
+        QDomElement list = undefined.firstChildElement(name(listName));
+        if (list.isNull()) {
+            list = d.document.createElement(name(listName));
+            undefined.appendChild(list);
+        }
+        return list;
+    }
+
+    static QList<QDomElement> children(const QDomElement& list)
+    {
+        QList<QDomElement> result;
+        for (QDomElement e = list.firstChildElement(); !e.isNull(); e = e.nextSiblingElement())
+            result.append(e);
+        return result;
+    }
+
+    // Sets attr on the first room of floor with id, adding it when missing;
+    // rooms without children are not touched.
+    static void setRoomAttr(Ductbook& d, const QString& floor, const QString& id,
+                            const QString& attr, int value)
+    {
+        QDomElement e = roomById(d, floor, id);
+        if (e.isNull() || !e.hasChildNodes())
+            return;
+        e.setAttribute(attr, QString::number(value));
+        d.setChanged(true);
+    }
+};
+
+QString Ductbook::addRoom(const QString& floor, int x, int y, int width, int height,
+                          const QString& tag, const QString& id, int nameX, int nameY,
+                          int showDimensions, int showRoomName, int layer, int mode)
+{
+    const bool tagSupplied = AddMode::tagSupplied(mode);
+    const QString roomTag = tagSupplied ? tag : generateTag(ItemKind::Room);
+    const QString roomId = AddMode::idSupplied(mode) ? id : generateId(ItemKind::Room, id, floor);
+
+    QDomElement list = DuctbookRoomOps::roomList(*this, floor);
+    if (list.isNull() || roomTag.isEmpty())
+        return roomTag;
+    // A supplied tag becomes an element name and must name one room in the
+    // whole job: an invalid name would make the file unreadable, a taken one
+    // would hide one of the two rooms from every lookup.
+    if (tagSupplied && (!XmlWriter::isValidName(roomTag) || roomExists(roomTag, true)))
+        return roomTag;
+    if (!findItem(m_maps->roomElements, roomTag, list).isNull())
+        return roomTag;
+
+    QDomElement e = document.createElement(roomTag);
+    list.appendChild(e);
+    e.setAttribute(QStringLiteral("x"), QString::number(x));
+    e.setAttribute(QStringLiteral("y"), QString::number(y));
+    e.setAttribute(QStringLiteral("width"), QString::number(width));
+    e.setAttribute(QStringLiteral("height"), QString::number(height));
+    e.setAttribute(QStringLiteral("id"), roomId);
+    e.appendChild(document.createElement(QLatin1String(PortList)));
+    e.appendChild(document.createElement(QLatin1String(VerticalRunList)));
+    e.setAttribute(QStringLiteral("namex"), QString::number(nameX));
+    e.setAttribute(QStringLiteral("namey"), QString::number(nameY));
+    e.setAttribute(QStringLiteral("layer"), QString::number(layer));
+    e.setAttribute(QStringLiteral("show_name"), QString::number(showRoomName));
+    e.setAttribute(QStringLiteral("show_dimensions"), QString::number(showDimensions));
+
+    m_maps->roomElements.insert(roomTag, e);
+    m_maps->rooms.insert(roomTag, roomId);
+    setChanged(true);
+    return roomTag;
+}
+
+QString Ductbook::addRoom(Room& room, int mode)
+{
+    return addRoom(room.floor(), truncated(room.x()), truncated(room.y()), truncated(room.width()),
+                   truncated(room.height()), room.element(), room.id(), truncated(room.roomNameX()),
+                   truncated(room.roomNameY()), room.showDimensions(), room.showRoomName(),
+                   room.layer(), mode);
+}
+
+Room Ductbook::getRoomByTag(const QString& floor, const QString& tag)
+{
+    if (tag == undefinedRoom())
+        return DuctbookRoomOps::undefinedRecord();
+    QDomElement e = DuctbookRoomOps::room(*this, floor, tag);
+    return e.isNull() ? Room() : DuctbookRoomOps::read(*this, e, floor);
+}
+
+Room Ductbook::getRoomByTag(const QString& tag)
+{
+    if (tag == undefinedRoom())
+        return DuctbookRoomOps::undefinedRecord();
+    if (tag.isEmpty())
+        return Room();
+    const ElementCache& cache = m_maps->roomElements;
+    QDomElement cached = cache.any(tag);
+    if (!cache.irregular()) {
+        if (cached.isNull())
+            return Room();
+        // Tags are unique, so the cached element is the room when it still
+        // sits where a search by floor would find it.
+        const QString floor = cached.parentNode().parentNode().toElement().tagName();
+        if (floorExists(floor, true) && DuctbookRoomOps::room(*this, floor, tag) == cached)
+            return DuctbookRoomOps::read(*this, cached, floor);
+    }
+    const QStringList floors = getFloorTags();
+    for (const QString& floor : floors) {
+        QDomElement e = DuctbookRoomOps::room(*this, floor, tag);
+        if (!e.isNull())
+            return DuctbookRoomOps::read(*this, e, floor);
+    }
+    return Room();
+}
+
+Room Ductbook::getRoomById(const QString& floor, const QString& id)
+{
+    QDomElement e = DuctbookRoomOps::roomById(*this, floor, id);
+    if (e.isNull())
+        return Room();
+    if (id == undefinedRoom()) {
+        Room r;
+        r.setElement(e.tagName());
+        r.setID(id);
+        return r;
+    }
+    return DuctbookRoomOps::read(*this, e, floor);
+}
+
+QStringList Ductbook::getRooms(const QString& floor, bool tags)
+{
+    QStringList result;
+    const QDomElement rooms = DuctbookRoomOps::roomList(*this, floor);
+    for (QDomElement e = rooms.firstChildElement(); !e.isNull(); e = e.nextSiblingElement())
+        result.append(tags ? e.tagName() : idOf(e));
+    return result;
+}
+
+void Ductbook::setRoomPos(const QString& floor, const QString& id, int x, int y, int width,
+                          int height)
+{
+    bool found = false;
+    const QDomElement rooms = DuctbookRoomOps::roomList(*this, floor);
+    for (QDomElement e = rooms.firstChildElement(); !e.isNull(); e = e.nextSiblingElement()) {
+        if (idOf(e) != id)
+            continue;
+        setChildAttr(QStringLiteral("x"), QString::number(x), e);
+        setChildAttr(QStringLiteral("y"), QString::number(y), e);
+        setChildAttr(QStringLiteral("width"), QString::number(width), e);
+        setChildAttr(QStringLiteral("height"), QString::number(height), e);
+        found = true;
+    }
+    if (found)
+        setChanged(true);
+}
+
+// Room names are unique per floor only, so the old name may stand in the map
+// for rooms of other floors too. The entry of the renamed room itself is the
+// one to change; only when the map does not hold that room under its name is
+// the first entry carrying the old name taken instead.
+void Ductbook::setRoomName(const QString& floor, const QString& id, const QString& newId)
+{
+    QDomElement e = DuctbookRoomOps::roomById(*this, floor, id);
+    if (e.isNull())
+        return;
+    setElementId(newId, e);
+    TagIndex& rooms = m_maps->rooms;
+    const QString tag = e.tagName();
+    if (rooms.containsTag(tag) && rooms.id(tag) == id) {
+        rooms.insert(tag, newId);
+    } else {
+        const QString first = rooms.firstTag(id);
+        if (!first.isEmpty())
+            rooms.insert(first, newId);
+    }
+    setChanged(true);
+}
+
+void Ductbook::setRoomNamePos(const QString& floor, const QString& id, const QPoint& pos)
+{
+    QDomElement e = DuctbookRoomOps::roomById(*this, floor, id);
+    if (e.isNull() || !e.hasChildNodes())
+        return;
+    e.setAttribute(QStringLiteral("namex"), QString::number(pos.x()));
+    e.setAttribute(QStringLiteral("namey"), QString::number(pos.y()));
+    setChanged(true);
+}
+
+void Ductbook::setRoomLayer(const QString& floor, const QString& id, int layer)
+{
+    DuctbookRoomOps::setRoomAttr(*this, floor, id, QStringLiteral("layer"), layer);
+}
+
+void Ductbook::setShowRoomName(const QString& floor, const QString& id, int value)
+{
+    DuctbookRoomOps::setRoomAttr(*this, floor, id, QStringLiteral("show_name"), value);
+}
+
+void Ductbook::setShowRoomDimensions(const QString& floor, const QString& id, int value)
+{
+    DuctbookRoomOps::setRoomAttr(*this, floor, id, QStringLiteral("show_dimensions"), value);
+}
+
+// The ports of the room move to "Undefined" element by element, keeping tag,
+// id and every attribute (as a re-add under the same names would): looking
+// them up by id instead could pick a namesake in another room, or miss a
+// port placed at x = -1, and the port left behind would go with the room.
+// Vertical runs move through setVertRunRoom; any it leaves behind follow the
+// same way as the ports. "Undefined" itself is never removed, since its
+// contents would have nowhere to go.
+void Ductbook::removeRoom(const QString& floor, const QString& tag)
+{
+    if (tag == undefinedRoom())
+        return;
+    QDomElement rooms = DuctbookRoomOps::roomList(*this, floor);
+    QDomElement e = DuctbookRoomOps::room(*this, floor, tag);
+    if (e.isNull())
+        return;
+
+    const QDomElement ports = e.firstChildElement(QLatin1String(PortList));
+    if (!ports.firstChildElement().isNull()) {
+        QDomElement target = DuctbookRoomOps::undefinedList(*this, floor, PortList);
+        for (const QDomElement& port : DuctbookRoomOps::children(ports))
+            target.appendChild(port);
+    }
+
+    const QDomElement runs = e.firstChildElement(QLatin1String(VerticalRunList));
+    if (!runs.firstChildElement().isNull()) {
+        QDomElement target = DuctbookRoomOps::undefinedList(*this, floor, VerticalRunList);
+        QStringList ids;
+        for (const QDomElement& run : DuctbookRoomOps::children(runs))
+            ids.append(idOf(run));
+        for (const QString& runId : ids)
+            setVertRunRoom(floor, runId, undefinedRoom());
+        for (const QDomElement& run : DuctbookRoomOps::children(runs))
+            target.appendChild(run);
+    }
+
+    rooms.removeChild(e);
+    // The map entry stays only when the cache still knows another room under
+    // the tag (a file that repeats it).
+    ElementCache& cache = m_maps->roomElements;
+    cache.remove(tag, e);
+    if (cache.any(tag).isNull())
+        m_maps->rooms.remove(tag);
+    setChanged(true);
+}
+
+void Ductbook::removeRoom(Room& room)
+{
+    removeRoom(room.floor(), room.element());
+}
