@@ -1,0 +1,723 @@
+// Vertical runs: the risers placed in the rooms of a floor, and the lists of
+// the cables that pass through each of them (connected on this floor, or only
+// passing through).
+#include "ductbook.h"
+
+#include "constants_p.h"
+#include "ductbook_p.h"
+#include "namegen_p.h"
+#include "xmlwriter_p.h"
+
+#include <QList>
+
+using namespace DuctbookConstants;
+
+namespace {
+
+QLatin1String name(const char* text)
+{
+    return QLatin1String(text);
+}
+
+const QString& attrId()
+{
+    static const QString s = QStringLiteral("id");
+    return s;
+}
+
+const QString& attrConnected()
+{
+    static const QString s = QStringLiteral("connected");
+    return s;
+}
+
+const QString& attrDisconnected()
+{
+    static const QString s = QStringLiteral("disconnected");
+    return s;
+}
+
+QString heightText(double height)
+{
+    return QStringLiteral("%1").arg(height);
+}
+
+// The stored form of a cable list is the tags joined with ","; empty parts
+// (left by older writers) are not cable tags.
+QStringList splitList(const QString& text)
+{
+    return text.split(QLatin1Char(','), Qt::SkipEmptyParts);
+}
+
+QString joinList(const QStringList& list)
+{
+    return list.join(QLatin1Char(','));
+}
+
+} // namespace
+
+struct DuctbookVertRunOps
+{
+    static QDomElement roomOf(Ductbook& d, const QString& floor, const QString& roomTag)
+    {
+        return d.getToRoom(floor, roomTag);
+    }
+
+    static QDomElement runList(Ductbook& d, const QString& floor, const QString& roomTag)
+    {
+        return d.childByTag(roomOf(d, floor, roomTag), name(VerticalRunList));
+    }
+
+    // A run element together with the floor and room tags it is reached by.
+    struct Place
+    {
+        QDomElement run;
+        QString floor;
+        QString room;
+        bool isNull() const { return run.isNull(); }
+    };
+
+    // Where run sits, when a walk from the top would reach it there: its
+    // floor is the one the floor map's tag names, its room the one that tag
+    // names on the floor, its list the room's run list. Null otherwise (a
+    // detached element, or one hidden behind a repeated tag).
+    static Place placeOf(Ductbook& d, const QDomElement& run)
+    {
+        const QDomElement list = run.parentNode().toElement();
+        if (list.isNull() || list.tagName() != name(VerticalRunList))
+            return {};
+        const QDomElement room = list.parentNode().toElement();
+        const QDomElement rooms = room.parentNode().toElement();
+        if (rooms.isNull() || rooms.tagName() != name(RoomList))
+            return {};
+        const QDomElement floor = rooms.parentNode().toElement();
+        if (floor.isNull())
+            return {};
+        const QString floorTag = floor.tagName();
+        const QString roomTag = room.tagName();
+        if (!d.m_maps->floors.containsTag(floorTag) || d.getToFloor(floorTag) != floor ||
+            d.getToRoomList(floorTag) != rooms || roomOf(d, floorTag, roomTag) != room ||
+            room.firstChildElement(name(VerticalRunList)) != list)
+            return {};
+        return {run, floorTag, roomTag};
+    }
+
+    // Visits the runs of one room's list in document order; f returns true
+    // to stop. Returns whether f stopped the walk.
+    template <typename F>
+    static bool walkList(const QDomElement& list, const QString& floor, const QString& room, F& f)
+    {
+        for (QDomElement run = list.firstChildElement(); !run.isNull();
+             run = run.nextSiblingElement()) {
+            if (f(Place{run, floor, room}))
+                return true;
+        }
+        return false;
+    }
+
+    template <typename F>
+    static bool walkFloor(Ductbook& d, const QString& floor, F& f)
+    {
+        const QDomElement rooms = d.getToRoomList(floor);
+        for (QDomElement room = rooms.firstChildElement(); !room.isNull();
+             room = room.nextSiblingElement()) {
+            if (walkList(room.firstChildElement(name(VerticalRunList)), floor, room.tagName(), f))
+                return true;
+        }
+        return false;
+    }
+
+    // Every run of the job once: floors in the order of the floor map, rooms
+    // and runs in document order.
+    template <typename F>
+    static void forEachRun(Ductbook& d, F f)
+    {
+        const QStringList floors = d.m_maps->floors.tags();
+        for (const QString& floor : floors) {
+            if (walkFloor(d, floor, f))
+                return;
+        }
+    }
+
+    // The run of tag anywhere in the job: the first in walk order. A regular
+    // cache knows the only element of the tag; a walk is needed only when the
+    // file repeats tags or the cached element can no longer be reached.
+    static Place locate(Ductbook& d, const QString& tag)
+    {
+        const ElementCache& cache = d.m_maps->vertRunElements;
+        if (!cache.irregular()) {
+            const QDomElement e = cache.any(tag);
+            if (e.isNull())
+                return {};
+            if (e.tagName() == tag) {
+                const Place p = placeOf(d, e);
+                if (!p.isNull())
+                    return p;
+            }
+        }
+        Place found;
+        forEachRun(d, [&](const Place& p) {
+            if (p.run.tagName() != tag)
+                return false;
+            found = p;
+            return true;
+        });
+        return found;
+    }
+
+    // The run of tag in the run list of floor/room.
+    static Place inRoom(Ductbook& d, const QString& floor, const QString& room, const QString& tag)
+    {
+        const QDomElement list = runList(d, floor, room);
+        return {d.findItem(d.m_maps->vertRunElements, tag, list), floor, room};
+    }
+
+    static bool unplaced(const QDomElement& run)
+    {
+        return run.attribute(QStringLiteral("x")).toInt() == -1;
+    }
+
+    // The run of tag on floor. Each room is asked in turn and a run stored
+    // at x = -1 (the "no position" of a record) does not count as an answer.
+    static Place onFloor(Ductbook& d, const QString& floor, const QString& tag)
+    {
+        const ElementCache& cache = d.m_maps->vertRunElements;
+        if (!cache.irregular()) {
+            const QDomElement e = cache.any(tag);
+            if (e.isNull())
+                return {};
+            const Place p = e.tagName() == tag ? placeOf(d, e) : Place();
+            if (!p.isNull()) {
+                if (p.floor != floor || unplaced(p.run))
+                    return {};
+                return p;
+            }
+        }
+        const QDomElement rooms = d.getToRoomList(floor);
+        for (QDomElement room = rooms.firstChildElement(); !room.isNull();
+             room = room.nextSiblingElement()) {
+            const QDomElement list = room.firstChildElement(name(VerticalRunList));
+            const QDomElement run = d.findItem(cache, tag, list);
+            if (!run.isNull() && !unplaced(run))
+                return {run, floor, room.tagName()};
+        }
+        return {};
+    }
+
+    // The first run in document order whose id is id: in one room (room
+    // given), on one floor (floor given), or anywhere (neither). On one floor
+    // each room answers with its first run of that id, and an answer at
+    // x = -1 passes the question on to the next room.
+    static Place byId(Ductbook& d, const QString& id, const QString& floor, const QString& room)
+    {
+        const bool floorRule = !floor.isEmpty() && room.isEmpty();
+        const auto inScope = [&](const Place& p) {
+            return (floor.isEmpty() || p.floor == floor) && (room.isEmpty() || p.room == room);
+        };
+
+        // The map names every run that has id; with at most one of them in
+        // scope the answer needs no walk.
+        const ElementCache& cache = d.m_maps->vertRunElements;
+        if (!cache.irregular()) {
+            bool sure = true;
+            QList<Place> hits;
+            const QStringList tags = d.m_maps->vertRuns.tagsWithId(id);
+            for (const QString& tag : tags) {
+                const QDomElement e = cache.any(tag);
+                const Place p = !e.isNull() && e.tagName() == tag ? placeOf(d, e) : Place();
+                if (p.isNull() || p.run.attribute(attrId()) != id) {
+                    sure = false;
+                    break;
+                }
+                if (inScope(p))
+                    hits.append(p);
+            }
+            if (sure && hits.size() <= 1) {
+                if (hits.isEmpty() || (floorRule && unplaced(hits.first().run)))
+                    return {};
+                return hits.first();
+            }
+        }
+
+        Place found;
+        QDomNode passedList; // the room list whose answer was at x = -1
+        auto visit = [&](const Place& p) {
+            if (p.run.attribute(attrId()) != id)
+                return false;
+            if (floorRule) {
+                if (p.run.parentNode() == passedList)
+                    return false;
+                if (unplaced(p.run)) {
+                    passedList = p.run.parentNode();
+                    return false;
+                }
+            }
+            found = p;
+            return true;
+        };
+        if (floor.isEmpty())
+            forEachRun(d, visit);
+        else if (room.isEmpty())
+            walkFloor(d, floor, visit);
+        else
+            walkList(runList(d, floor, room), floor, room, visit);
+        return found;
+    }
+
+    // The record of a run; reading repairs the attributes that older files
+    // lack (without marking the document changed).
+    static VertRun read(Ductbook& d, Place p)
+    {
+        if (p.isNull())
+            return VertRun();
+        QDomElement& e = p.run;
+        VertRun r;
+        r.setElement(e.tagName());
+        r.setX(e.attribute(QStringLiteral("x")).toInt());
+        r.setY(e.attribute(QStringLiteral("y")).toInt());
+        r.setID(e.attribute(attrId()));
+        r.setFloor(p.floor);
+        r.setRoom(p.room);
+        r.setUse(e.attribute(QStringLiteral("use")));
+        r.setIconScale(d.repairedAttr(e, QStringLiteral("icon_scale"), name(NotSpecified)));
+        r.setDropHeight(
+            d.repairedAttr(e, QStringLiteral("drop_height"), QStringLiteral("0")).toDouble());
+        r.setConnected(e.attribute(attrConnected()));
+        r.setDisconnected(e.attribute(attrDisconnected()));
+        return r;
+    }
+
+    // Adds cable to one list of the run of runTag, once. A run element that
+    // lacks the list attribute gets it: dropping the cable would lose the
+    // route without a word to the caller.
+    static void addToList(Ductbook& d, const QString& runTag, const QString& attr,
+                          const QString& cable)
+    {
+        Place p = locate(d, runTag);
+        if (p.isNull() || cable.isEmpty())
+            return;
+        QStringList list = splitList(p.run.attribute(attr));
+        if (!list.contains(cable))
+            list.append(cable);
+        p.run.setAttribute(attr, joinList(list));
+        d.setChanged(true);
+    }
+
+    static void removeFromList(Ductbook& d, const QString& runTag, const QString& attr,
+                               const QString& cable)
+    {
+        Place p = locate(d, runTag);
+        if (p.isNull())
+            return;
+        QStringList list = splitList(p.run.attribute(attr));
+        list.removeAll(cable);
+        d.setChildAttr(attr, joinList(list), p.run);
+        d.setChanged(true);
+    }
+
+    // The tags of the runs whose list attr holds cable, in walk order.
+    static QStringList runsListing(Ductbook& d, const QString& attr, const QString& cable)
+    {
+        QStringList tags;
+        forEachRun(d, [&](const Place& p) {
+            if (splitList(p.run.attribute(attr)).contains(cable) && !tags.contains(p.run.tagName()))
+                tags.append(p.run.tagName());
+            return false;
+        });
+        return tags;
+    }
+
+    // Rewrites both lists of every run through edit (which changes the list
+    // in place and says whether it did) in one walk; marks the document
+    // changed when some list changed.
+    template <typename Edit>
+    static void editAllLists(Ductbook& d, Edit edit)
+    {
+        bool changed = false;
+        forEachRun(d, [&](Place p) {
+            for (const QString& attr : {attrDisconnected(), attrConnected()}) {
+                QStringList list = splitList(p.run.attribute(attr));
+                if (edit(list)) {
+                    d.setChildAttr(attr, joinList(list), p.run);
+                    changed = true;
+                }
+            }
+            return false;
+        });
+        if (changed)
+            d.setChanged(true);
+    }
+
+    // The map and the cache stop naming run (about to leave the document).
+    static void forget(Ductbook& d, const QString& tag, const QDomElement& run)
+    {
+        ElementCache& cache = d.m_maps->vertRunElements;
+        const bool mapped = cache.any(tag) == run;
+        if (!mapped && cache.irregular())
+            return; // a repeated tag the map never knew
+        cache.remove(tag, run);
+        d.m_maps->vertRuns.remove(tag);
+    }
+
+    static QStringList tagsOrIds(const QDomElement& list, bool tags)
+    {
+        QStringList out;
+        for (QDomElement run = list.firstChildElement(); !run.isNull();
+             run = run.nextSiblingElement())
+            out.append(tags ? run.tagName() : run.attribute(attrId()));
+        return out;
+    }
+};
+
+// --- adding ---------------------------------------------------------------------------
+
+// Run tags and ids share one name space with ports. A tag the caller supplies
+// becomes an element name: one that is not a valid name, or that a port or
+// run already has, is refused, since the run could not be read back by it.
+QString Ductbook::addVertRun(const QString& floor, const QString& room, int x, int y,
+                             QStringList& connected, QStringList& disconnected, const QString& tag,
+                             const QString& id, const QString& use, const QString& iconScale,
+                             double dropHeight, int mode)
+{
+    const bool tagGiven = AddMode::tagSupplied(mode);
+    const QString runTag = tagGiven ? tag : generateTag(ItemKind::VertRun);
+    if (tagGiven && (!XmlWriter::isValidName(runTag) || portOrVertRunExists(runTag, true)))
+        return runTag;
+    const QString runId = AddMode::idSupplied(mode) ? id : generateId(ItemKind::VertRun, id);
+
+    QDomElement list = DuctbookVertRunOps::runList(*this, floor, room);
+    if (list.isNull() || !findItem(m_maps->vertRunElements, runTag, list).isNull())
+        return runTag;
+
+    QDomElement run = document.createElement(runTag);
+    run.setAttribute(QStringLiteral("x"), QString::number(x));
+    run.setAttribute(QStringLiteral("y"), QString::number(y));
+    run.setAttribute(attrId(), runId);
+    run.setAttribute(QStringLiteral("use"), use);
+    run.setAttribute(QStringLiteral("icon_scale"), iconScale);
+    run.setAttribute(QStringLiteral("drop_height"), heightText(dropHeight));
+    run.setAttribute(attrConnected(), joinList(connected));
+    run.setAttribute(attrDisconnected(), joinList(disconnected));
+    list.appendChild(run);
+
+    m_maps->vertRunElements.insert(runTag, run);
+    m_maps->vertRuns.insert(runTag, runId);
+    setChanged(true);
+    return runTag;
+}
+
+QString Ductbook::addVertRun(VertRun& run, int mode)
+{
+    return addVertRun(run.floor(), run.room(), run.x(), run.y(), run.connected(),
+                      run.disconnected(), run.element(), run.id(), run.use(), run.iconScale(),
+                      run.dropHeight(), mode);
+}
+
+// --- reading --------------------------------------------------------------------------
+
+VertRun Ductbook::getVertRunByTag(const QString& floor, const QString& room, const QString& tag)
+{
+    return DuctbookVertRunOps::read(*this, DuctbookVertRunOps::inRoom(*this, floor, room, tag));
+}
+
+VertRun Ductbook::getVertRunById(const QString& floor, const QString& room, const QString& id)
+{
+    if (floor.isEmpty() || room.isEmpty())
+        return VertRun();
+    return DuctbookVertRunOps::read(*this, DuctbookVertRunOps::byId(*this, id, floor, room));
+}
+
+VertRun Ductbook::getVertRunByTag(const QString& floor, const QString& tag)
+{
+    return DuctbookVertRunOps::read(*this, DuctbookVertRunOps::onFloor(*this, floor, tag));
+}
+
+VertRun Ductbook::getVertRunById(const QString& floor, const QString& id)
+{
+    if (floor.isEmpty())
+        return VertRun();
+    return DuctbookVertRunOps::read(*this, DuctbookVertRunOps::byId(*this, id, floor, QString()));
+}
+
+VertRun Ductbook::getVertRunByTag(const QString& tag)
+{
+    return DuctbookVertRunOps::read(*this, DuctbookVertRunOps::locate(*this, tag));
+}
+
+VertRun Ductbook::getVertRunById(const QString& id)
+{
+    return DuctbookVertRunOps::read(*this,
+                                    DuctbookVertRunOps::byId(*this, id, QString(), QString()));
+}
+
+QString Ductbook::getVertRunFloor(const QString& tag)
+{
+    return DuctbookVertRunOps::locate(*this, tag).floor;
+}
+
+QString Ductbook::getVertRunRoom(const QString& tag)
+{
+    return DuctbookVertRunOps::locate(*this, tag).room;
+}
+
+QString Ductbook::getVertRunUse(const QString& tag)
+{
+    return getVertRunByTag(tag).use();
+}
+
+QString Ductbook::getVertRunIconScale(const QString& tag)
+{
+    return getVertRunByTag(tag).iconScale();
+}
+
+QStringList Ductbook::getVertRuns()
+{
+    QStringList tags;
+    DuctbookVertRunOps::forEachRun(*this, [&](const DuctbookVertRunOps::Place& p) {
+        tags.append(p.run.tagName());
+        return false;
+    });
+    return tags;
+}
+
+QStringList Ductbook::getVertRuns(const QString& floor, bool tags)
+{
+    QStringList out;
+    const QDomElement rooms = getToRoomList(floor);
+    for (QDomElement room = rooms.firstChildElement(); !room.isNull();
+         room = room.nextSiblingElement())
+        out += DuctbookVertRunOps::tagsOrIds(room.firstChildElement(name(VerticalRunList)), tags);
+    return out;
+}
+
+QStringList Ductbook::getVertRuns(const QString& floor, const QString& room, bool tags)
+{
+    return DuctbookVertRunOps::tagsOrIds(DuctbookVertRunOps::runList(*this, floor, room), tags);
+}
+
+QStringList Ductbook::getVertRunConnectedList(const QString& tag)
+{
+    return getVertRunByTag(tag).connected();
+}
+
+QStringList Ductbook::getVertRunDisconnectedList(const QString& tag)
+{
+    return getVertRunByTag(tag).disconnected();
+}
+
+// --- the cable lists ------------------------------------------------------------------
+
+void Ductbook::setVertRunConnectedList(const QString& floor, const QString& room,
+                                       const QString& tag, const QString& joined)
+{
+    DuctbookVertRunOps::Place p = DuctbookVertRunOps::inRoom(*this, floor, room, tag);
+    if (p.isNull())
+        return;
+    setChildAttr(attrConnected(), joined, p.run);
+    setChanged(true);
+}
+
+void Ductbook::setVertRunDisconnectedList(const QString& floor, const QString& room,
+                                          const QString& tag, const QString& joined)
+{
+    DuctbookVertRunOps::Place p = DuctbookVertRunOps::inRoom(*this, floor, room, tag);
+    if (p.isNull())
+        return;
+    setChildAttr(attrDisconnected(), joined, p.run);
+    setChanged(true);
+}
+
+void Ductbook::addConnectedCableToVertRun(const QString& runTag, const QString& cableTag)
+{
+    DuctbookVertRunOps::addToList(*this, runTag, attrConnected(), cableTag);
+}
+
+void Ductbook::addDisconnectedCableToVertRun(const QString& runTag, const QString& cableTag)
+{
+    DuctbookVertRunOps::addToList(*this, runTag, attrDisconnected(), cableTag);
+}
+
+void Ductbook::removeConnectedCableFromVertRun(const QString& runTag, const QString& cableTag)
+{
+    DuctbookVertRunOps::removeFromList(*this, runTag, attrConnected(), cableTag);
+}
+
+void Ductbook::removeDisconnectedCableFromVertRun(const QString& runTag, const QString& cableTag)
+{
+    DuctbookVertRunOps::removeFromList(*this, runTag, attrDisconnected(), cableTag);
+}
+
+QStringList Ductbook::findCableConnectedLists(const QString& cableTag)
+{
+    return DuctbookVertRunOps::runsListing(*this, attrConnected(), cableTag);
+}
+
+QStringList Ductbook::findCableDisconnectedLists(const QString& cableTag)
+{
+    return DuctbookVertRunOps::runsListing(*this, attrDisconnected(), cableTag);
+}
+
+QStringList Ductbook::getVertRunsWithCableInConnectedList(const QString& cableTag)
+{
+    return DuctbookVertRunOps::runsListing(*this, attrConnected(), cableTag);
+}
+
+QStringList Ductbook::getVertRunsWithCableInDisconnectedList(const QString& cableTag)
+{
+    return DuctbookVertRunOps::runsListing(*this, attrDisconnected(), cableTag);
+}
+
+void Ductbook::removeCableFromAllVRLists(const QString& cableTag)
+{
+    DuctbookVertRunOps::editAllLists(
+        *this, [&](QStringList& list) { return list.removeAll(cableTag) > 0; });
+}
+
+// The new tag takes the old one's place at the end of each list that held the
+// old one, once.
+void Ductbook::renameCableInAllVertRuns(const QString& oldTag, const QString& newTag)
+{
+    if (oldTag == newTag)
+        return;
+    DuctbookVertRunOps::editAllLists(*this, [&](QStringList& list) {
+        if (list.removeAll(oldTag) == 0)
+            return false;
+        if (!newTag.isEmpty() && !list.contains(newTag))
+            list.append(newTag);
+        return true;
+    });
+}
+
+// --- changing -------------------------------------------------------------------------
+
+void Ductbook::setVertRunPos(const QString& floor, const QString& room, const QString& tag, int x,
+                             int y)
+{
+    DuctbookVertRunOps::Place p = DuctbookVertRunOps::inRoom(*this, floor, room, tag);
+    if (p.isNull())
+        return;
+    setChildAttr(QStringLiteral("x"), QString::number(x), p.run);
+    setChildAttr(QStringLiteral("y"), QString::number(y), p.run);
+    setChanged(true);
+}
+
+void Ductbook::moveVertRun(const QString& floor, const QString& room, const QString& tag, int dx,
+                           int dy)
+{
+    const VertRun run = getVertRunByTag(floor, room, tag);
+    if (run.element().isEmpty())
+        return;
+    setVertRunPos(floor, room, tag, run.x() + dx, run.y() + dy);
+}
+
+void Ductbook::renameVertRun(const QString& floor, const QString& room, const QString& tag,
+                             const QString& newId)
+{
+    DuctbookVertRunOps::Place p = DuctbookVertRunOps::inRoom(*this, floor, room, tag);
+    if (p.isNull())
+        return;
+    setChildAttr(attrId(), newId, p.run);
+    if (m_maps->vertRunElements.any(tag) == p.run)
+        m_maps->vertRuns.insert(tag, p.run.attribute(attrId()));
+    setChanged(true);
+}
+
+void Ductbook::setVertRunIconScale(const QString& floor, const QString& room, const QString& id,
+                                   const QString& scale)
+{
+    if (floor.isEmpty() || room.isEmpty())
+        return;
+    DuctbookVertRunOps::Place p = DuctbookVertRunOps::byId(*this, id, floor, room);
+    if (p.isNull())
+        return;
+    p.run.setAttribute(QStringLiteral("icon_scale"), scale);
+    setChanged(true);
+}
+
+void Ductbook::setVertRunDropHeight(const QString& floor, const QString& room, const QString& id,
+                                    double height)
+{
+    if (floor.isEmpty() || room.isEmpty())
+        return;
+    DuctbookVertRunOps::Place p = DuctbookVertRunOps::byId(*this, id, floor, room);
+    if (p.isNull())
+        return;
+    p.run.setAttribute(QStringLiteral("drop_height"), heightText(height));
+    setChanged(true);
+}
+
+// Run ids are unique across ports and runs together, so a new id that a port
+// already has is refused as well: a cable end naming it would be ambiguous.
+void Ductbook::setVertRunId(const QString& floor, const QString& room, const QString& id,
+                            const QString& newId)
+{
+    if (floor.isEmpty() || room.isEmpty() || portOrVertRunExists(newId, false))
+        return;
+    DuctbookVertRunOps::Place p = DuctbookVertRunOps::byId(*this, id, floor, room);
+    if (p.isNull())
+        return;
+    const QString tag = p.run.tagName();
+    setChildAttr(attrId(), newId, p.run);
+    if (m_maps->vertRunElements.any(tag) == p.run)
+        m_maps->vertRuns.insert(tag, p.run.attribute(attrId()));
+    setChanged(true);
+}
+
+// The element itself moves, so tag, id, lists and every other attribute stay
+// as they were. A target room without a run list (or one that already holds
+// the tag) leaves the run where it is instead of losing it.
+void Ductbook::setVertRunRoom(const QString& floor, const QString& id, const QString& newRoom)
+{
+    if (floor.isEmpty())
+        return;
+    DuctbookVertRunOps::Place p = DuctbookVertRunOps::byId(*this, id, floor, QString());
+    if (p.isNull() || p.room == newRoom)
+        return;
+    QDomElement target = DuctbookVertRunOps::runList(*this, floor, newRoom);
+    const QString tag = p.run.tagName();
+    if (target.isNull() || !findItem(m_maps->vertRunElements, tag, target).isNull())
+        return;
+    p.run.parentNode().removeChild(p.run);
+    target.appendChild(p.run);
+    m_maps->vertRunElements.insert(tag, p.run);
+    setChanged(true);
+}
+
+// --- removing -------------------------------------------------------------------------
+
+// Cables that pass through the run keep their lists and paths; the caller
+// reroutes them.
+void Ductbook::removeVertRun(const QString& floor, const QString& room, const QString& tag)
+{
+    QDomElement list = DuctbookVertRunOps::runList(*this, floor, room);
+    const QDomElement run = findItem(m_maps->vertRunElements, tag, list);
+    if (run.isNull())
+        return;
+    const bool wasMapped = m_maps->vertRunElements.any(tag) == run;
+    DuctbookVertRunOps::forget(*this, tag, run);
+    list.removeChild(run);
+    // A file that repeats the tag elsewhere: the next element of the tag
+    // takes over the map entry.
+    if (wasMapped && m_maps->vertRunElements.irregular())
+        populateVerticalRunMap();
+    setChanged(true);
+}
+
+void Ductbook::removeVertRun(VertRun& run)
+{
+    removeVertRun(run.floor(), run.room(), run.element());
+}
+
+// --- repair ---------------------------------------------------------------------------
+
+bool Ductbook::fixBrokenVerticalRunCables()
+{
+    updateAllInternalLists();
+    DuctbookVertRunOps::editAllLists(*this, [this](QStringList& list) {
+        const qsizetype before = list.size();
+        list.removeIf([this](const QString& cable) { return !cableExists(cable, true); });
+        return list.size() != before;
+    });
+    detachSameFloorCables();
+    return true;
+}
