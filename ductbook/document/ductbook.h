@@ -193,8 +193,7 @@ public:
     QString addPoint(Vertice& point, int mode);
     QString addFreeText(const QString& sheet, int x, int y, const QString& text, int fontSize);
     QString addFreeText(FreeText text, int mode);
-    QString addFloorFreeText(const QString& floor, int x, int y, const QString& text,
-                             int fontSize);
+    QString addFloorFreeText(const QString& floor, int x, int y, const QString& text, int fontSize);
     QString addFloorFreeText(FreeText text, int mode);
 
     Port getPortByTag(const QString& floor, const QString& room, const QString& tag);
@@ -327,9 +326,8 @@ public:
     // --- cables and connections ---
     QString addCable(const QString& tag, const QString& id, const QString& use, const QString& to,
                      const QString& from, const QString& type, const QString& bundleName,
-                     const QString& bundleNum, const QString& bundleGroupNum,
-                     const QString& color, const QStringList& path, TestResults& results,
-                     int mode);
+                     const QString& bundleNum, const QString& bundleGroupNum, const QString& color,
+                     const QStringList& path, TestResults& results, int mode);
     QString addCable(const QString& tag, const QString& id, const QString& use, const QString& to,
                      const QString& from, const QString& type, TestResults& results, int mode);
     QString addCable(const QString& tag, const QString& id, const QString& use, const QString& to,
@@ -466,6 +464,7 @@ private:
     // is tested on the room's floor.
     QString generateTag(ItemKind kind);
     QString generateId(ItemKind kind, const QString& prefix, const QString& floor = QString());
+    quint64 freedGeneration(ItemKind kind) const;
     // The list element named listName below container, created and appended
     // when container exists, has children and lacks it.
     QDomElement getOrCreateChildList(QDomElement container, const QString& listName);

@@ -23,7 +23,9 @@ void indexChildren(TagIndex& index, const QDomElement& list, ElementCache* cache
     for (QDomElement e = list.firstChildElement(); !e.isNull(); e = e.nextSiblingElement()) {
         const QString tag = e.tagName();
         index.insertIfAbsent(tag, e.attribute(QStringLiteral("id")));
-        if (cache)
+        // Every floor has its own "Undefined" room under the same tag; it is
+        // found directly (it leads its list), not through the cache.
+        if (cache && tag != QLatin1String("Undefined"))
             cache->addFromFile(tag, e);
     }
 }
@@ -39,9 +41,10 @@ void forEachChildElement(const QDomElement& parent, F f)
 
 // --- navigation -------------------------------------------------------------------
 
+// An empty name is no tag: QDom would take it as "any element".
 QDomElement Ductbook::childByTag(const QDomElement& parent, const QString& tag)
 {
-    if (parent.isNull() || !parent.hasChildNodes())
+    if (parent.isNull() || tag.isEmpty() || !parent.hasChildNodes())
         return QDomElement();
     return parent.firstChildElement(tag);
 }
@@ -107,13 +110,16 @@ QDomElement Ductbook::getToRoomList(const QString& floorTag)
 
 QDomElement Ductbook::getToRoom(const QString& floorTag, const QString& roomTag)
 {
-    return findItem(m_maps->roomElements, roomTag, getToRoomList(floorTag));
+    const QDomElement rooms = getToRoomList(floorTag);
+    if (roomTag == QLatin1String("Undefined"))
+        return childByTag(rooms, roomTag);
+    return findItem(m_maps->roomElements, roomTag, rooms);
 }
 
 QDomElement Ductbook::findItem(const ElementCache& cache, const QString& tag,
                                const QDomElement& list)
 {
-    if (list.isNull() || !list.hasChildNodes())
+    if (list.isNull() || tag.isEmpty() || !list.hasChildNodes())
         return QDomElement();
     bool definite = false;
     const QDomElement e = cache.find(tag, list, &definite);
@@ -467,7 +473,7 @@ void Ductbook::setSheetID(const QString& tag, const QString& id)
     QDomElement list = getToSheetList();
     if (list.isNull() || !list.hasChildNodes())
         return;
-    QDomElement sheet = list.firstChildElement(tag);
+    QDomElement sheet = childByTag(list, tag);
     setElementId(id, sheet);
     m_maps->sheets.insert(tag, id);
 }
@@ -482,7 +488,7 @@ void Ductbook::setFloorId(const QString& tag, const QString& id)
     QDomElement list = getToFloorList();
     if (list.isNull() || !list.hasChildNodes())
         return;
-    QDomElement floor = list.firstChildElement(tag);
+    QDomElement floor = childByTag(list, tag);
     setElementId(id, floor);
     m_maps->floors.insert(tag, id);
 }

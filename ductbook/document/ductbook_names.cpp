@@ -46,6 +46,31 @@ KindRule ruleOf(ItemKind kind)
 
 } // namespace
 
+// Changes whenever a name that the kind's existence tests look at may have
+// become free again. Ports and vertical runs test each other's maps.
+quint64 Ductbook::freedGeneration(ItemKind kind) const
+{
+    const DuctbookIndexes& m = *m_maps;
+    switch (kind) {
+    case ItemKind::Room:
+        return m.rooms.generation();
+    case ItemKind::Port:
+    case ItemKind::VertRun:
+        return m.ports.generation() * 1000003u + m.vertRuns.generation();
+    case ItemKind::Device:
+        return m.devices.generation();
+    case ItemKind::Vertice:
+        return m.vertices.generation();
+    case ItemKind::Point:
+        return m.points.generation();
+    case ItemKind::SheetText:
+        return m.freeTexts.generation();
+    case ItemKind::FloorText:
+        return m.floorFreeTexts.generation();
+    }
+    return 0;
+}
+
 QString Ductbook::generateTag(ItemKind kind)
 {
     const KindRule rule = ruleOf(kind);
@@ -83,8 +108,10 @@ QString Ductbook::generateTag(ItemKind kind)
         exists = [this](const QString& t) { return floorFreeTextExists(t, true); };
         break;
     }
+    const quint64 generation = freedGeneration(kind);
+    NameGen::Memo& memo = m_maps->nameMemos[QStringLiteral("tag|%1").arg(int(kind))];
     return NameGen::nextAfterGreatest(map->lastTag(), QLatin1String(rule.tagPrefix),
-                                      rule.tagPadding, exists);
+                                      rule.tagPadding, exists, &memo, generation);
 }
 
 QString Ductbook::generateId(ItemKind kind, const QString& prefix, const QString& floor)
@@ -118,5 +145,9 @@ QString Ductbook::generateId(ItemKind kind, const QString& prefix, const QString
     case ItemKind::FloorText:
         return prefix; // a text is its own id
     }
-    return NameGen::nextAfterGreatest(map->greatestId(), prefix, rule.idPadding, exists);
+    const quint64 generation = freedGeneration(kind);
+    NameGen::Memo& memo =
+        m_maps->nameMemos[QStringLiteral("id|%1|%2|%3").arg(int(kind)).arg(prefix, floor)];
+    return NameGen::nextAfterGreatest(map->greatestId(), prefix, rule.idPadding, exists, &memo,
+                                      generation);
 }

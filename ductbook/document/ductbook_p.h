@@ -2,6 +2,7 @@
 #define DUCTBOOK_P_H
 
 #include "elementcache_p.h"
+#include "namegen_p.h"
 #include "tagindex_p.h"
 
 #include <QHash>
@@ -40,6 +41,9 @@ struct DuctbookIndexes
     ElementCache vertRunElements;
     ElementCache pointElements;
     ElementCache floorFreeTextElements;
+
+    // The last count of each name sequence (kind, tag or id, prefix, floor).
+    QHash<QString, NameGen::Memo> nameMemos;
 };
 
 // The kinds of item named by the counting rule of the floor and sheet items.

@@ -17,18 +17,25 @@ QString number(qint64 n, bool padded)
 }
 
 QString nextAfterGreatest(const QString& greatest, const QString& prefix, Padding padding,
-                          const Exists& exists)
+                          const Exists& exists, Memo* memo, quint64 generation)
 {
     if (greatest.isEmpty())
         return prefix + number(1, padding.first);
     const qsizetype at = greatest.lastIndexOf(prefix);
     const QString rest = at < 0 ? greatest : greatest.mid(at + prefix.size());
-    qint64 counter = rest.toLongLong() + 1; // 0 when rest is not a number
-    QString candidate = prefix + number(counter, padding.next);
+    const qint64 start = rest.toLongLong() + 1; // 0 when rest is not a number
+    qint64 counter = start;
+    if (memo && memo->valid && memo->greatest == greatest && memo->prefix == prefix &&
+        memo->generation == generation && memo->counter > start)
+        counter = memo->counter;
+    // The first number tried is written as "next", every later one as "loop".
+    QString candidate = prefix + number(counter, counter == start ? padding.next : padding.loop);
     while (exists(candidate)) {
         ++counter;
         candidate = prefix + number(counter, padding.loop);
     }
+    if (memo)
+        *memo = Memo{greatest, prefix, generation, counter, true};
     return candidate;
 }
 

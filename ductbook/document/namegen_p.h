@@ -42,13 +42,30 @@ struct Padding
 inline constexpr Padding Plain{false, false, false};
 inline constexpr Padding Padded{true, true, true};
 
+// What the last count of one name sequence ended on. While the greatest name
+// and the set of free names stay the same (no name became free again, which
+// `generation` stands for), every number below `counter` is still taken, so
+// the next count may start there: adding items one by one does not count up
+// through all earlier names each time.
+struct Memo
+{
+    QString greatest;
+    QString prefix;
+    quint64 generation = 0;
+    qint64 counter = 0;
+    bool valid = false;
+};
+
 // The counting rule of the items drawn on floors and sheets: start one above
 // the number that follows the last occurrence of prefix in greatest (the
 // greatest existing tag or id in code-unit order, so Room2 beats Room10), or
 // at 1 when there is none (empty greatest); then count up while exists().
 // Unlike firstFree, gaps are not filled.
+// With a memo the result is the same, found without retrying the names the
+// previous count already found taken.
 DUCTBOOK_PRIVATE_EXPORT QString nextAfterGreatest(const QString& greatest, const QString& prefix,
-                                                  Padding padding, const Exists& exists);
+                                                  Padding padding, const Exists& exists,
+                                                  Memo* memo = nullptr, quint64 generation = 0);
 
 // n written plainly or right-justified to two digits with "0".
 DUCTBOOK_PRIVATE_EXPORT QString number(qint64 n, bool padded);

@@ -6,6 +6,7 @@ void TagIndex::clear()
 {
     m_tagToId.clear();
     m_idToTags.clear();
+    ++m_generation;
 }
 
 void TagIndex::assign(const QMap<QString, QString>& tagToId)
@@ -22,6 +23,7 @@ void TagIndex::insert(const QString& tag, const QString& id)
         if (it.value() == id)
             return;
         unlinkId(tag, it.value());
+        ++m_generation;
         it.value() = id;
     } else {
         m_tagToId.insert(tag, id);
@@ -45,6 +47,7 @@ void TagIndex::remove(const QString& tag)
         return;
     unlinkId(tag, it.value());
     m_tagToId.erase(it);
+    ++m_generation;
 }
 
 QString TagIndex::firstTag(const QString& id) const

@@ -39,6 +39,10 @@ public:
     QString lastTag() const;
     QString greatestId() const;
 
+    // Changes whenever a tag or an id may have become free again (a removal, a
+    // changed id, a rebuild); additions alone leave it as it is.
+    quint64 generation() const { return m_generation; }
+
     int size() const { return int(m_tagToId.size()); }
     bool isEmpty() const { return m_tagToId.isEmpty(); }
     const QMap<QString, QString>& map() const { return m_tagToId; }
@@ -48,6 +52,7 @@ private:
 
     QMap<QString, QString> m_tagToId;
     QMap<QString, QStringList> m_idToTags;
+    quint64 m_generation = 0;
 };
 
 #endif // TAGINDEX_P_H
