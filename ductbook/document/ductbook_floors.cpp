@@ -215,6 +215,12 @@ QString Ductbook::getSheetNumber(const QString& tag)
 // maps never name a floor the document no longer has.
 void Ductbook::removeFloor(const QString& tag)
 {
+    // A cable that ends at a port of the floor would be left naming a port
+    // that no longer exists; it goes first, whatever its type.
+    const QStringList cables = getCables(tag, tr("Show All"));
+    for (const QString& cable : cables)
+        removeCable(cable);
+
     QDomElement list = getToFloorList();
     QDomElement floor = childByTag(list, tag);
     if (floor.isNull())
