@@ -1,6 +1,7 @@
 // jobtool end to end: the commands a user types, their output and exit codes.
 #include "jobfixture.h"
 
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -90,6 +91,34 @@ void TestJobtool::infoAsJson()
     QCOMPARE(counts.value(QStringLiteral("floors")).toInt(), 2);
     QCOMPARE(counts.value(QStringLiteral("devices")).toInt(), 4);
     QCOMPARE(counts.value(QStringLiteral("connections")).toInt(), 2);
+
+    const QJsonArray floors = o.value(QStringLiteral("floors")).toArray();
+    QCOMPARE(floors.size(), 2);
+    const QJsonArray rooms = floors.at(0).toObject().value(QStringLiteral("rooms")).toArray();
+    QJsonObject comms;
+    for (const QJsonValue& r : rooms) {
+        if (r.toObject().value(QStringLiteral("id")).toString() == QLatin1String("Comms"))
+            comms = r.toObject();
+    }
+    QCOMPARE(comms.value(QStringLiteral("ports")).toInt(), 4);
+    QCOMPARE(comms.value(QStringLiteral("verticalRuns")).toInt(), 1);
+    const QJsonArray devices = o.value(QStringLiteral("sheets"))
+                                   .toArray()
+                                   .at(0)
+                                   .toObject()
+                                   .value(QStringLiteral("devices"))
+                                   .toArray();
+    QCOMPARE(devices.at(1).toObject().value(QStringLiteral("type")).toString(),
+             QStringLiteral("Switch"));
+    const QJsonObject cables = o.value(QStringLiteral("cables")).toObject();
+    QCOMPARE(cables.value(QStringLiteral("total")).toInt(), 5);
+    QCOMPARE(
+        cables.value(QStringLiteral("byStatus")).toObject().value(QStringLiteral("PASS")).toInt(),
+        1);
+    QCOMPARE(
+        cables.value(QStringLiteral("byType")).toObject().value(QStringLiteral("CAT6")).toInt(), 3);
+    QCOMPARE(cables.value(QStringLiteral("bundled")).toInt(), 2);
+    QCOMPARE(cables.value(QStringLiteral("bundleGroups")).toInt(), 1);
 }
 
 void TestJobtool::infoOfABrokenFile()
