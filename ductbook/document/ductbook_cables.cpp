@@ -23,89 +23,6 @@ QLatin1String name(const char* text)
     return QLatin1String(text);
 }
 
-// What one current cable contributes to the port and bundle-group lookups.
-struct CableEntry
-{
-    QString from;
-    QString to;
-    QString group;
-    // Position in the current cable tags; later cables have greater numbers.
-    qint64 seq = 0;
-};
-
-// Where the last search for a free generated name stopped: every number from
-// start below next was taken then. Generated names count up from one above a
-// number read from the greatest existing name, and both rules can start far
-// below the first free number (tags: Cable9 is the last key while Cable10 to
-// Cable10000 exist; ids: four-digit ids never raise the start). As long as no
-// name leaves the cable map, the next search with the same prefix and start
-// resumes where the last one stopped instead of testing every taken number
-// again.
-struct CountHint
-{
-    QString prefix;
-    qint64 start = -1;
-    qint64 next = -1;
-
-    qint64 resume(const QString& p, qint64 s) const
-    {
-        return start == s && prefix == p ? std::max(s, next) : s;
-    }
-    void record(const QString& p, qint64 s, qint64 n)
-    {
-        prefix = p;
-        start = s;
-        next = n;
-    }
-    void clear() { start = -1; }
-};
-
-// Lookups derived from the cable list that the maps of the job do not offer:
-// end port id -> cables, bundle groups, the distinct current ids as a set and
-// the three-digit cable ids. A campus job holds ten thousand cables, and
-// without these every query per port walked every cable and every generated
-// id re-sorted every id.
-//
-// The index belongs to this file, but the containers it is derived from (the
-// current cable lists and the cable map) are rebuilt elsewhere: on load, by
-// removeFloor, by the vertical-run repair. Rather than have every such place
-// tell us, the index keeps shallow copies of those three containers. Qt's
-// containers are implicitly shared, so any change to one of them detaches it
-// from our copy; while all three are still shared with the copies, nothing has
-// touched them since the index was last brought up to date. Our own changes
-// drop the copies first (so that no change pays for a deep copy) and take them
-// again afterwards.
-struct CableIndex
-{
-    const Ductbook* owner = nullptr;
-    bool built = false;
-    QStringList tagsSnapshot;
-    QStringList idsSnapshot;
-    QMap<QString, QString> mapSnapshot;
-
-    QHash<QString, CableEntry> entries;
-    QHash<QString, QStringList> byEnd;
-    QHash<QString, int> groups;
-    QSet<QString> currentIds;
-    qint64 nextSeq = 0;
-
-    // The ids of the cable map that are the translated word "Cable" and three
-    // digits, with the number of cables holding each; the word they were
-    // counted with.
-    QMap<QString, int> threeDigitIds;
-    QString idWord;
-
-    // Where the last searches for a free generated tag and id stopped.
-    CountHint tagHint;
-    CountHint idHint;
-};
-
-CableIndex& cableIndex()
-{
-    static CableIndex index;
-    return index;
-}
-
 bool isThreeDigitId(const QString& id, const QString& word)
 {
     // The pattern is the word followed by exactly three ASCII digits, matched
@@ -152,28 +69,6 @@ struct DuctbookCableOps
 
     // --- the cable index --------------------------------------------------------
 
-    static bool upToDate(const Ductbook& d, const CableIndex& idx)
-    {
-        return idx.built && idx.owner == &d &&
-               idx.tagsSnapshot.isSharedWith(d.m_currentCableTags) &&
-               idx.idsSnapshot.isSharedWith(d.m_currentCableIds) &&
-               idx.mapSnapshot.isSharedWith(d.m_maps->cables.map());
-    }
-
-    static void capture(const Ductbook& d, CableIndex& idx)
-    {
-        idx.tagsSnapshot = d.m_currentCableTags;
-        idx.idsSnapshot = d.m_currentCableIds;
-        idx.mapSnapshot = d.m_maps->cables.map();
-    }
-
-    static void release(CableIndex& idx)
-    {
-        idx.tagsSnapshot = QStringList();
-        idx.idsSnapshot = QStringList();
-        idx.mapSnapshot = QMap<QString, QString>();
-    }
-
     static void countThreeDigitIds(const Ductbook& d, CableIndex& idx, const QString& word)
     {
         idx.threeDigitIds.clear();
@@ -188,7 +83,6 @@ struct DuctbookCableOps
     static void rebuild(Ductbook& d, CableIndex& idx)
     {
         idx = CableIndex();
-        idx.owner = &d;
         // One walk of the list: the first element of a tag is the cable of
         // that tag, as every lookup by tag finds it.
         QHash<QString, QDomElement> first;
@@ -207,13 +101,12 @@ struct DuctbookCableOps
             idx.currentIds.insert(id);
         countThreeDigitIds(d, idx, Ductbook::tr("Cable"));
         idx.built = true;
-        capture(d, idx);
     }
 
     static CableIndex& state(Ductbook& d)
     {
-        CableIndex& idx = cableIndex();
-        if (!upToDate(d, idx))
+        CableIndex& idx = d.m_maps->cableIndex;
+        if (!idx.built)
             rebuild(d, idx);
         return idx;
     }
@@ -544,14 +437,12 @@ QString Ductbook::addCable(const QString& tag, const QString& id, const QString&
 
     m_maps->cableTypes[type].append(cableTag);
     setChanged(true);
-    DuctbookCableOps::release(idx);
     DuctbookCableOps::addCurrentId(*this, idx, cableId);
     m_currentCableTags.append(cableTag);
     m_maps->cables.insert(cableTag, cableId);
     m_maps->cableElements.insert(cableTag, e);
     DuctbookCableOps::addEntry(idx, cableTag, from, to, bundleGroupNum);
     DuctbookCableOps::countId(idx, cableId, 1);
-    DuctbookCableOps::capture(*this, idx);
     return cableId;
 }
 
@@ -715,7 +606,6 @@ void Ductbook::setCableID(const QString& tag, const QString& id)
     CableIndex& idx = DuctbookCableOps::state(*this);
     const QString oldId = getElementId(e);
     setElementId(id, e);
-    DuctbookCableOps::release(idx);
     if (m_maps->cables.containsTag(tag))
         DuctbookCableOps::countId(idx, m_maps->cables.id(tag), -1);
     m_maps->cables.insert(tag, id);
@@ -723,7 +613,6 @@ void Ductbook::setCableID(const QString& tag, const QString& id)
     DuctbookCableOps::dropIdIfUnused(*this, idx, oldId);
     DuctbookCableOps::addCurrentId(*this, idx, id);
     idx.idHint.clear();
-    DuctbookCableOps::capture(*this, idx);
     setChanged(true);
 }
 
@@ -1164,7 +1053,6 @@ void Ductbook::removeCable(const QString& tag)
     m_maps->cableElements.remove(tag, e);
     list.removeChild(e);
 
-    DuctbookCableOps::release(idx);
     if (m_maps->cables.containsTag(tag))
         DuctbookCableOps::countId(idx, id, -1);
     m_maps->cables.remove(tag);
@@ -1174,7 +1062,6 @@ void Ductbook::removeCable(const QString& tag)
     DuctbookCableOps::dropIdIfUnused(*this, idx, id);
     idx.tagHint.clear();
     idx.idHint.clear();
-    DuctbookCableOps::capture(*this, idx);
     setChanged(true);
 }
 

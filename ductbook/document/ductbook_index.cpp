@@ -181,6 +181,7 @@ QDomElement Ductbook::getToFreeTextList(const QString& sheetTag)
 
 void Ductbook::populateCurrentCablesLists()
 {
+    m_maps->cableIndex.built = false;
     m_currentCableIds.clear();
     m_currentCableTags.clear();
     QSet<QString> seenIds;
@@ -201,6 +202,7 @@ void Ductbook::populateCurrentCablesLists()
 
 void Ductbook::populateCableMap()
 {
+    m_maps->cableIndex.built = false;
     m_maps->cables.clear();
     m_maps->cableElements.clear();
     indexChildren(m_maps->cables, getElement(name(CableList)), &m_maps->cableElements);

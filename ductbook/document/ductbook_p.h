@@ -1,6 +1,7 @@
 #ifndef DUCTBOOK_P_H
 #define DUCTBOOK_P_H
 
+#include "cableindex_p.h"
 #include "elementcache_p.h"
 #include "namegen_p.h"
 #include "tagindex_p.h"
@@ -41,6 +42,9 @@ struct DuctbookIndexes
     ElementCache vertRunElements;
     ElementCache pointElements;
     ElementCache floorFreeTextElements;
+
+    // End ports, bundle groups and ids of the current cables.
+    CableIndex cableIndex;
 
     // The last count of each name sequence (kind, tag or id, prefix, floor).
     QHash<QString, NameGen::Memo> nameMemos;
