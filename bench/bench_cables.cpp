@@ -53,7 +53,7 @@ int main(int argc, char** argv)
 
     // Ten floors of 1,000 ports in ten rooms, no cables yet; the cables are
     // added through the job, as the host adds them.
-    CampusJobSpec campus;
+    CampusJobSize campus;
     campus.cables = 0;
     const int totalPorts = campus.floors * campus.portsPerFloor;
     const QByteArray text = generateCampusJob(campus);

@@ -19,18 +19,18 @@ int main(int argc, char** argv)
     struct Case
     {
         const char* name;
-        CampusJobSpec spec;
+        CampusJobSize size;
     };
-    CampusJobSpec tested;
+    CampusJobSize tested;
     tested.portsPerFloor = 500;
     tested.cables = 5000;
-    CampusJobSpec untested = tested;
+    CampusJobSize untested = tested;
     untested.withResults = false;
     const Case cases[] = {{"10,000 items, cables tested", tested},
                           {"10,000 items, cables untested", untested}};
 
     for (const Case& c : cases) {
-        const QByteArray text = generateCampusJob(c.spec);
+        const QByteArray text = generateCampusJob(c.size);
         const QString path = dir.filePath(QStringLiteral("campus.job"));
         QFile file(path);
         if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size())

@@ -81,11 +81,11 @@ int main(int argc, char** argv)
 
     // A loaded campus job: every port found by id on its floor, by id over
     // all floors, and by tag.
-    CampusJobSpec spec;
-    spec.cables = 0;
+    CampusJobSize size;
+    size.cables = 0;
     const QString path = dir.filePath(QStringLiteral("campus.job"));
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(generateCampusJob(spec)) < 0)
+    if (!file.open(QIODevice::WriteOnly) || file.write(generateCampusJob(size)) < 0)
         return 1;
     file.close();
     Ductbook::Destroy();

@@ -33,11 +33,11 @@ QByteArray measurementBlock(int seed)
 
 } // namespace
 
-QByteArray generateCampusJob(const CampusJobSpec& spec)
+QByteArray generateCampusJob(const CampusJobSize& size)
 {
     QByteArray out;
-    out.reserve(spec.cables * (spec.withResults ? 5600 : 300) +
-                spec.floors * spec.portsPerFloor * 120);
+    out.reserve(size.cables * (size.withResults ? 5600 : 300) +
+                size.floors * size.portsPerFloor * 120);
     out += "<!DOCTYPE Job>\n<Job>\n <Release/>\n <Version number=\"3.0\"/>\n";
     out +=
         " <Contractor_Info company=\"Campus Cabling\" email=\"\" logo=\"\" phone=\"\" "
@@ -49,11 +49,11 @@ QByteArray generateCampusJob(const CampusJobSpec& spec)
         "  <Address address1=\"\" address2=\"\" city=\"\" country=\"\" state=\"\" zipcode=\"\"/>\n"
         " </Site_Info>\n";
 
-    const int portsPerRoom = qMax(1, spec.portsPerFloor / qMax(1, spec.roomsPerFloor));
-    const int totalPorts = spec.floors * spec.portsPerFloor;
+    const int portsPerRoom = qMax(1, size.portsPerFloor / qMax(1, size.roomsPerFloor));
+    const int totalPorts = size.floors * size.portsPerFloor;
 
     out += " <Cable_List>\n";
-    for (int c = 0; c < spec.cables; ++c) {
+    for (int c = 0; c < size.cables; ++c) {
         // Both ends on one floor: ports 2k and 2k+1 of the floor, wrapping.
         const int from = (2 * c) % qMax(1, totalPorts);
         const int to = (2 * c + 1) % qMax(1, totalPorts);
@@ -64,7 +64,7 @@ QByteArray generateCampusJob(const CampusJobSpec& spec)
                         .arg(c + 1, 3, 10, QLatin1Char('0'))
                         .arg(from + 1)
                         .arg(to + 1));
-        if (spec.withResults) {
+        if (size.withResults) {
             out += "   <Test_Results bert_errors=\"0\" chan=\"" + plotText(c) + "\" data=\"" +
                    measurementBlock(c) + "\" echo=\"" + plotText(c + 1) + "\" next=\"" +
                    plotText(c + 2) +
@@ -81,7 +81,7 @@ QByteArray generateCampusJob(const CampusJobSpec& spec)
 
     int port = 0;
     int room = 0;
-    for (int f = 1; f <= spec.floors; ++f) {
+    for (int f = 1; f <= size.floors; ++f) {
         append(out,
                QStringLiteral("  <FFloor_%1 id=\"Floor_%1\" ceiling_height=\"9\" pic=\"\">\n"
                               "   <Room_List>\n    <Undefined id=\"Undefined\">\n"
@@ -93,7 +93,7 @@ QByteArray generateCampusJob(const CampusJobSpec& spec)
                    .arg(f)
                    .arg(f, 2, 10, QLatin1Char('0')));
         int placed = 0;
-        for (int r = 0; r < spec.roomsPerFloor && placed < spec.portsPerFloor; ++r) {
+        for (int r = 0; r < size.roomsPerFloor && placed < size.portsPerFloor; ++r) {
             ++room;
             append(out, QStringLiteral("    <Room%1 id=\"R%2-%3\" height=\"300\" layer=\"3\" "
                                        "namex=\"10\" namey=\"10\" show_dimensions=\"3\" "
@@ -103,9 +103,9 @@ QByteArray generateCampusJob(const CampusJobSpec& spec)
                             .arg(f)
                             .arg(r + 1)
                             .arg(100 + r * 420));
-            const int inRoom = r == spec.roomsPerFloor - 1
-                                   ? spec.portsPerFloor - placed
-                                   : qMin(portsPerRoom, spec.portsPerFloor - placed);
+            const int inRoom = r == size.roomsPerFloor - 1
+                                   ? size.portsPerFloor - placed
+                                   : qMin(portsPerRoom, size.portsPerFloor - placed);
             for (int p = 0; p < inRoom; ++p, ++placed) {
                 ++port;
                 append(out, QStringLiteral("      <Port%1 id=\"P%1\" drop_height=\"7\" "
@@ -126,7 +126,7 @@ QByteArray generateCampusJob(const CampusJobSpec& spec)
                         .arg(f));
     }
     out += " </Floor_List>\n <Sheet_List>\n  <SSheet_1 id=\"Sheet_1\">\n   <Device_List>\n";
-    for (int d = 1; d <= spec.devices; ++d)
+    for (int d = 1; d <= size.devices; ++d)
         append(out, QStringLiteral("    <Device%1 id=\"SW%2\" icon_scale=\"not_specified\" "
                                    "ip=\"10.0.%1.1\" pic=\":/images/switch.png\" x=\"%3\" "
                                    "y=\"50\"/>\n")

@@ -8,7 +8,7 @@
 // path points, a network sheet with devices, and cables between ports of the
 // same floor, each with a complete test result (measurement block and three
 // 257-point plots) when withResults is set.
-struct CampusJobSpec
+struct CampusJobSize
 {
     int floors = 10;
     int roomsPerFloor = 10;
@@ -18,6 +18,6 @@ struct CampusJobSpec
     bool withResults = true;
 };
 
-QByteArray generateCampusJob(const CampusJobSpec& spec);
+QByteArray generateCampusJob(const CampusJobSize& size);
 
 #endif // JOBGENERATOR_H

@@ -25,9 +25,11 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 
 class ElementCache;
+class TagIndex;
 struct DuctbookIndexes;
 enum class ItemKind;
 
@@ -465,6 +467,8 @@ private:
     QString generateTag(ItemKind kind);
     QString generateId(ItemKind kind, const QString& prefix, const QString& floor = QString());
     quint64 freedGeneration(ItemKind kind) const;
+    const TagIndex& mapOf(ItemKind kind) const;
+    std::function<bool(const QString&)> existsTest(ItemKind kind, bool byTag, const QString& floor);
     // The list element named listName below container, created and appended
     // when container exists, has children and lacks it.
     QDomElement getOrCreateChildList(QDomElement container, const QString& listName);

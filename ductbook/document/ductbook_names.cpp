@@ -46,108 +46,90 @@ KindRule ruleOf(ItemKind kind)
 
 } // namespace
 
-// Changes whenever a name that the kind's existence tests look at may have
-// become free again. Ports and vertical runs test each other's maps.
-quint64 Ductbook::freedGeneration(ItemKind kind) const
+const TagIndex& Ductbook::mapOf(ItemKind kind) const
 {
     const DuctbookIndexes& m = *m_maps;
     switch (kind) {
     case ItemKind::Room:
-        return m.rooms.generation();
+        return m.rooms;
+    case ItemKind::Port:
+        return m.ports;
+    case ItemKind::VertRun:
+        return m.vertRuns;
+    case ItemKind::Device:
+        return m.devices;
+    case ItemKind::Vertice:
+        return m.vertices;
+    case ItemKind::Point:
+        return m.points;
+    case ItemKind::SheetText:
+        return m.freeTexts;
+    case ItemKind::FloorText:
+        break;
+    }
+    return m.floorFreeTexts;
+}
+
+// The existence test that ends a count: by tag across the job, by id with
+// the kind's own test. Ports and vertical runs share one name space; room ids
+// are tested on the room's floor.
+NameGen::Exists Ductbook::existsTest(ItemKind kind, bool byTag, const QString& floor)
+{
+    bool (Ductbook::*test)(const QString&, bool) = nullptr;
+    switch (kind) {
+    case ItemKind::Room:
+        if (!byTag)
+            return [this, floor](const QString& n) { return roomExistsOnFloor(floor, n, false); };
+        test = &Ductbook::roomExists;
+        break;
     case ItemKind::Port:
     case ItemKind::VertRun:
-        return m.ports.generation() * 1000003u + m.vertRuns.generation();
+        test = &Ductbook::portOrVertRunExists;
+        break;
     case ItemKind::Device:
-        return m.devices.generation();
+        test = &Ductbook::deviceExists;
+        break;
     case ItemKind::Vertice:
-        return m.vertices.generation();
+        test = &Ductbook::verticeExists;
+        break;
     case ItemKind::Point:
-        return m.points.generation();
+        test = &Ductbook::pointExists;
+        break;
     case ItemKind::SheetText:
-        return m.freeTexts.generation();
+        test = &Ductbook::freeTextExists;
+        break;
     case ItemKind::FloorText:
-        return m.floorFreeTexts.generation();
+        test = &Ductbook::floorFreeTextExists;
+        break;
     }
-    return 0;
+    return [this, test, byTag](const QString& n) { return (this->*test)(n, byTag); };
+}
+
+// Changes whenever a name that the kind's existence tests look at may have
+// become free again.
+quint64 Ductbook::freedGeneration(ItemKind kind) const
+{
+    if (kind == ItemKind::Port || kind == ItemKind::VertRun)
+        return m_maps->ports.generation() * 1000003u + m_maps->vertRuns.generation();
+    return mapOf(kind).generation();
 }
 
 QString Ductbook::generateTag(ItemKind kind)
 {
     const KindRule rule = ruleOf(kind);
-    const TagIndex* map = nullptr;
-    NameGen::Exists exists;
-    switch (kind) {
-    case ItemKind::Room:
-        map = &m_maps->rooms;
-        exists = [this](const QString& t) { return roomExists(t, true); };
-        break;
-    case ItemKind::Port:
-    case ItemKind::VertRun:
-        // Ports and vertical runs share one name space.
-        map = kind == ItemKind::Port ? &m_maps->ports : &m_maps->vertRuns;
-        exists = [this](const QString& t) { return portOrVertRunExists(t, true); };
-        break;
-    case ItemKind::Device:
-        map = &m_maps->devices;
-        exists = [this](const QString& t) { return deviceExists(t, true); };
-        break;
-    case ItemKind::Vertice:
-        map = &m_maps->vertices;
-        exists = [this](const QString& t) { return verticeExists(t, true); };
-        break;
-    case ItemKind::Point:
-        map = &m_maps->points;
-        exists = [this](const QString& t) { return pointExists(t, true); };
-        break;
-    case ItemKind::SheetText:
-        map = &m_maps->freeTexts;
-        exists = [this](const QString& t) { return freeTextExists(t, true); };
-        break;
-    case ItemKind::FloorText:
-        map = &m_maps->floorFreeTexts;
-        exists = [this](const QString& t) { return floorFreeTextExists(t, true); };
-        break;
-    }
-    const quint64 generation = freedGeneration(kind);
     NameGen::Memo& memo = m_maps->nameMemos[QStringLiteral("tag|%1").arg(int(kind))];
-    return NameGen::nextAfterGreatest(map->lastTag(), QLatin1String(rule.tagPrefix),
-                                      rule.tagPadding, exists, &memo, generation);
+    return NameGen::nextAfterGreatest(mapOf(kind).lastTag(), QLatin1String(rule.tagPrefix),
+                                      rule.tagPadding, existsTest(kind, true, QString()), &memo,
+                                      freedGeneration(kind));
 }
 
 QString Ductbook::generateId(ItemKind kind, const QString& prefix, const QString& floor)
 {
-    const KindRule rule = ruleOf(kind);
-    const TagIndex* map = nullptr;
-    NameGen::Exists exists;
-    switch (kind) {
-    case ItemKind::Room:
-        map = &m_maps->rooms;
-        exists = [this, floor](const QString& i) { return roomExistsOnFloor(floor, i, false); };
-        break;
-    case ItemKind::Port:
-    case ItemKind::VertRun:
-        map = kind == ItemKind::Port ? &m_maps->ports : &m_maps->vertRuns;
-        exists = [this](const QString& i) { return portOrVertRunExists(i, false); };
-        break;
-    case ItemKind::Device:
-        map = &m_maps->devices;
-        exists = [this](const QString& i) { return deviceExists(i, false); };
-        break;
-    case ItemKind::Vertice:
-        map = &m_maps->vertices;
-        exists = [this](const QString& i) { return verticeExists(i, false); };
-        break;
-    case ItemKind::Point:
-        map = &m_maps->points;
-        exists = [this](const QString& i) { return pointExists(i, false); };
-        break;
-    case ItemKind::SheetText:
-    case ItemKind::FloorText:
+    if (kind == ItemKind::SheetText || kind == ItemKind::FloorText)
         return prefix; // a text is its own id
-    }
-    const quint64 generation = freedGeneration(kind);
+    const KindRule rule = ruleOf(kind);
     NameGen::Memo& memo =
         m_maps->nameMemos[QStringLiteral("id|%1|%2|%3").arg(int(kind)).arg(prefix, floor)];
-    return NameGen::nextAfterGreatest(map->greatestId(), prefix, rule.idPadding, exists, &memo,
-                                      generation);
+    return NameGen::nextAfterGreatest(mapOf(kind).greatestId(), prefix, rule.idPadding,
+                                      existsTest(kind, false, floor), &memo, freedGeneration(kind));
 }
