@@ -18,14 +18,20 @@ QLatin1String name(const char* text)
 
 // Enters every child element of list into index and cache; the first element
 // of a tag wins when a file repeats one.
-void indexChildren(TagIndex& index, const QDomElement& list, ElementCache* cache = nullptr)
+void indexChildren(TagIndex& index, const QDomElement& list, ElementCache* cache = nullptr,
+                   bool rooms = false)
 {
     for (QDomElement e = list.firstChildElement(); !e.isNull(); e = e.nextSiblingElement()) {
         const QString tag = e.tagName();
+        // Every floor has its own "Undefined" room under the same tag. It is
+        // no drawn room: kept out of the room map (roomExists answers for it
+        // anyway), the map of a loaded job is the map the same job had when
+        // it was built, and generated room names count the same way in both.
+        // It is found directly (it leads its list), not through the cache.
+        if (rooms && tag == QLatin1String("Undefined"))
+            continue;
         index.insertIfAbsent(tag, e.attribute(QStringLiteral("id")));
-        // Every floor has its own "Undefined" room under the same tag; it is
-        // found directly (it leads its list), not through the cache.
-        if (cache && tag != QLatin1String("Undefined"))
+        if (cache)
             cache->addFromFile(tag, e);
     }
 }
@@ -294,7 +300,7 @@ void Ductbook::populateRoomMap()
     m_maps->rooms.clear();
     m_maps->roomElements.clear();
     forEachSubList(getToFloorList(), RoomList, [&](const QDomElement& list) {
-        indexChildren(m_maps->rooms, list, &m_maps->roomElements);
+        indexChildren(m_maps->rooms, list, &m_maps->roomElements, true);
     });
 }
 

@@ -311,13 +311,13 @@ void Ductbook::setShowRoomDimensions(const QString& floor, const QString& id, in
     DuctbookRoomOps::setRoomAttr(*this, floor, id, QStringLiteral("show_dimensions"), value);
 }
 
-// The ports of the room move to "Undefined" element by element, keeping tag,
-// id and every attribute (as a re-add under the same names would): looking
-// them up by id instead could pick a namesake in another room, or miss a
-// port placed at x = -1, and the port left behind would go with the room.
-// Vertical runs move through setVertRunRoom; any it leaves behind follow the
-// same way as the ports. "Undefined" itself is never removed, since its
-// contents would have nowhere to go.
+// The ports and vertical runs of the room move to "Undefined" element by
+// element, keeping tag, id and every attribute (as a re-add under the same
+// names would): looking them up by id instead could pick a namesake in
+// another room, or miss a port placed at x = -1, and the item left behind
+// would go with the room. The element caches keep pointing at the moved
+// elements. "Undefined" itself is never removed, since its contents would
+// have nowhere to go.
 void Ductbook::removeRoom(const QString& floor, const QString& tag)
 {
     if (tag == undefinedRoom())
@@ -327,23 +327,13 @@ void Ductbook::removeRoom(const QString& floor, const QString& tag)
     if (e.isNull())
         return;
 
-    const QDomElement ports = e.firstChildElement(QLatin1String(PortList));
-    if (!ports.firstChildElement().isNull()) {
-        QDomElement target = DuctbookRoomOps::undefinedList(*this, floor, PortList);
-        for (const QDomElement& port : DuctbookRoomOps::children(ports))
-            target.appendChild(port);
-    }
-
-    const QDomElement runs = e.firstChildElement(QLatin1String(VerticalRunList));
-    if (!runs.firstChildElement().isNull()) {
-        QDomElement target = DuctbookRoomOps::undefinedList(*this, floor, VerticalRunList);
-        QStringList ids;
-        for (const QDomElement& run : DuctbookRoomOps::children(runs))
-            ids.append(idOf(run));
-        for (const QString& runId : ids)
-            setVertRunRoom(floor, runId, undefinedRoom());
-        for (const QDomElement& run : DuctbookRoomOps::children(runs))
-            target.appendChild(run);
+    for (const char* listName : {PortList, VerticalRunList}) {
+        const QDomElement items = e.firstChildElement(QLatin1String(listName));
+        if (items.firstChildElement().isNull())
+            continue;
+        QDomElement target = DuctbookRoomOps::undefinedList(*this, floor, listName);
+        for (const QDomElement& item : DuctbookRoomOps::children(items))
+            target.appendChild(item);
     }
 
     rooms.removeChild(e);

@@ -23,6 +23,7 @@ private slots:
     void lookupAcrossFloorsFollowsFloorMap();
     void sameIdOnTwoFloors();
     void labelAndDisplaySetters();
+    void generatedNamesAfterLoad();
     void removeRoomKeepsItsPortsAndRuns();
     void removeRoomRecreatesMissingUndefined();
     void removeRoomRefusals();
@@ -56,6 +57,19 @@ void TestRooms::generatedNames_data()
     // The start is taken, so counting goes on past the names that exist.
     QTest::newRow("count past taken names") << QStringList{"9", "10", "11"} << "Room12"
                                             << "P12";
+}
+
+// A loaded job counts room names the way the same job did before it was
+// saved: the "Undefined" rooms do not take part.
+void TestRooms::generatedNamesAfterLoad()
+{
+    Ductbook& job = newJob(m_dir);
+    addRoom(job, kFloor, QStringLiteral("Room1"), QStringLiteral("Lab1"), 2);
+    addRoom(job, kFloor, QStringLiteral("Room9"), QStringLiteral("Lab9"), 2);
+    QVERIFY(job.save());
+    QVERIFY(Ductbook::Instance().Load(job.filename()));
+    QCOMPARE(addRoom(job, kFloor, QString(), QStringLiteral("Lab"), 0), QStringLiteral("Room10"));
+    QCOMPARE(job.getRoomByTag(kFloor, QStringLiteral("Room10")).id(), QStringLiteral("Lab10"));
 }
 
 void TestRooms::generatedNames()
@@ -303,9 +317,13 @@ void TestRooms::removeRoomKeepsItsPortsAndRuns()
                                    QStringLiteral("Phone"), QStringLiteral("2"), 3.5, 1);
     QStringList connected{QStringLiteral("Cable1")};
     QStringList disconnected;
+    // The hall's run shares the id of the lab's run; it must stay in the hall.
+    const QString hallRun =
+        job.addVertRun(kFloor, hall, 3, 3, connected, disconnected, QString(),
+                       QStringLiteral("VR01"), QStringLiteral("vertical_run"), QString(), 0.0, 1);
     const QString run =
-        job.addVertRun(kFloor, lab, 9, 9, connected, disconnected, QString(), QStringLiteral("VR"),
-                       QStringLiteral("vertical_run"), QString(), 0.0, 0);
+        job.addVertRun(kFloor, lab, 9, 9, connected, disconnected, QString(),
+                       QStringLiteral("VR01"), QStringLiteral("vertical_run"), QString(), 0.0, 1);
     QCOMPARE(job.getVertRuns(kFloor, lab, true), QStringList{run});
     job.setDirty(false);
 
@@ -317,6 +335,7 @@ void TestRooms::removeRoomKeepsItsPortsAndRuns()
     QCOMPARE(job.getPorts(kFloor, kUndefined, true), (QStringList{p1, p2}));
     QCOMPARE(job.getPorts(kFloor, hall, true), QStringList{namesake});
     QCOMPARE(job.getVertRuns(kFloor, kUndefined, true), QStringList{run});
+    QCOMPARE(job.getVertRuns(kFloor, hall, true), QStringList{hallRun});
     QCOMPARE(job.getVertRunConnectedList(run), QStringList{"Cable1"});
 
     const Port moved = job.getPortByTag(kFloor, kUndefined, p2);
