@@ -99,6 +99,14 @@ int main(int argc, char** argv)
             perPort += job.getCablesConnectedToPort(port, true).size();
         const qint64 portMs = timer.elapsed();
 
+        // Removing a floor takes its cables with it, in one pass over the lists.
+        const QString firstFloor = job.getFloorTags().constFirst();
+        const qsizetype before = job.getCables(true).size();
+        timer.restart();
+        job.removeFloor(firstFloor);
+        const qint64 removeMs = timer.elapsed();
+        const qsizetype removedCables = before - job.getCables(true).size();
+
         out << "\n" << cables << " cables (mode 0, each with three 257-point plots)\n";
         out << "  add one by one:                         " << addMs << " ms (" << ids.size()
             << " ids, last " << ids.constLast() << ")\n";
@@ -106,6 +114,8 @@ int main(int argc, char** argv)
             << " cables)\n";
         out << "  getCablesConnectedToPort, " << ports.size() << " ports: " << portMs << " ms ("
             << perPort << " cable ends)\n";
+        out << "  removeFloor of one floor:               " << removeMs << " ms (" << removedCables
+            << " cables removed)\n";
         out.flush();
     }
     Ductbook::Destroy();

@@ -22,6 +22,7 @@
 
 #include <QMap>
 #include <QPoint>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -417,6 +418,10 @@ private:
     // The cable pass of fixBrokenVerticalRunCables: cables listed in a vertical
     // run whose two end ports lie on one floor need no riser.
     void detachSameFloorCables();
+    // Several cables at once, each list of the job filtered once rather than
+    // once per cable (removing a floor removes thousands).
+    void removeCables(const QStringList& tags);
+    void removeCablesFromAllVRLists(const QSet<QString>& cableTags);
     // Empties the tree (keeping its document type), the maps and the lists.
     void clearDocument();
     bool writeTo(const QString& path);

@@ -248,18 +248,24 @@ struct DuctbookCableOps
         return candidate;
     }
 
+    // Connection1, Connection2 ...: once Connection10 exists, Connection9
+    // stays the greatest name, so the counts resume where the last one ended.
     static QString generateConnectionTag(Ductbook& d)
     {
         return NameGen::nextAfterGreatest(
             d.m_maps->connections.lastTag(), name(ConnectionElement), NameGen::Plain,
-            [&d](const QString& t) { return d.connectionExists(t, true); });
+            [&d](const QString& t) { return d.connectionExists(t, true); },
+            &d.m_maps->nameMemos[QStringLiteral("connection tag")],
+            d.m_maps->connections.generation());
     }
 
     static QString generateConnectionId(Ductbook& d)
     {
         return NameGen::nextAfterGreatest(
             d.m_maps->connections.greatestId(), name(ConnectionElement), NameGen::Plain,
-            [&d](const QString& i) { return d.connectionExists(i, false); });
+            [&d](const QString& i) { return d.connectionExists(i, false); },
+            &d.m_maps->nameMemos[QStringLiteral("connection id")],
+            d.m_maps->connections.generation());
     }
 
     // A current id leaves the list only with the last cable that has it, so
@@ -1042,24 +1048,50 @@ bool Ductbook::cableIsInBundle(const QString& tag)
 // back at the next load.
 void Ductbook::removeCable(const QString& tag)
 {
-    QDomElement list = getToCableList();
-    QDomElement e = DuctbookCableOps::cable(*this, tag);
-    if (e.isNull())
-        return;
-    CableIndex& idx = DuctbookCableOps::state(*this);
-    const QString id = m_maps->cables.containsTag(tag) ? m_maps->cables.id(tag)
-                                                       : e.attribute(QStringLiteral("id"));
-    const QString type = e.attribute(QStringLiteral("type"));
-    m_maps->cableElements.remove(tag, e);
-    list.removeChild(e);
+    removeCables({tag});
+}
 
-    if (m_maps->cables.containsTag(tag))
-        DuctbookCableOps::countId(idx, id, -1);
-    m_maps->cables.remove(tag);
-    DuctbookCableOps::removeFromTypeMap(*this, type, tag);
-    m_currentCableTags.removeAll(tag);
-    DuctbookCableOps::removeEntry(idx, tag);
-    DuctbookCableOps::dropIdIfUnused(*this, idx, id);
+void Ductbook::removeCables(const QStringList& tags)
+{
+    QDomElement list = getToCableList();
+    CableIndex& idx = DuctbookCableOps::state(*this);
+    QSet<QString> removed;
+    QSet<QString> ids;
+    for (const QString& tag : tags) {
+        QDomElement e = DuctbookCableOps::cable(*this, tag);
+        if (e.isNull())
+            continue;
+        const QString id = m_maps->cables.containsTag(tag) ? m_maps->cables.id(tag)
+                                                           : e.attribute(QStringLiteral("id"));
+        m_maps->cableElements.remove(tag, e);
+        list.removeChild(e);
+        if (m_maps->cables.containsTag(tag))
+            DuctbookCableOps::countId(idx, id, -1);
+        m_maps->cables.remove(tag);
+        DuctbookCableOps::removeEntry(idx, tag);
+        removed.insert(tag);
+        ids.insert(id);
+    }
+    if (removed.isEmpty())
+        return;
+
+    auto isRemoved = [&removed](const QString& t) { return removed.contains(t); };
+    // Every type list is filtered, not only the list of each cable's type
+    // attribute: that may have changed behind the map's back.
+    for (auto it = m_maps->cableTypes.begin(); it != m_maps->cableTypes.end();) {
+        it->removeIf(isRemoved);
+        it = it->isEmpty() ? m_maps->cableTypes.erase(it) : std::next(it);
+    }
+    m_currentCableTags.removeIf(isRemoved);
+    // An id leaves the current list only with the last cable that has it.
+    QSet<QString> unused;
+    for (const QString& id : std::as_const(ids)) {
+        if (!m_maps->cables.containsId(id)) {
+            unused.insert(id);
+            idx.currentIds.remove(id);
+        }
+    }
+    m_currentCableIds.removeIf([&unused](const QString& id) { return unused.contains(id); });
     idx.tagHint.clear();
     idx.idHint.clear();
     setChanged(true);
@@ -1108,6 +1140,7 @@ void Ductbook::detachSameFloorCables()
     if (listed.isEmpty())
         return;
     const QStringList tags = getCables(true);
+    QSet<QString> detached;
     for (const QString& tag : tags) {
         if (!listed.contains(tag))
             continue;
@@ -1115,7 +1148,8 @@ void Ductbook::detachSameFloorCables()
         const Port to = getPortById(getCableTo(tag));
         if (from.element().isEmpty() || to.element().isEmpty() || from.floor() != to.floor())
             continue;
-        removeCableFromAllVRLists(tag);
+        detached.insert(tag);
         setCablePath(tag, QStringList());
     }
+    removeCablesFromAllVRLists(detached);
 }

@@ -217,9 +217,7 @@ void Ductbook::removeFloor(const QString& tag)
 {
     // A cable that ends at a port of the floor would be left naming a port
     // that no longer exists; it goes first, whatever its type.
-    const QStringList cables = getCables(tag, tr("Show All"));
-    for (const QString& cable : cables)
-        removeCable(cable);
+    removeCables(getCables(tag, tr("Show All")));
 
     QDomElement list = getToFloorList();
     QDomElement floor = childByTag(list, tag);

@@ -569,8 +569,16 @@ QStringList Ductbook::getVertRunsWithCableInDisconnectedList(const QString& cabl
 
 void Ductbook::removeCableFromAllVRLists(const QString& cableTag)
 {
-    DuctbookVertRunOps::editAllLists(
-        *this, [&](QStringList& list) { return list.removeAll(cableTag) > 0; });
+    removeCablesFromAllVRLists({cableTag});
+}
+
+void Ductbook::removeCablesFromAllVRLists(const QSet<QString>& cableTags)
+{
+    if (cableTags.isEmpty())
+        return;
+    DuctbookVertRunOps::editAllLists(*this, [&](QStringList& list) {
+        return list.removeIf([&](const QString& t) { return cableTags.contains(t); }) > 0;
+    });
 }
 
 // The new tag takes the old one's place at the end of each list that held the
