@@ -19,14 +19,12 @@ struct CableEntry
     qint64 seq = 0;
 };
 
-// Where the last search for a free generated name stopped: every number from
-// start below next was taken then. Generated names count up from one above a
-// number read from the greatest existing name, and both rules can start far
-// below the first free number (tags: Cable9 is the last key while Cable10 to
-// Cable10000 exist; ids: four-digit ids never raise the start). As long as no
-// name leaves the cable map, the next search with the same prefix and start
-// resumes where the last one stopped instead of testing every taken number
-// again.
+// Where the last search for a free generated cable id stopped: every number
+// from start below next was taken then. Ids count up from one above the
+// greatest three-digit id, and four-digit ids never raise that start, so
+// without this every add would test all of Cable1000 to Cable9999 again. As
+// long as no id leaves the cable map, the next search with the same prefix
+// and start resumes where the last one stopped.
 struct CountHint
 {
     QString prefix;
@@ -71,8 +69,7 @@ struct CableIndex
     QMap<QString, int> threeDigitIds;
     QString idWord;
 
-    // Where the last searches for a free generated tag and id stopped.
-    CountHint tagHint;
+    // Where the last search for a free generated id stopped.
     CountHint idHint;
 };
 

@@ -217,17 +217,14 @@ struct DuctbookCableOps
     }
 
     // "Cable" and a plain number, one above the number in the last tag of the
-    // cable map in string order, counted up while taken.
-    static QString generateTag(Ductbook& d, CableIndex& idx)
+    // cable map in string order, counted up while taken. Once Cable10 exists
+    // Cable9 stays the last key, so the count resumes where the last one ended.
+    static QString generateTag(Ductbook& d)
     {
-        const QString prefix = name(CableElement);
-        const qint64 start = startAfter(d.m_maps->cables.lastTag(), prefix);
-        qint64 n = idx.tagHint.resume(prefix, start);
-        QString candidate = prefix + QString::number(n);
-        while (d.cableExists(candidate, true))
-            candidate = prefix + QString::number(++n);
-        idx.tagHint.record(prefix, start, n);
-        return candidate;
+        return NameGen::nextAfterGreatest(
+            d.m_maps->cables.lastTag(), name(CableElement), NameGen::Plain,
+            [&d](const QString& t) { return d.cableExists(t, true); },
+            &d.m_maps->nameMemos[QStringLiteral("cable tag")], d.m_maps->cables.generation());
     }
 
     // The prefix followed by three digits, one above the greatest id of the
@@ -412,7 +409,7 @@ QString Ductbook::addCable(const QString& tag, const QString& id, const QString&
             return QString();
         cableTag = tag;
     } else {
-        cableTag = DuctbookCableOps::generateTag(*this, idx);
+        cableTag = DuctbookCableOps::generateTag(*this);
     }
     const QString cableId =
         AddMode::idSupplied(mode) ? id : DuctbookCableOps::generateId(*this, idx, id);
@@ -1092,7 +1089,6 @@ void Ductbook::removeCables(const QStringList& tags)
         }
     }
     m_currentCableIds.removeIf([&unused](const QString& id) { return unused.contains(id); });
-    idx.tagHint.clear();
     idx.idHint.clear();
     setChanged(true);
 }
