@@ -16,7 +16,9 @@
 #include <QDomElement>
 #include <QObject>
 #include <QString>
+
 #include <QStringList>
+#include <functional>
 
 // Common base of the job and template documents: one XML tree in memory, the
 // file it belongs to, the text of the last failure and the changed flag, plus
@@ -139,6 +141,8 @@ private:
     // list's entry names, in which case the list element itself stands in.
     QDomElement settingsEntry(QDomElement& list, const QStringList& names, const QString& name,
                               bool* created);
+    QDomElement settingsSource(QDomElement list, const QStringList& names, const QString& name,
+                               const std::function<void()>& writeDefaults);
 
     // The first test definition whose id is the non-empty id given, or the
     // first bundled cable type whose id is id; null when there is none.

@@ -139,21 +139,31 @@ QDomElement QVXMLEditor::settingsEntry(QDomElement& list, const QStringList& nam
     return entry;
 }
 
+// The element a getter reads: the named entry (a new entry first receives
+// the defaults, which the getter then reads back), or, for a name that is not
+// one of the list's entries, the list element itself, which has none of the
+// attributes: empty strings and zeros. Null when the list is missing.
+QDomElement QVXMLEditor::settingsSource(QDomElement list, const QStringList& names,
+                                        const QString& name,
+                                        const std::function<void()>& writeDefaults)
+{
+    if (list.isNull())
+        return QDomElement();
+    bool created = false;
+    const QDomElement entry = settingsEntry(list, names, name, &created);
+    if (created)
+        writeDefaults();
+    return entry.isNull() ? list : entry;
+}
+
 PrintSettings QVXMLEditor::getPrintSettings(const QString& name)
 {
-    QDomElement list = getToPrintSettingsList();
-    if (list.isNull())
-        return PrintSettings();
-    bool created = false;
-    QDomElement entry = settingsEntry(list, printEntryNames(), name, &created);
-    if (created) {
+    QDomElement source = settingsSource(getToPrintSettingsList(), printEntryNames(), name, [&] {
         PrintSettings defaults;
         setPrintSettings(defaults, name);
+    });
+    if (source.isNull())
         return PrintSettings();
-    }
-    // An unknown name reads the list element itself, which has none of the
-    // attributes: empty strings and zeros.
-    QDomElement source = entry.isNull() ? list : entry;
     PrintSettings s;
     s.setPaperSize(getChildAttr(QStringLiteral("paper_size"), source));
     s.setPrintZoom(getChildAttr(QStringLiteral("print_zoom"), source).toInt());
@@ -166,17 +176,12 @@ PrintSettings QVXMLEditor::getPrintSettings(const QString& name)
 
 PageSettings QVXMLEditor::getPageSettings(const QString& name)
 {
-    QDomElement list = getToPageSettingsList();
-    if (list.isNull())
-        return PageSettings();
-    bool created = false;
-    QDomElement entry = settingsEntry(list, viewEntryNames(), name, &created);
-    if (created) {
+    QDomElement source = settingsSource(getToPageSettingsList(), viewEntryNames(), name, [&] {
         PageSettings defaults;
         setPageSettings(defaults, name);
+    });
+    if (source.isNull())
         return PageSettings();
-    }
-    QDomElement source = entry.isNull() ? list : entry;
     PageSettings s;
     s.setPageSize(getChildAttr(QStringLiteral("page_size"), source));
     s.setPageStandard(getChildAttr(QStringLiteral("page_standard"), source));
@@ -190,17 +195,12 @@ PageSettings QVXMLEditor::getPageSettings(const QString& name)
 
 ScaleSettings QVXMLEditor::getScaleSettings(const QString& name)
 {
-    QDomElement list = getToScaleSettingsList();
-    if (list.isNull())
-        return ScaleSettings();
-    bool created = false;
-    QDomElement entry = settingsEntry(list, viewEntryNames(), name, &created);
-    if (created) {
+    QDomElement source = settingsSource(getToScaleSettingsList(), viewEntryNames(), name, [&] {
         ScaleSettings defaults;
         setScaleSettings(defaults, name);
+    });
+    if (source.isNull())
         return ScaleSettings();
-    }
-    QDomElement source = entry.isNull() ? list : entry;
     ScaleSettings s;
     s.setPredefinedScaleStyle(getChildAttr(QStringLiteral("predefined_style"), source));
     s.setPredefinedScale(getChildAttr(QStringLiteral("predefined_scale"), source));
