@@ -1,402 +1,54 @@
 // jobtool: the job library from the command line, for inspecting, creating
 // and reporting on jobs without the host application.
+#include "jobtool_p.h"
+
 #include <ductbook.h>
-#include <qvutils.h>
-#include <runekit.h>
 
 #include <QCoreApplication>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QMetaEnum>
-#include <QSet>
-#include <QStringList>
-#include <QTextStream>
 
-#include <cstdio>
+using namespace JobTool;
 
 namespace {
 
-enum ExitCode { Ok = 0, Failure = 1, Usage = 2 };
+// Each command's help lines appear in this order.
+const Command commands[] = {
+    {"info", infoHelp, infoCommand},
+    {"new", newHelp, newCommand},
+    {"settings", settingsHelp, settingsCommand},
+};
 
-QTextStream& out()
+QString helpText()
 {
-    static QTextStream s(stdout);
-    return s;
+    QString text = QStringLiteral("Usage: jobtool <command> [arguments]\n"
+                                  "\n"
+                                  "Inspect, create and report on Gridwell job files (.job).\n"
+                                  "\n"
+                                  "Commands:\n");
+    for (const Command& c : commands)
+        text += QLatin1String(c.help);
+    text += QStringLiteral(
+        "  help, --help, -h        Show this text.\n"
+        "\n"
+        "Exit status: 0 on success, 1 when an operation fails (a file cannot be written),\n"
+        "2 on a usage error or a file that cannot be loaded.\n");
+    return text;
 }
 
-QTextStream& err()
-{
-    static QTextStream s(stderr);
-    return s;
-}
-
-const char* const helpText =
-    "Usage: jobtool <command> [arguments]\n"
-    "\n"
-    "Inspect, create and report on Gridwell job files (.job).\n"
-    "\n"
-    "Commands:\n"
-    "  info FILE [--json]      Load FILE and print its version, header blocks (site,\n"
-    "                          contractor, release entries, notes) and the number of\n"
-    "                          items of each kind; --json prints the same as JSON.\n"
-    "  new FILE                Create a new, empty job and save it as FILE (\".job\" is\n"
-    "                          added when FILE has another extension).\n"
-    "  settings list           Print every application setting by name with its value.\n"
-    "  settings get KEY        Print the value of one setting (KEY as in 'settings list',\n"
-    "                          e.g. FloorCeilingHeight).\n"
-    "  settings set KEY VALUE  Store VALUE for one setting.\n"
-    "  help, --help, -h        Show this text.\n"
-    "\n"
-    "Exit status: 0 on success, 1 when an operation fails (a file cannot be written),\n"
-    "2 on a usage error or a file that cannot be loaded.\n";
-
-int usageError(const QString& message)
-{
-    err() << "jobtool: " << message << "\n"
-          << "Try 'jobtool --help' for more information.\n";
-    err().flush();
-    return Usage;
-}
-
-QMetaEnum settingsEnum()
-{
-    return QMetaEnum::fromType<QVUtils::gridwellSettings>();
-}
-
-bool settingFromName(const QString& name, QVUtils::gridwellSettings* key)
-{
-    bool ok = false;
-    const int value = settingsEnum().keyToValue(name.toLatin1().constData(), &ok);
-    if (!ok)
-        return false;
-    *key = static_cast<QVUtils::gridwellSettings>(value);
-    return true;
-}
-
-int settingsCommand(const QStringList& args)
+int dispatch(QStringList args)
 {
     if (args.isEmpty())
-        return usageError(QStringLiteral("settings: missing subcommand (list, get or set)"));
-    const QString sub = args.at(0);
-    if (sub == QLatin1String("list")) {
-        if (args.size() != 1)
-            return usageError(QStringLiteral("settings list takes no arguments"));
-        QList<QVUtils::gridwellSettings> keys;
-        for (int i = 0; i < QVUtils::SettingsCount; ++i)
-            keys.append(static_cast<QVUtils::gridwellSettings>(i));
-        const auto values = Runekit::readSettings(keys);
-        for (auto it = values.cbegin(); it != values.cend(); ++it)
-            out() << settingsEnum().valueToKey(it.key()) << " = " << it.value() << "\n";
+        return usageError(QStringLiteral("missing command"));
+    const QString command = args.takeFirst();
+    if (command == QLatin1String("help") || command == QLatin1String("--help") ||
+        command == QLatin1String("-h")) {
+        out() << helpText();
         return Ok;
     }
-    if (sub == QLatin1String("get")) {
-        if (args.size() != 2)
-            return usageError(QStringLiteral("usage: jobtool settings get KEY"));
-        QVUtils::gridwellSettings key;
-        if (!settingFromName(args.at(1), &key))
-            return usageError(QStringLiteral("unknown setting '%1'").arg(args.at(1)));
-        out() << Runekit::readSettings({key}).value(key) << "\n";
-        return Ok;
+    for (const Command& c : commands) {
+        if (command == QLatin1String(c.name))
+            return c.run(args);
     }
-    if (sub == QLatin1String("set")) {
-        if (args.size() != 3)
-            return usageError(QStringLiteral("usage: jobtool settings set KEY VALUE"));
-        QVUtils::gridwellSettings key;
-        if (!settingFromName(args.at(1), &key))
-            return usageError(QStringLiteral("unknown setting '%1'").arg(args.at(1)));
-        Runekit::writeSettings({{key, args.at(2)}});
-        return Ok;
-    }
-    return usageError(QStringLiteral("settings: unknown subcommand '%1'").arg(sub));
-}
-
-int newCommand(const QStringList& args)
-{
-    if (args.size() != 1)
-        return usageError(QStringLiteral("usage: jobtool new FILE"));
-    Ductbook& job = Ductbook::Instance();
-    if (!job.New(args.at(0)) || !job.save()) {
-        err() << "jobtool: " << job.error() << "\n";
-        return Failure;
-    }
-    out() << "Created " << job.filename() << "\n";
-    return Ok;
-}
-
-struct RoomSummary
-{
-    QString tag;
-    QString id;
-    int ports = 0;
-    int vertRuns = 0;
-};
-
-struct FloorSummary
-{
-    QString tag;
-    QString id;
-    double ceilingHeight = 0;
-    QList<RoomSummary> rooms;
-};
-
-struct SheetSummary
-{
-    QString tag;
-    QString id;
-    QList<QPair<QString, QString>> devices; // id, type
-};
-
-struct CableSummary
-{
-    int total = 0;
-    QMap<QString, int> byType;
-    QMap<QString, int> byStatus;
-    int bundled = 0;
-    int bundleGroups = 0;
-    int connections = 0;
-    QStringList testDefinitions;
-};
-
-struct JobSummary
-{
-    QString file;
-    QString version;
-    QList<QPair<QString, QString>> site;
-    QList<QPair<QString, QString>> contractor;
-    QList<QPair<QString, QString>> release;
-    QString notes;
-    QMap<QString, int> counts;
-    QList<FloorSummary> floors;
-    QList<SheetSummary> sheets;
-    CableSummary cables;
-};
-
-QList<FloorSummary> summarizeFloors(Ductbook& job)
-{
-    QList<FloorSummary> floors;
-    for (const QString& tag : job.getFloorTags()) {
-        FloorSummary f;
-        f.tag = tag;
-        f.id = job.getFloorIdByTag(tag);
-        f.ceilingHeight = job.getFloorCeilingHeight(tag);
-        const QStringList roomTags = job.getRooms(tag, true);
-        const QStringList roomIds = job.getRooms(tag, false);
-        for (int i = 0; i < roomTags.size(); ++i) {
-            RoomSummary r;
-            r.tag = roomTags.at(i);
-            r.id = roomIds.value(i);
-            r.ports = int(job.getPorts(tag, r.tag, true).size());
-            r.vertRuns = int(job.getVertRuns(tag, r.tag, true).size());
-            f.rooms.append(r);
-        }
-        floors.append(f);
-    }
-    return floors;
-}
-
-QList<SheetSummary> summarizeSheets(Ductbook& job)
-{
-    QList<SheetSummary> sheets;
-    for (const QString& tag : job.getSheetTags()) {
-        SheetSummary s;
-        s.tag = tag;
-        s.id = job.getSheetIdByTag(tag);
-        for (const QString& device : job.getDevices(tag, true))
-            s.devices.append({job.getDevice(device).id(), job.getDeviceType(device)});
-        sheets.append(s);
-    }
-    return sheets;
-}
-
-CableSummary summarizeCables(Ductbook& job)
-{
-    CableSummary c;
-    QSet<QString> groups;
-    const QStringList tags = job.getCables(true);
-    c.total = int(tags.size());
-    for (const QString& tag : tags) {
-        ++c.byType[job.getCableType(tag)];
-        ++c.byStatus[job.getCableTestResults(tag).status()];
-        if (job.cableIsInBundle(tag)) {
-            ++c.bundled;
-            groups.insert(job.getCableBundleGroupNum(tag));
-        }
-    }
-    c.bundleGroups = int(groups.size());
-    c.connections = int(job.getConnections(true).size());
-    c.testDefinitions = job.getTypes();
-    return c;
-}
-
-QList<QPair<QString, QString>> addressFields(Address a)
-{
-    return {{QStringLiteral("address1"), a.address1()}, {QStringLiteral("address2"), a.address2()},
-            {QStringLiteral("city"), a.city()},         {QStringLiteral("state"), a.state()},
-            {QStringLiteral("zipcode"), a.zipcode()},   {QStringLiteral("country"), a.country()}};
-}
-
-JobSummary summarize(Ductbook& job, const QString& file)
-{
-    JobSummary s;
-    s.file = file;
-    s.version = QStringLiteral("3.0");
-    SiteData site = job.getSiteData();
-    s.site = {{QStringLiteral("jobid"), site.jobid()},
-              {QStringLiteral("company"), site.company()},
-              {QStringLiteral("contact"), site.contact()},
-              {QStringLiteral("email"), site.email()},
-              {QStringLiteral("phone"), site.phone()}};
-    s.site += addressFields(site.address());
-    ContractorData c = job.getContractorData();
-    s.contractor = {{QStringLiteral("tester"), c.tester()},
-                    {QStringLiteral("company"), c.company()},
-                    {QStringLiteral("email"), c.email()},
-                    {QStringLiteral("phone"), c.phone()},
-                    {QStringLiteral("logo"), c.logo()}};
-    s.contractor += addressFields(c.address());
-    const QMap<QString, QString> releases = job.getReleases();
-    for (auto it = releases.cbegin(); it != releases.cend(); ++it)
-        s.release.append({it.key(), it.value()});
-    s.notes = job.getJobNotesText();
-    s.counts = job.itemCounts();
-    s.floors = summarizeFloors(job);
-    s.sheets = summarizeSheets(job);
-    s.cables = summarizeCables(job);
-    return s;
-}
-
-QJsonObject pairsToJson(const QList<QPair<QString, QString>>& pairs)
-{
-    QJsonObject o;
-    for (const auto& p : pairs)
-        o.insert(p.first, p.second);
-    return o;
-}
-
-void printBlock(const QString& title, const QList<QPair<QString, QString>>& pairs)
-{
-    out() << title << "\n";
-    for (const auto& p : pairs) {
-        if (!p.second.isEmpty())
-            out() << "  " << qSetFieldWidth(10) << Qt::left << p.first << qSetFieldWidth(0) << " "
-                  << p.second << "\n";
-    }
-}
-
-int infoCommand(const QStringList& args)
-{
-    QStringList files;
-    bool json = false;
-    for (const QString& a : args) {
-        if (a == QLatin1String("--json"))
-            json = true;
-        else if (a.startsWith(QLatin1String("--")))
-            return usageError(QStringLiteral("info: unknown option '%1'").arg(a));
-        else
-            files.append(a);
-    }
-    if (files.size() != 1)
-        return usageError(QStringLiteral("usage: jobtool info FILE [--json]"));
-
-    Ductbook& job = Ductbook::Instance();
-    if (!job.Load(files.at(0))) {
-        err() << "jobtool: " << job.error() << "\n";
-        return Usage;
-    }
-    const JobSummary s = summarize(job, files.at(0));
-    if (json) {
-        QJsonObject counts;
-        for (auto it = s.counts.cbegin(); it != s.counts.cend(); ++it)
-            counts.insert(it.key(), it.value());
-        QJsonArray floors;
-        for (const FloorSummary& f : s.floors) {
-            QJsonArray rooms;
-            for (const RoomSummary& r : f.rooms)
-                rooms.append(QJsonObject{{QStringLiteral("tag"), r.tag},
-                                         {QStringLiteral("id"), r.id},
-                                         {QStringLiteral("ports"), r.ports},
-                                         {QStringLiteral("verticalRuns"), r.vertRuns}});
-            floors.append(QJsonObject{{QStringLiteral("tag"), f.tag},
-                                      {QStringLiteral("id"), f.id},
-                                      {QStringLiteral("ceilingHeight"), f.ceilingHeight},
-                                      {QStringLiteral("rooms"), rooms}});
-        }
-        QJsonArray sheets;
-        for (const SheetSummary& sh : s.sheets) {
-            QJsonArray devices;
-            for (const auto& d : sh.devices)
-                devices.append(QJsonObject{{QStringLiteral("id"), d.first},
-                                           {QStringLiteral("type"), d.second}});
-            sheets.append(QJsonObject{{QStringLiteral("tag"), sh.tag},
-                                      {QStringLiteral("id"), sh.id},
-                                      {QStringLiteral("devices"), devices}});
-        }
-        auto countsToJson = [](const QMap<QString, int>& m) {
-            QJsonObject o;
-            for (auto it = m.cbegin(); it != m.cend(); ++it)
-                o.insert(it.key(), it.value());
-            return o;
-        };
-        const QJsonObject cables{{QStringLiteral("total"), s.cables.total},
-                                 {QStringLiteral("byType"), countsToJson(s.cables.byType)},
-                                 {QStringLiteral("byStatus"), countsToJson(s.cables.byStatus)},
-                                 {QStringLiteral("bundled"), s.cables.bundled},
-                                 {QStringLiteral("bundleGroups"), s.cables.bundleGroups},
-                                 {QStringLiteral("connections"), s.cables.connections},
-                                 {QStringLiteral("testDefinitions"),
-                                  QJsonArray::fromStringList(s.cables.testDefinitions)}};
-        QJsonObject o{{QStringLiteral("file"), s.file},
-                      {QStringLiteral("version"), s.version},
-                      {QStringLiteral("site"), pairsToJson(s.site)},
-                      {QStringLiteral("contractor"), pairsToJson(s.contractor)},
-                      {QStringLiteral("release"), pairsToJson(s.release)},
-                      {QStringLiteral("notes"), s.notes},
-                      {QStringLiteral("counts"), counts},
-                      {QStringLiteral("floors"), floors},
-                      {QStringLiteral("sheets"), sheets},
-                      {QStringLiteral("cables"), cables}};
-        out() << QJsonDocument(o).toJson(QJsonDocument::Indented);
-        return Ok;
-    }
-    out() << "Job file   " << s.file << "\n";
-    out() << "Version    " << s.version << "\n\n";
-    printBlock(QStringLiteral("Site"), s.site);
-    printBlock(QStringLiteral("Contractor"), s.contractor);
-    printBlock(QStringLiteral("Release"), s.release);
-    if (!s.notes.isEmpty())
-        out() << "Notes\n  " << s.notes << "\n";
-    for (const FloorSummary& f : s.floors) {
-        out() << "\nFloor " << f.id << " (" << f.tag << ", ceiling " << f.ceilingHeight << ")\n";
-        out() << "  " << qSetFieldWidth(24) << Qt::left << "room" << qSetFieldWidth(7) << Qt::right
-              << "ports" << qSetFieldWidth(8) << "risers" << qSetFieldWidth(0) << "\n";
-        for (const RoomSummary& r : f.rooms)
-            out() << "  " << qSetFieldWidth(24) << Qt::left << r.id << qSetFieldWidth(7)
-                  << Qt::right << r.ports << qSetFieldWidth(8) << r.vertRuns << qSetFieldWidth(0)
-                  << "\n";
-    }
-    for (const SheetSummary& sh : s.sheets) {
-        out() << "\nSheet " << sh.id << " (" << sh.tag << ")\n";
-        for (const auto& d : sh.devices)
-            out() << "  " << qSetFieldWidth(24) << Qt::left << d.first << qSetFieldWidth(0)
-                  << (d.second.isEmpty() ? QStringLiteral("(own picture)") : d.second) << "\n";
-    }
-    out() << "\nCables " << s.cables.total << "\n";
-    for (auto it = s.cables.byType.cbegin(); it != s.cables.byType.cend(); ++it)
-        out() << "  type   " << qSetFieldWidth(16) << Qt::left << it.key() << qSetFieldWidth(6)
-              << Qt::right << it.value() << qSetFieldWidth(0) << "\n";
-    for (auto it = s.cables.byStatus.cbegin(); it != s.cables.byStatus.cend(); ++it)
-        out() << "  status " << qSetFieldWidth(16) << Qt::left << it.key() << qSetFieldWidth(6)
-              << Qt::right << it.value() << qSetFieldWidth(0) << "\n";
-    out() << "  in bundles " << s.cables.bundled << " (" << s.cables.bundleGroups
-          << " bundle groups)\n";
-    out() << "  connections " << s.cables.connections << "\n";
-    out() << "  test definitions " << s.cables.testDefinitions.join(QStringLiteral(", ")) << "\n";
-    out() << "\nItems\n";
-    for (auto it = s.counts.cbegin(); it != s.counts.cend(); ++it)
-        out() << "  " << qSetFieldWidth(14) << Qt::left << it.key() << qSetFieldWidth(0) << " "
-              << qSetFieldWidth(6) << Qt::right << it.value() << qSetFieldWidth(0) << "\n";
-    return Ok;
+    return usageError(QStringLiteral("unknown command '%1'").arg(command));
 }
 
 } // namespace
@@ -404,24 +56,7 @@ int infoCommand(const QStringList& args)
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    QStringList args = QCoreApplication::arguments().mid(1);
-    if (args.isEmpty())
-        return usageError(QStringLiteral("missing command"));
-    const QString command = args.takeFirst();
-    int rc = Usage;
-    if (command == QLatin1String("help") || command == QLatin1String("--help") ||
-        command == QLatin1String("-h")) {
-        out() << helpText;
-        rc = Ok;
-    } else if (command == QLatin1String("settings")) {
-        rc = settingsCommand(args);
-    } else if (command == QLatin1String("new")) {
-        rc = newCommand(args);
-    } else if (command == QLatin1String("info")) {
-        rc = infoCommand(args);
-    } else {
-        rc = usageError(QStringLiteral("unknown command '%1'").arg(command));
-    }
+    const int rc = dispatch(QCoreApplication::arguments().mid(1));
     out().flush();
     err().flush();
     Ductbook::Destroy();

@@ -1,0 +1,39 @@
+// Shared pieces of jobtool's commands: output streams, exit codes, and the
+// entry point and help text of every command.
+#ifndef JOBTOOL_P_H
+#define JOBTOOL_P_H
+
+#include <QString>
+#include <QStringList>
+#include <QTextStream>
+
+namespace JobTool {
+
+enum ExitCode { Ok = 0, Failure = 1, Usage = 2 };
+
+QTextStream& out();
+QTextStream& err();
+
+// Prints "jobtool: message" and the hint to --help on stderr; returns Usage.
+int usageError(const QString& message);
+
+// One command: its name as typed, its lines of the help text, its entry
+// point (arguments after the command name, returns the exit status).
+struct Command
+{
+    const char* name;
+    const char* help;
+    int (*run)(const QStringList& args);
+};
+
+int settingsCommand(const QStringList& args);
+int newCommand(const QStringList& args);
+int infoCommand(const QStringList& args);
+
+extern const char* const settingsHelp;
+extern const char* const newHelp;
+extern const char* const infoHelp;
+
+} // namespace JobTool
+
+#endif // JOBTOOL_P_H
