@@ -194,8 +194,7 @@ bool Ductbook::writeTo(const QString& path)
         error() = file.errorString();
         return false;
     }
-    const QByteArray bytes = XmlWriter::toLatin1(document, docTypeName());
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
+    if (!XmlWriter::write(&file, document, docTypeName()) || !file.commit()) {
         error() = file.errorString();
         file.cancelWriting();
         return false;
