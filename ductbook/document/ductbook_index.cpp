@@ -27,9 +27,13 @@ void indexChildren(TagIndex& index, const QDomElement& list, ElementCache* cache
         // no drawn room: kept out of the room map (roomExists answers for it
         // anyway), the map of a loaded job is the map the same job had when
         // it was built, and generated room names count the same way in both.
-        // It is found directly (it leads its list), not through the cache.
-        if (rooms && tag == QLatin1String("Undefined"))
+        // It is found directly (it leads its list), not through the cache; a
+        // list where it does not lead is walked instead.
+        if (rooms && tag == QLatin1String("Undefined")) {
+            if (cache && e != list.firstChildElement())
+                cache->setIrregular();
             continue;
+        }
         index.insertIfAbsent(tag, e.attribute(QStringLiteral("id")));
         if (cache)
             cache->addFromFile(tag, e);
@@ -188,21 +192,13 @@ QDomElement Ductbook::getToFreeTextList(const QString& sheetTag)
 void Ductbook::populateCurrentCablesLists()
 {
     m_maps->cableIndex.built = false;
-    m_currentCableIds.clear();
-    m_currentCableTags.clear();
-    QSet<QString> seenIds;
-    QSet<QString> seenTags;
+    NameSequence& tags = m_maps->currentCableTags;
+    NameSequence& ids = m_maps->currentCableIds;
+    tags.clear();
+    ids.clear();
     forEachChildElement(getElement(name(CableList)), [&](const QDomElement& e) {
-        const QString tag = e.tagName();
-        const QString id = e.attribute(QStringLiteral("id"));
-        if (!seenTags.contains(tag)) {
-            seenTags.insert(tag);
-            m_currentCableTags.append(tag);
-        }
-        if (!seenIds.contains(id)) {
-            seenIds.insert(id);
-            m_currentCableIds.append(id);
-        }
+        tags.append(e.tagName());
+        ids.append(e.attribute(QStringLiteral("id")));
     });
 }
 
@@ -225,12 +221,13 @@ void Ductbook::populateCableTypeMap()
         if (seen.contains(tag))
             return;
         seen.insert(tag);
-        m_maps->cableTypes[e.attribute(QStringLiteral("type"))].append(tag);
+        m_maps->cableTypes.add(e.attribute(QStringLiteral("type")), tag);
     });
 }
 
 void Ductbook::populateConnectionMap()
 {
+    m_maps->connectionIndex.built = false;
     m_maps->connections.clear();
     m_maps->connectionElements.clear();
     indexChildren(m_maps->connections, getElement(name(ConnectionList)),
@@ -245,6 +242,8 @@ void Ductbook::populateSheetMap()
 
 void Ductbook::populateFloorMap()
 {
+    // Which floors are walked decides which runs the riser index holds.
+    m_maps->risers.reset();
     m_maps->floors.clear();
     indexChildren(m_maps->floors, getToFloorList());
 }
@@ -335,6 +334,7 @@ void Ductbook::populatePortMap()
 
 void Ductbook::populateVerticalRunMap()
 {
+    m_maps->risers.reset();
     m_maps->vertRuns.clear();
     m_maps->vertRunElements.clear();
     forEachSubList(getToFloorList(), RoomList, [&](const QDomElement& rooms) {
@@ -423,7 +423,7 @@ QString Ductbook::getSheetTagById(const QString& id)
 
 QStringList Ductbook::getCables(bool byTag)
 {
-    return byTag ? m_currentCableTags : m_currentCableIds;
+    return byTag ? m_maps->currentCableTags.list() : m_maps->currentCableIds.list();
 }
 
 QString Ductbook::getCableID(const QString& tag)
@@ -438,7 +438,7 @@ QString Ductbook::getCableElement(const QString& id)
 
 QStringList Ductbook::getCablesByTypeFromMap(const QString& type)
 {
-    return m_maps->cableTypes.value(type);
+    return m_maps->cableTypes.cables(type);
 }
 
 QString Ductbook::getConnectionTagById(const QString& id)
@@ -488,6 +488,7 @@ void Ductbook::setSheetID(const QString& tag, const QString& id)
 
 void Ductbook::setAllFloorIds(QMap<QString, QString> tagToId)
 {
+    m_maps->risers.reset();
     m_maps->floors.assign(tagToId);
 }
 
@@ -498,6 +499,8 @@ void Ductbook::setFloorId(const QString& tag, const QString& id)
         return;
     QDomElement floor = childByTag(list, tag);
     setElementId(id, floor);
+    if (!m_maps->floors.containsTag(tag))
+        m_maps->risers.reset(); // a floor the walks did not see before
     m_maps->floors.insert(tag, id);
 }
 
@@ -583,19 +586,6 @@ bool Ductbook::portOrVertRunExists(const QString& name, bool byTag)
 bool Ductbook::roomExists(const QString& name, bool byTag)
 {
     return isUndefinedRoom(name) || exists(m_maps->rooms, name, byTag);
-}
-
-bool Ductbook::roomExistsOnFloor(const QString& floorTag, const QString& name, bool byTag)
-{
-    if (isUndefinedRoom(name))
-        return true;
-    // The rooms of one floor, read from its room list in document order.
-    const QDomElement rooms = getToRoomList(floorTag);
-    for (QDomElement e = rooms.firstChildElement(); !e.isNull(); e = e.nextSiblingElement()) {
-        if (byTag ? e.tagName() == name : e.attribute(QStringLiteral("id")) == name)
-            return true;
-    }
-    return false;
 }
 
 QMap<QString, int> Ductbook::itemCounts() const

@@ -166,8 +166,6 @@ void Ductbook::clearDocument()
 {
     document = QDomDocument(docTypeName());
     *m_maps = DuctbookIndexes();
-    m_currentCableIds.clear();
-    m_currentCableTags.clear();
 }
 
 bool Ductbook::checkVersion()
@@ -194,6 +192,8 @@ bool Ductbook::writeTo(const QString& path)
         error() = file.errorString();
         return false;
     }
+    // Riser lists edited since their runs were last read are still in memory.
+    m_maps->risers.flushAll();
     if (!XmlWriter::write(&file, document, docTypeName()) || !file.commit()) {
         error() = file.errorString();
         file.cancelWriting();

@@ -4,6 +4,8 @@
 #include "cableindex_p.h"
 #include "elementcache_p.h"
 #include "namegen_p.h"
+#include "namesequence_p.h"
+#include "riserindex_p.h"
 #include "tagindex_p.h"
 
 #include <QHash>
@@ -11,10 +13,11 @@
 #include <QString>
 #include <QStringList>
 
-// The lookup maps a job keeps beside its tree (tag -> id per kind of item, and
-// cable type -> cable tags), and the element caches that find an item's
-// element by tag without walking its list. They follow the document through
-// the item operations and are rebuilt from it after a load.
+// The lookup maps a job keeps beside its tree (tag -> id per kind of item,
+// cable type -> cable tags, the current cable tags and ids), and the element
+// caches that find an item's element by tag without walking its list. They
+// follow the document through the item operations and are rebuilt from it
+// after a load.
 struct DuctbookIndexes
 {
     TagIndex cables;
@@ -30,7 +33,11 @@ struct DuctbookIndexes
     TagIndex vertRuns;
     TagIndex points;
     TagIndex floorFreeTexts;
-    QMap<QString, QStringList> cableTypes;
+    CableTypeMap cableTypes;
+    // The distinct tags and ids of "Cable_List", in document order and then
+    // in the order of the edits.
+    NameSequence currentCableTags;
+    NameSequence currentCableIds;
 
     ElementCache cableElements;
     ElementCache connectionElements;
@@ -43,8 +50,11 @@ struct DuctbookIndexes
     ElementCache pointElements;
     ElementCache floorFreeTextElements;
 
-    // End ports, bundle groups and ids of the current cables.
+    // End ports, bundle groups, path points and ids of the current cables;
+    // the ends of the connections; the cable lists of the vertical runs.
     CableIndex cableIndex;
+    ConnectionIndex connectionIndex;
+    RiserIndex risers;
 
     // The last count of each name sequence (kind, tag or id, prefix, floor).
     QHash<QString, NameGen::Memo> nameMemos;
