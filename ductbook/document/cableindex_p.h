@@ -97,7 +97,8 @@ struct ConnectionIndex
 // Cable type -> the current cables of that type, each in the order it came
 // to the type (a cable whose type changes goes last in its new type), with
 // the type each cable is filed under, so that a cable leaves its list
-// without a search of every list.
+// without a search of every list. That reverse is built on the first edit
+// after assign().
 class CableTypeMap
 {
 public:
@@ -105,6 +106,16 @@ public:
     {
         m_byType.clear();
         m_typeOf.clear();
+        m_indexed = true;
+    }
+
+    // Replaces the map; each tag stands in one list only.
+    void assign(const QMap<QString, QStringList>& byType)
+    {
+        clear();
+        for (auto it = byType.cbegin(); it != byType.cend(); ++it)
+            m_byType[it.key()].assign(it.value());
+        m_indexed = false;
     }
 
     // Files tag last under type, taking it from wherever it was.
@@ -117,6 +128,7 @@ public:
 
     void remove(const QString& tag)
     {
+        index();
         const auto it = m_typeOf.constFind(tag);
         if (it == m_typeOf.cend())
             return;
@@ -136,8 +148,20 @@ public:
     }
 
 private:
+    void index()
+    {
+        if (m_indexed)
+            return;
+        for (auto it = m_byType.cbegin(); it != m_byType.cend(); ++it) {
+            for (const QString& tag : it->list())
+                m_typeOf.insert(tag, it.key());
+        }
+        m_indexed = true;
+    }
+
     QMap<QString, NameSequence> m_byType;
     QHash<QString, QString> m_typeOf;
+    bool m_indexed = true;
 };
 
 #endif // CABLEINDEX_P_H

@@ -192,14 +192,24 @@ QDomElement Ductbook::getToFreeTextList(const QString& sheetTag)
 void Ductbook::populateCurrentCablesLists()
 {
     m_maps->cableIndex.built = false;
-    NameSequence& tags = m_maps->currentCableTags;
-    NameSequence& ids = m_maps->currentCableIds;
-    tags.clear();
-    ids.clear();
+    QStringList tags;
+    QStringList ids;
+    QSet<QString> seenTags;
+    QSet<QString> seenIds;
     forEachChildElement(getElement(name(CableList)), [&](const QDomElement& e) {
-        tags.append(e.tagName());
-        ids.append(e.attribute(QStringLiteral("id")));
+        const QString tag = e.tagName();
+        const QString id = e.attribute(QStringLiteral("id"));
+        if (!seenTags.contains(tag)) {
+            seenTags.insert(tag);
+            tags.append(tag);
+        }
+        if (!seenIds.contains(id)) {
+            seenIds.insert(id);
+            ids.append(id);
+        }
     });
+    m_maps->currentCableTags.assign(tags);
+    m_maps->currentCableIds.assign(ids);
 }
 
 void Ductbook::populateCableMap()
@@ -214,15 +224,16 @@ void Ductbook::populateCableMap()
 // the type of the first element of each tag as a lookup by tag would.
 void Ductbook::populateCableTypeMap()
 {
-    m_maps->cableTypes.clear();
+    QMap<QString, QStringList> byType;
     QSet<QString> seen;
     forEachChildElement(getElement(name(CableList)), [&](const QDomElement& e) {
         const QString tag = e.tagName();
         if (seen.contains(tag))
             return;
         seen.insert(tag);
-        m_maps->cableTypes.add(e.attribute(QStringLiteral("type")), tag);
+        byType[e.attribute(QStringLiteral("type"))].append(tag);
     });
+    m_maps->cableTypes.assign(byType);
 }
 
 void Ductbook::populateConnectionMap()

@@ -1,8 +1,16 @@
 #include "namesequence_p.h"
 
+void NameSequence::assign(const QStringList& names)
+{
+    m_names = names;
+    m_position.clear();
+    m_holes = 0;
+    m_indexed = false;
+}
+
 bool NameSequence::append(const QString& name)
 {
-    if (m_position.contains(name))
+    if (positions().contains(name))
         return false;
     m_position.insert(name, m_names.size());
     m_names.append(name);
@@ -11,6 +19,7 @@ bool NameSequence::append(const QString& name)
 
 bool NameSequence::remove(const QString& name)
 {
+    positions();
     const auto it = m_position.constFind(name);
     if (it == m_position.cend())
         return false;
@@ -34,6 +43,7 @@ void NameSequence::clear()
     m_names.clear();
     m_position.clear();
     m_holes = 0;
+    m_indexed = true;
 }
 
 const QStringList& NameSequence::list() const
@@ -41,6 +51,17 @@ const QStringList& NameSequence::list() const
     if (m_holes > 0)
         compact();
     return m_names;
+}
+
+const QHash<QString, qsizetype>& NameSequence::positions() const
+{
+    if (!m_indexed) {
+        m_position.reserve(m_names.size());
+        for (qsizetype i = 0; i < m_names.size(); ++i)
+            m_position.insert(m_names.at(i), i);
+        m_indexed = true;
+    }
+    return m_position;
 }
 
 void NameSequence::compact() const
