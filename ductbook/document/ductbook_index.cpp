@@ -487,12 +487,16 @@ void Ductbook::setAllSheetIDs(QMap<QString, QString> tagToId)
     m_maps->sheets.assign(tagToId);
 }
 
+// A rename: a tag that names no sheet gets no map entry, which would list a
+// sheet the file does not have.
 void Ductbook::setSheetID(const QString& tag, const QString& id)
 {
     QDomElement list = getToSheetList();
     if (list.isNull() || !list.hasChildNodes())
         return;
     QDomElement sheet = childByTag(list, tag);
+    if (sheet.isNull())
+        return;
     setElementId(id, sheet);
     m_maps->sheets.insert(tag, id);
 }
@@ -509,6 +513,8 @@ void Ductbook::setFloorId(const QString& tag, const QString& id)
     if (list.isNull() || !list.hasChildNodes())
         return;
     QDomElement floor = childByTag(list, tag);
+    if (floor.isNull())
+        return; // as for sheets
     setElementId(id, floor);
     if (!m_maps->floors.containsTag(tag))
         m_maps->risers.reset(); // a floor the walks did not see before
