@@ -325,7 +325,7 @@ struct DuctbookItemOps
         const QDomElement e = byTag(d, k, container, tag);
         if (e.isNull())
             return;
-        setPos(d, k, container, tag, intAttr(e, "x") + dx, intAttr(e, "y") + dy);
+        setPos(d, k, container, tag, movedBy(intAttr(e, "x"), dx), movedBy(intAttr(e, "y"), dy));
     }
 
     static void setAttr(Ductbook& d, const ListKind& k, const QString& container,

@@ -13,6 +13,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <algorithm>
+#include <limits>
+
 // The lookup maps a job keeps beside its tree (tag -> id per kind of item,
 // cable type -> cable tags, the current cable tags and ids), and the element
 // caches that find an item's element by tag without walking its list. They
@@ -59,6 +62,17 @@ struct DuctbookIndexes
     // The last count of each name sequence (kind, tag or id, prefix, floor).
     QHash<QString, NameGen::Memo> nameMemos;
 };
+
+// A coordinate moved by delta. Positions are stored as int, and the sum of
+// two ints may pass the end of that range: the move stops there rather than
+// wrapping round to the other side of the drawing.
+inline int movedBy(int value, int delta)
+{
+    const qint64 moved = qint64(value) + delta;
+    const qint64 lowest = std::numeric_limits<int>::min();
+    const qint64 highest = std::numeric_limits<int>::max();
+    return int(std::clamp(moved, lowest, highest));
+}
 
 // The kinds of item named by the counting rule of the floor and sheet items.
 enum class ItemKind { Room, Port, VertRun, Device, Vertice, Point, SheetText, FloorText };

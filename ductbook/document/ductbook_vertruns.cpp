@@ -729,7 +729,7 @@ void Ductbook::moveVertRun(const QString& floor, const QString& room, const QStr
     const VertRun run = getVertRunByTag(floor, room, tag);
     if (run.element().isEmpty())
         return;
-    setVertRunPos(floor, room, tag, run.x() + dx, run.y() + dy);
+    setVertRunPos(floor, room, tag, movedBy(run.x(), dx), movedBy(run.y(), dy));
 }
 
 void Ductbook::renameVertRun(const QString& floor, const QString& room, const QString& tag,

@@ -4,6 +4,8 @@
 
 #include <QtTest>
 
+#include <limits>
+
 using namespace JobFixture;
 
 class TestRoundTrip : public QObject
@@ -13,6 +15,8 @@ private slots:
     void cleanup() { Ductbook::Destroy(); }
 
     void renamingAMissingFloorOrSheet();
+    void movesStopAtTheEndOfTheCoordinateRange_data();
+    void movesStopAtTheEndOfTheCoordinateRange();
 
 private:
     // Saves the job and loads it again into the same object.
@@ -36,6 +40,66 @@ void TestRoundTrip::renamingAMissingFloorOrSheet()
         QVERIFY(!job.floorExists(QStringLiteral("Ghost"), false));
         QVERIFY(reload(job));
     }
+}
+
+// Positions are stored as int; a move that would pass the end of that range
+// (which the sum of two ints can) stops at the end instead of wrapping round
+// to the other side of the drawing.
+void TestRoundTrip::movesStopAtTheEndOfTheCoordinateRange_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<int>("start");
+    QTest::addColumn<int>("delta");
+    QTest::addColumn<int>("end");
+    const int top = std::numeric_limits<int>::max();
+    const int bottom = std::numeric_limits<int>::min();
+    for (const char* kind : {"device", "vertex", "point", "run"}) {
+        QTest::addRow("%s past the top", kind) << kind << 889 << top << top;
+        QTest::addRow("%s past the bottom", kind) << kind << -5 << bottom << bottom;
+        QTest::addRow("%s within the range", kind) << kind << 10 << -3 << 7;
+    }
+}
+
+void TestRoundTrip::movesStopAtTheEndOfTheCoordinateRange()
+{
+    QFETCH(QString, kind);
+    QFETCH(int, start);
+    QFETCH(int, delta);
+    QFETCH(int, end);
+    Ductbook& job = newJob(m_dir);
+    const QString floor = job.getFloorTags().constFirst();
+    const QString sheet = job.getSheetTags().constFirst();
+    const QString undefined = QStringLiteral("Undefined");
+    int x = 0;
+    int y = 0;
+    if (kind == QLatin1String("device")) {
+        const QString tag = job.addDevice(sheet, start, start, QString(), QStringLiteral("D"),
+                                          QString(), QString(), QString(), 0);
+        job.moveDevice(sheet, tag, delta, delta);
+        x = job.getDevice(tag).x();
+        y = job.getDevice(tag).y();
+    } else if (kind == QLatin1String("vertex")) {
+        const QString tag = job.addVertice(sheet, start, start, QString(), QStringLiteral("V"), 0);
+        job.moveVertice(sheet, tag, delta, delta);
+        x = job.getVertice(tag).x();
+        y = job.getVertice(tag).y();
+    } else if (kind == QLatin1String("point")) {
+        const QString tag = job.addPoint(floor, start, start, QString(), QStringLiteral("Pt"), 0);
+        job.movePoint(floor, tag, delta, delta);
+        x = job.getPointByTag(floor, tag).x();
+        y = job.getPointByTag(floor, tag).y();
+    } else {
+        QStringList none;
+        QStringList noneEither;
+        const QString tag =
+            job.addVertRun(floor, undefined, start, start, none, noneEither, QString(),
+                           QStringLiteral("VR"), QStringLiteral("vertical_run"), QString(), 0.0, 0);
+        job.moveVertRun(floor, undefined, tag, delta, delta);
+        x = job.getVertRunByTag(tag).x();
+        y = job.getVertRunByTag(tag).y();
+    }
+    QCOMPARE(x, end);
+    QCOMPARE(y, end);
 }
 
 QTEST_GUILESS_MAIN(TestRoundTrip)
