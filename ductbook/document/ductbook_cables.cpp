@@ -926,20 +926,23 @@ QStringList Ductbook::getCables(const QString& floor, const QString& typeFilter)
     return found;
 }
 
+// The cables of the floor's ports, gathered port by port and then put in
+// cable order, so that the cost follows the floor rather than the job.
 QStringList Ductbook::getCables(const QString& floor, const QStringList& types)
 {
     if (types.isEmpty())
         return QStringList();
-    const QStringList portIds = getPorts(floor, false);
-    const QSet<QString> onFloor(portIds.cbegin(), portIds.cend());
     const QSet<QString> wanted(types.cbegin(), types.cend());
     const CableIndex& idx = DuctbookCableOps::state(*this);
+    CablesInOrder onFloor;
+    for (const QString& port : getPorts(floor, false)) {
+        const auto it = idx.byEnd.constFind(port);
+        if (it != idx.byEnd.cend())
+            onFloor.insert(*it);
+    }
     const QDomElement list = getToCableList();
     QStringList found;
-    for (const QString& tag : m_maps->currentCableTags.list()) {
-        const CableEntry entry = idx.entries.value(tag);
-        if (!onFloor.contains(entry.from) && !onFloor.contains(entry.to))
-            continue;
+    for (const QString& tag : std::as_const(onFloor)) {
         const QDomElement e = findItem(m_maps->cableElements, tag, list);
         if (wanted.contains(e.attribute(QStringLiteral("bundleName"))) ||
             wanted.contains(e.attribute(QStringLiteral("type"))))
