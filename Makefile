@@ -2,15 +2,20 @@
 #   make test   install what the build needs, build, run every test
 #   make run    install what the build needs, build, run jobtool on the bundled example
 # Both are idempotent and cheap when nothing changed.
+#   make fuzz   install clang as well, build the fuzz targets in their own build
+#               folder and run each for FUZZ_SECONDS (default 60)
 
 BUILD_DIR   ?= build
 JOBS        ?= $(shell nproc 2>/dev/null || echo 2)
 DEB_PACKAGES = cmake make g++ qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins
 EXAMPLE     ?= examples/office.job
+FUZZ_DIR    ?= build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZ_PACKAGES = clang libclang-rt-dev
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps configure build test run clean
+.PHONY: all deps configure build test run fuzz clean
 
 all: build
 
@@ -39,6 +44,16 @@ test: build
 
 run: build
 	$(BUILD_DIR)/tools/jobtool/jobtool info $(EXAMPLE)
+
+# libFuzzer needs clang; the fuzz build instruments everything with the
+# fuzzer's coverage, AddressSanitizer and UndefinedBehaviorSanitizer.
+fuzz:
+	@$(MAKE) --no-print-directory deps DEB_PACKAGES="$(DEB_PACKAGES) $(FUZZ_PACKAGES)"
+	@[ -f $(FUZZ_DIR)/CMakeCache.txt ] || CC=clang CXX=clang++ cmake -S . -B $(FUZZ_DIR) \
+	  -G "Unix Makefiles" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGRIDWELL_FUZZ=ON \
+	  -DBUILD_TESTING=OFF $(CMAKE_EXTRA_ARGS)
+	cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzz_load fuzz_edit
+	tests/fuzz/run $(FUZZ_DIR) $(FUZZ_SECONDS)
 
 clean:
 	rm -rf $(BUILD_DIR)
