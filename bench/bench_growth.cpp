@@ -367,6 +367,14 @@ void readPasses(Bench& bench, const Campus& c)
 {
     Ductbook& d = job();
     qint64 sink = 0;
+    // A yardstick: one search of the cable map per cable. What this grows by
+    // is what memory, not the algorithm, adds to a single-item operation at
+    // the larger size.
+    bench.time(QStringLiteral("cableExists(tag, true) of every cable (yardstick)"), [&] {
+        for (const auto& i : c.cables)
+            sink += d.cableExists(i.tag, true);
+        return c.cables.size();
+    });
     bench.time(QStringLiteral("getPortByTag(tag) of every port"), [&] {
         for (const auto& p : c.ports)
             sink += d.getPortByTag(p.tag).x();

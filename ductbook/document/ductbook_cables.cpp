@@ -937,8 +937,10 @@ QStringList Ductbook::getCables(const QString& floor, const QStringList& types)
     CablesInOrder onFloor;
     for (const QString& port : getPorts(floor, false)) {
         const auto it = idx.byEnd.constFind(port);
-        if (it != idx.byEnd.cend())
-            onFloor.insert(*it);
+        if (it == idx.byEnd.cend())
+            continue;
+        for (auto c = it->cbegin(); c != it->cend(); ++c)
+            onFloor.insert(c.key(), c.value());
     }
     const QDomElement list = getToCableList();
     QStringList found;
