@@ -313,24 +313,19 @@ void Ductbook::setRoomPos(const QString& floor, const QString& id, int x, int y,
 }
 
 // Room names are unique per floor only, so the old name may stand in the map
-// for rooms of other floors too. The entry of the renamed room itself is the
-// one to change; only when the map does not hold that room under its name is
-// the first entry carrying the old name taken instead.
+// for rooms of other floors too: the entry to change is the renamed room's
+// own. A room the map does not hold (the "Undefined" room) changes no entry;
+// taking the first entry with the old name instead would give another room
+// a name its element does not have.
 void Ductbook::setRoomName(const QString& floor, const QString& id, const QString& newId)
 {
     QDomElement e = DuctbookRoomOps::roomById(*this, floor, id);
     if (e.isNull())
         return;
     setElementId(newId, e);
-    TagIndex& rooms = m_maps->rooms;
     const QString tag = e.tagName();
-    if (rooms.containsTag(tag) && rooms.id(tag) == id) {
-        rooms.insert(tag, newId);
-    } else {
-        const QString first = rooms.firstTag(id);
-        if (!first.isEmpty())
-            rooms.insert(first, newId);
-    }
+    if (m_maps->roomElements.any(tag) == e)
+        m_maps->rooms.insert(tag, idOf(e));
     setChanged(true);
 }
 

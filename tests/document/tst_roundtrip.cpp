@@ -15,6 +15,7 @@ private slots:
     void cleanup() { Ductbook::Destroy(); }
 
     void renamingAMissingFloorOrSheet();
+    void renamingTheUndefinedRoomLeavesOtherRooms();
     void movesStopAtTheEndOfTheCoordinateRange_data();
     void movesStopAtTheEndOfTheCoordinateRange();
 
@@ -38,6 +39,26 @@ void TestRoundTrip::renamingAMissingFloorOrSheet()
         QCOMPARE(job.getFloorTags(), QStringList{"FFloor_1"});
         QVERIFY(!job.sheetExists(QStringLiteral("Ghost"), false));
         QVERIFY(!job.floorExists(QStringLiteral("Ghost"), false));
+        QVERIFY(reload(job));
+    }
+}
+
+// The "Undefined" room is in no map. Renaming it (here to the name of a drawn
+// room, which it then shadows) must not change the map entry of another room
+// that carries the old name: that room's own element keeps its name.
+void TestRoundTrip::renamingTheUndefinedRoomLeavesOtherRooms()
+{
+    Ductbook& job = newJob(m_dir);
+    const QString floor = job.getFloorTags().constFirst();
+    const QString lab = QStringLiteral("Lab");
+    const QString room = job.addRoom(floor, 0, 0, 5, 5, QString(), lab, 0, 0, 3, 3, 3, 1);
+    job.setRoomName(floor, QStringLiteral("Undefined"), lab);
+    job.setRoomName(floor, lab, QStringLiteral("Office"));
+    for (int round = 0; round < 2; ++round) {
+        QCOMPARE(job.getRoomByTag(floor, room).id(), lab);
+        QVERIFY(job.roomExists(lab, false));
+        QVERIFY(!job.roomExists(QStringLiteral("Office"), false));
+        QCOMPARE(job.getRooms(floor, false), (QStringList{QStringLiteral("Office"), lab}));
         QVERIFY(reload(job));
     }
 }
