@@ -638,12 +638,15 @@ void Ductbook::setCableID(const QString& tag, const QString& id)
     CableIndex& idx = DuctbookCableOps::state(*this);
     const QString oldId = getElementId(e);
     setElementId(id, e);
+    // An element without the attribute keeps having none; the maps follow
+    // the element.
+    const QString newId = e.attribute(QStringLiteral("id"));
     if (m_maps->cables.containsTag(tag))
         DuctbookCableOps::countId(idx, m_maps->cables.id(tag), -1);
-    m_maps->cables.insert(tag, id);
-    DuctbookCableOps::countId(idx, id, 1);
+    m_maps->cables.insert(tag, newId);
+    DuctbookCableOps::countId(idx, newId, 1);
     DuctbookCableOps::dropIdIfUnused(*this, oldId);
-    m_maps->currentCableIds.append(id);
+    m_maps->currentCableIds.append(newId);
     idx.idHint.clear();
     setChanged(true);
 }

@@ -16,6 +16,7 @@ private slots:
 
     void renamingAMissingFloorOrSheet();
     void renamingTheUndefinedRoomLeavesOtherRooms();
+    void renamingACableWithoutAnIdAttribute();
     void movesStopAtTheEndOfTheCoordinateRange_data();
     void movesStopAtTheEndOfTheCoordinateRange();
 
@@ -59,6 +60,25 @@ void TestRoundTrip::renamingTheUndefinedRoomLeavesOtherRooms()
         QVERIFY(job.roomExists(lab, false));
         QVERIFY(!job.roomExists(QStringLiteral("Office"), false));
         QCOMPARE(job.getRooms(floor, false), (QStringList{QStringLiteral("Office"), lab}));
+        QVERIFY(reload(job));
+    }
+}
+
+// A cable element without an "id" attribute (an older or damaged file) gets
+// none from setCableID, which only overwrites; the maps must then not claim
+// the new id either.
+void TestRoundTrip::renamingACableWithoutAnIdAttribute()
+{
+    QVERIFY(loadText(m_dir, jobText(" <Cable_List><Cable1 from=\"P1\"/><Cable2 id=\"B\"/>"
+                                    "</Cable_List>\n")));
+    Ductbook& job = Ductbook::Instance();
+    job.setCableID(QStringLiteral("Cable1"), QStringLiteral("X"));
+    job.setCableID(QStringLiteral("Cable2"), QStringLiteral("Y"));
+    for (int round = 0; round < 2; ++round) {
+        QCOMPARE(job.getCableID(QStringLiteral("Cable1")), QString());
+        QVERIFY(!job.cableExists(QStringLiteral("X"), false));
+        QCOMPARE(job.getCableElement(QStringLiteral("Y")), QStringLiteral("Cable2"));
+        QCOMPARE(job.getCables(false), (QStringList{QString(), QStringLiteral("Y")}));
         QVERIFY(reload(job));
     }
 }
