@@ -203,26 +203,25 @@ int findCable(Ductbook& job, const QList<CableLine>& cables, const QString& name
 
 int renderCommand(const QStringList& args)
 {
-    Arguments a;
-    QString error;
-    if (!parseArguments(
-            QStringLiteral("render"), args, {QStringLiteral("--force"), QStringLiteral("--metric")},
-            {QStringLiteral("-o"), QStringLiteral("--floor"), QStringLiteral("--trace")}, &a,
-            &error))
-        return usageError(error);
-    const bool floorPlan = a.values.contains(QStringLiteral("--floor"));
-    const bool trace = a.values.contains(QStringLiteral("--trace"));
-    if (a.positional.size() != 1 || floorPlan == trace)
-        return usageError(
-            QStringLiteral("usage: jobtool render JOB (--floor FLOOR | --trace CABLE) [-o FILE]"));
-    const QString jobPath = a.positional.at(0);
-    const Output output(a.value(QStringLiteral("-o")), a.has(QStringLiteral("--force")));
-    if (!output.check(jobPath, &error))
-        return usageError(error);
-
+    JobCommand c;
+    const int status = prepareJobCommand(
+        QStringLiteral("render"),
+        QStringLiteral("render JOB (--floor FLOOR | --trace CABLE) [-o FILE]"), args,
+        {QStringLiteral("--metric")}, {QStringLiteral("--floor"), QStringLiteral("--trace")},
+        [](const Arguments& a) {
+            if (a.values.contains(QStringLiteral("--floor")) !=
+                a.values.contains(QStringLiteral("--trace")))
+                return QString();
+            return QStringLiteral("render: give either --floor FLOOR or --trace CABLE");
+        },
+        &c);
+    if (status >= 0)
+        return status;
     Ductbook& job = Ductbook::Instance();
-    if (!loadJob(job, jobPath))
-        return Usage;
+    const QString& jobPath = c.jobPath;
+    const Arguments& a = c.args;
+    const Output& output = c.output;
+    const bool floorPlan = a.values.contains(QStringLiteral("--floor"));
     const JobModel model(job);
     const QList<CableLine> cables = allCables(job);
     const FloorPlan plan(model, cables);

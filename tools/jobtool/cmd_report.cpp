@@ -2,6 +2,7 @@
 // each tested cable's pair values and its response plots drawn inline.
 #include "cablelengths_p.h"
 #include "cmdargs_p.h"
+#include "jobmodel_p.h"
 #include "jobtool_p.h"
 #include "svgwriter_p.h"
 #include "xmloutput_p.h"
@@ -71,13 +72,8 @@ QString statusClass(Verdict v)
 }
 
 // One cable as the summary needs it.
-struct CableRow
+struct CableRow : CableLine
 {
-    QString tag;
-    QString id;
-    QString from;
-    QString to;
-    QString type;
     QString status;
     QString time;
     Verdict verdict = Verdict::Untested;
@@ -362,11 +358,7 @@ QList<CableRow> readCables(Ductbook& job)
     rows.reserve(tags.size());
     for (const QString& tag : tags) {
         CableRow row;
-        row.tag = tag;
-        row.id = job.getCableID(tag);
-        row.from = job.getCableFrom(tag);
-        row.to = job.getCableTo(tag);
-        row.type = job.getCableType(tag);
+        static_cast<CableLine&>(row) = JobModel::cableLine(job, tag);
         const TestResults r = job.getCableTestResults(tag);
         row.status = r.status();
         row.time = r.time();
@@ -424,25 +416,15 @@ bool writeReport(Ductbook& job, const QString& jobPath, bool metric, QIODevice& 
 
 int reportCommand(const QStringList& args)
 {
-    Arguments a;
-    QString error;
-    if (!parseArguments(QStringLiteral("report"), args,
-                        {QStringLiteral("--force"), QStringLiteral("--metric")},
-                        {QStringLiteral("-o")}, &a, &error))
-        return usageError(error);
-    if (a.positional.size() != 1)
-        return usageError(QStringLiteral("usage: jobtool report JOB [--metric] [-o FILE]"));
-    const QString jobPath = a.positional.at(0);
-    const Output output(a.value(QStringLiteral("-o")), a.has(QStringLiteral("--force")));
-    if (!output.check(jobPath, &error))
-        return usageError(error);
-
-    Ductbook& job = Ductbook::Instance();
-    if (!loadJob(job, jobPath))
-        return Usage;
-    const bool metric = a.has(QStringLiteral("--metric"));
-    return output.write([&](QIODevice& device, QString* error) {
-        return writeReport(job, jobPath, metric, device, error);
+    JobCommand c;
+    const int status = prepareJobCommand(
+        QStringLiteral("report"), QStringLiteral("report JOB [--metric] [-o FILE]"), args,
+        {QStringLiteral("--metric")}, {}, [](const Arguments&) { return QString(); }, &c);
+    if (status >= 0)
+        return status;
+    const bool metric = c.args.has(QStringLiteral("--metric"));
+    return c.output.write([&](QIODevice& device, QString* error) {
+        return writeReport(Ductbook::Instance(), c.jobPath, metric, device, error);
     });
 }
 

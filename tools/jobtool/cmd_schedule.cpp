@@ -122,30 +122,25 @@ bool writeSchedule(Ductbook& job, bool markdown, bool metric, QIODevice& device,
 
 int scheduleCommand(const QStringList& args)
 {
-    Arguments a;
-    QString error;
-    if (!parseArguments(QStringLiteral("schedule"), args,
-                        {QStringLiteral("--force"), QStringLiteral("--metric")},
-                        {QStringLiteral("-o"), QStringLiteral("--format")}, &a, &error))
-        return usageError(error);
-    if (a.positional.size() != 1)
-        return usageError(
-            QStringLiteral("usage: jobtool schedule JOB [--format csv|md] [--metric] [-o FILE]"));
-    const QString format = a.values.value(QStringLiteral("--format"), QStringLiteral("csv"));
-    if (format != QLatin1String("csv") && format != QLatin1String("md"))
-        return usageError(QStringLiteral("schedule: unknown format '%1' (csv or md)").arg(format));
-    const QString jobPath = a.positional.at(0);
-    const Output output(a.value(QStringLiteral("-o")), a.has(QStringLiteral("--force")));
-    if (!output.check(jobPath, &error))
-        return usageError(error);
-
-    Ductbook& job = Ductbook::Instance();
-    if (!loadJob(job, jobPath))
-        return Usage;
-    const bool markdown = format == QLatin1String("md");
-    const bool metric = a.has(QStringLiteral("--metric"));
-    return output.write([&](QIODevice& device, QString* error) {
-        return writeSchedule(job, markdown, metric, device, error);
+    JobCommand c;
+    const int status = prepareJobCommand(
+        QStringLiteral("schedule"),
+        QStringLiteral("schedule JOB [--format csv|md] [--metric] [-o FILE]"), args,
+        {QStringLiteral("--metric")}, {QStringLiteral("--format")},
+        [](const Arguments& a) {
+            const QString format =
+                a.values.value(QStringLiteral("--format"), QStringLiteral("csv"));
+            if (format == QLatin1String("csv") || format == QLatin1String("md"))
+                return QString();
+            return QStringLiteral("schedule: unknown format '%1' (csv or md)").arg(format);
+        },
+        &c);
+    if (status >= 0)
+        return status;
+    const bool markdown = c.args.value(QStringLiteral("--format")) == QLatin1String("md");
+    const bool metric = c.args.has(QStringLiteral("--metric"));
+    return c.output.write([&](QIODevice& device, QString* error) {
+        return writeSchedule(Ductbook::Instance(), markdown, metric, device, error);
     });
 }
 

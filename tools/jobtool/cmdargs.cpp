@@ -3,6 +3,8 @@
 
 #include "jobtool_p.h"
 
+#include <ductbook.h>
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -112,6 +114,30 @@ int Output::write(const std::function<bool(QIODevice& device, QString* error)>& 
         return Failure;
     }
     return Ok;
+}
+
+int prepareJobCommand(const QString& name, const QString& usage, const QStringList& args,
+                      QStringList flags, QStringList valued,
+                      const std::function<QString(const Arguments&)>& check, JobCommand* command)
+{
+    flags.append(QStringLiteral("--force"));
+    valued.append(QStringLiteral("-o"));
+    QString error;
+    Arguments& a = command->args;
+    if (!parseArguments(name, args, flags, valued, &a, &error))
+        return usageError(error);
+    if (a.positional.size() != 1)
+        return usageError(QStringLiteral("usage: jobtool ") + usage);
+    error = check(a);
+    if (!error.isEmpty())
+        return usageError(error);
+    command->jobPath = a.positional.at(0);
+    command->output = Output(a.value(QStringLiteral("-o")), a.has(QStringLiteral("--force")));
+    if (!command->output.check(command->jobPath, &error))
+        return usageError(error);
+    if (!loadJob(Ductbook::Instance(), command->jobPath))
+        return Usage;
+    return -1;
 }
 
 } // namespace JobTool

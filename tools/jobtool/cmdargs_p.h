@@ -37,6 +37,7 @@ bool parseArguments(const QString& command, const QStringList& args, const QStri
 class Output
 {
 public:
+    Output() = default;
     Output(const QString& path, bool force) : m_path(path), m_force(force) {}
 
     bool toStdout() const { return m_path.isEmpty(); }
@@ -53,8 +54,26 @@ public:
 
 private:
     QString m_path;
-    bool m_force;
+    bool m_force = false;
 };
+
+// A command that reads one job and writes one output: schedule, report and
+// render.
+struct JobCommand
+{
+    Arguments args;
+    QString jobPath;
+    Output output;
+};
+
+// Parses args (the command's own flags and options, plus -o FILE and
+// --force) into command, requires exactly one job, asks check for any
+// further usage fault (an error text, or empty), checks the output file and
+// loads the job. Returns -1 when the command can go on, else the exit
+// status, the reason printed.
+int prepareJobCommand(const QString& name, const QString& usage, const QStringList& args,
+                      QStringList flags, QStringList valued,
+                      const std::function<QString(const Arguments&)>& check, JobCommand* command);
 
 } // namespace JobTool
 
