@@ -69,7 +69,7 @@ int dispatch(QStringList args)
         if (command != QLatin1String(c.name))
             continue;
         if (args.contains(QLatin1String("--help")) || args.contains(QLatin1String("-h"))) {
-            out() << "Usage: jobtool " << c.help;
+            out() << "Usage: jobtool\n" << c.help;
             return Ok;
         }
         return c.run(args);
