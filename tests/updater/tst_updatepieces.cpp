@@ -1,6 +1,7 @@
 // The updater's parts apart from its dialog: the installation's configuration
-// file, the update check's body, the server's reply, installer names and
-// the command line.
+// file, the update check's body, the server's reply, installer names, the
+// progress bar's span and the command line.
+#include "softwareupdatedialog.h"
 #include "updatecommandline.h"
 #include "updateconfig.h"
 #include "updateprotocol.h"
@@ -48,6 +49,8 @@ private slots:
     void reply();
     void installerNames_data();
     void installerNames();
+    void progress_data();
+    void progress();
     void serverAddress_data();
     void serverAddress();
     void commandLine_data();
@@ -258,6 +261,37 @@ void TestUpdatePieces::installerNames()
     QFETCH(bool, usable);
     QCOMPARE(installerFileName(serverPath), name);
     QCOMPARE(isUsableFileName(name), usable);
+}
+
+void TestUpdatePieces::progress_data()
+{
+    QTest::addColumn<qint64>("done");
+    QTest::addColumn<qint64>("total");
+    QTest::addColumn<int>("value");
+    QTest::addColumn<int>("maximum");
+
+    QTest::newRow("half of 1000") << qint64(500) << qint64(1000) << 500 << 1050;
+    QTest::newRow("all of 1000") << qint64(1000) << qint64(1000) << 1000 << 1050;
+    QTest::newRow("empty body") << qint64(0) << qint64(0) << 0 << 50;
+    QTest::newRow("unknown total is busy") << qint64(300) << qint64(-1) << 0 << 0;
+    QTest::newRow("more than announced stays on the bar")
+        << qint64(5000) << qint64(1000) << 1050 << 1050;
+    // 6 GB is past int: the bar moves in steps of three bytes.
+    QTest::newRow("past the range of int")
+        << qint64(3000000000) << qint64(6000000000) << 1000000000 << 2000000016;
+    QTest::newRow("largest announced total")
+        << qint64(0) << std::numeric_limits<qint64>::max() << 0 << 2147483646;
+}
+
+void TestUpdatePieces::progress()
+{
+    QFETCH(qint64, done);
+    QFETCH(qint64, total);
+    QFETCH(int, value);
+    QFETCH(int, maximum);
+    const ProgressSpan span = progressSpan(done, total);
+    QCOMPARE(span.value, value);
+    QCOMPARE(span.maximum, maximum);
 }
 
 void TestUpdatePieces::serverAddress_data()
