@@ -92,8 +92,11 @@ bool QvtEditor::New(const QString& filename)
 
 // Every failure after the name is taken empties the document: whatever was
 // read (or the template held before) must not be saved under this name.
+// The error text of an earlier failure is cleared first: the upgrade of old
+// jobs judges the load by an empty error text.
 bool QvtEditor::Load(const QString& filename)
 {
+    error().clear();
     if (filename.isEmpty()) {
         error() = tr("Empty or null filename in QvtEditor::Load");
         clearDocument();

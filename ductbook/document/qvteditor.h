@@ -33,7 +33,8 @@ public:
     // upgraded on disk once. The file name is remembered even when loading
     // fails; a failed load leaves the document empty, and save() then refuses
     // to write, so a damaged file is never replaced by a fragment of itself.
-    // Afterwards the document counts as unchanged.
+    // After a successful load the document counts as unchanged and error()
+    // is empty.
     bool Load(const QString& filename);
 
     // save() writes to the remembered file name and marks the document

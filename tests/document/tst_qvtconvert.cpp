@@ -87,10 +87,8 @@ private slots:
     void rg59_data();
     void rg59();
     void testDefTagsRenumbered();
-    void colourByDefaultType_data();
-    void colourByDefaultType();
-    void connectorBecomesComment_data();
-    void connectorBecomesComment();
+    void definitionAttributes_data();
+    void definitionAttributes();
     void bundledCableListAlwaysAppended_data();
     void bundledCableListAlwaysAppended();
     void inventoryPrintEntry_data();
@@ -357,52 +355,39 @@ void TestQvtConvert::testDefTagsRenumbered()
     QCOMPARE(t.getTypes(), (QStringList{"CAT5", "CAT5E", "CAT6", "Audio"}));
 }
 
-void TestQvtConvert::colourByDefaultType_data()
+// Colour by default type, and the connector moved into the comment.
+void TestQvtConvert::definitionAttributes_data()
 {
     QTest::addColumn<QByteArray>("attributes");
     QTest::addColumn<QString>("color");
-    QTest::newRow("default RG-6") << QByteArray("id=\"RG-6\" default_type=\"1\"") << "#66ffaa";
-    QTest::newRow("default CAT6STP")
-        << QByteArray("id=\"CAT6STP\" default_type=\"1\"") << "#444444";
-    QTest::newRow("RG-6 not default") << QByteArray("id=\"RG-6\" default_type=\"0\"") << "#000000";
-    QTest::newRow("default flag missing") << QByteArray("id=\"RG-6\"") << "#000000";
+    QTest::addColumn<QString>("comment");
+    QTest::addColumn<bool>("connectorLeft");
+    QTest::newRow("default RG-6") << QByteArray("id=\"RG-6\" default_type=\"1\"") << "#66ffaa"
+                                  << "" << false;
+    QTest::newRow("default CAT6STP") << QByteArray("id=\"CAT6STP\" default_type=\"1\"") << "#444444"
+                                     << "" << false;
+    QTest::newRow("RG-6 not default") << QByteArray("id=\"RG-6\" default_type=\"0\"") << "#000000"
+                                      << "" << false;
+    QTest::newRow("default flag missing") << QByteArray("id=\"RG-6\"") << "#000000"
+                                          << "" << false;
     QTest::newRow("unknown default type")
-        << QByteArray("id=\"Fibre\" default_type=\"1\"") << "#000000";
+        << QByteArray("id=\"Fibre\" default_type=\"1\"") << "#000000"
+        << "" << false;
     QTest::newRow("own colour stays")
-        << QByteArray("id=\"RG-6\" default_type=\"1\" color=\"#abcdef\"") << "#abcdef";
+        << QByteArray("id=\"RG-6\" default_type=\"1\" color=\"#abcdef\"") << "#abcdef"
+        << "" << false;
+    QTest::newRow("connector moves to the comment")
+        << QByteArray("id=\"A\" connector=\"RJ45\"") << "#000000"
+        << "RJ45" << false;
+    QTest::newRow("comment wins over the connector")
+        << QByteArray("id=\"A\" connector=\"RJ45\" comment=\"Riser\"") << "#000000"
+        << "Riser" << true;
 }
 
-void TestQvtConvert::colourByDefaultType()
+void TestQvtConvert::definitionAttributes()
 {
     QFETCH(QByteArray, attributes);
     QFETCH(QString, color);
-    QvtEditor& t =
-        loadCurrent(" <TestDef_List>\n" + def("TestDef1", attributes) + " </TestDef_List>\n");
-    QDomElement element;
-    QDomNode node;
-    QVERIFY(t.convert21To22(&element, &node));
-    const QDomElement e = saved(t)
-                              .documentElement()
-                              .firstChildElement(QStringLiteral("TestDef_List"))
-                              .firstChildElement();
-    QCOMPARE(e.attribute(QStringLiteral("color")), color);
-}
-
-void TestQvtConvert::connectorBecomesComment_data()
-{
-    QTest::addColumn<QByteArray>("attributes");
-    QTest::addColumn<QString>("comment");
-    QTest::addColumn<bool>("connectorLeft");
-    QTest::newRow("connector moves")
-        << QByteArray("id=\"A\" connector=\"RJ45\"") << "RJ45" << false;
-    QTest::newRow("comment wins") << QByteArray("id=\"A\" connector=\"RJ45\" comment=\"Riser\"")
-                                  << "Riser" << true;
-    QTest::newRow("neither") << QByteArray("id=\"A\"") << "" << false;
-}
-
-void TestQvtConvert::connectorBecomesComment()
-{
-    QFETCH(QByteArray, attributes);
     QFETCH(QString, comment);
     QFETCH(bool, connectorLeft);
     QvtEditor& t =
@@ -414,6 +399,7 @@ void TestQvtConvert::connectorBecomesComment()
                               .documentElement()
                               .firstChildElement(QStringLiteral("TestDef_List"))
                               .firstChildElement();
+    QCOMPARE(e.attribute(QStringLiteral("color")), color);
     QVERIFY(e.hasAttribute(QStringLiteral("comment")));
     QCOMPARE(e.attribute(QStringLiteral("comment")), comment);
     QCOMPARE(e.hasAttribute(QStringLiteral("connector")), connectorLeft);

@@ -48,7 +48,7 @@ private slots:
 
     void saveFailures();
     void saveAsWritesACopy();
-    void changedFlagFollowsTheDisk();
+    void flagAndErrorAfterSaveAndLoad();
     void failedWriteKeepsPreviousFile_data();
     void failedWriteKeepsPreviousFile();
     void textBeyondLatin1SurvivesSaveAndLoad();
@@ -270,7 +270,7 @@ void TestQvtEditor::saveAsWritesACopy()
 
 // The flag says whether the template holds edits that are not in its own
 // file: a template just saved or loaded has none.
-void TestQvtEditor::changedFlagFollowsTheDisk()
+void TestQvtEditor::flagAndErrorAfterSaveAndLoad()
 {
     QvtEditor& t = QvtEditor::Instance();
     const QString path = m_dir.filePath(QStringLiteral("flag.qvt"));
@@ -283,6 +283,12 @@ void TestQvtEditor::changedFlagFollowsTheDisk()
     QVERIFY(t.Load(path));
     QCOMPARE(t.isChanged(), false);
     QCOMPARE(t.getContractorTester(), QString());
+
+    // Nor does an earlier failure's text outlive a good load: callers that
+    // judge a load by error() would take it for a failure.
+    QVERIFY(!t.Load(m_dir.filePath(QStringLiteral("missing.qvt"))));
+    QVERIFY(t.Load(path));
+    QCOMPARE(t.error(), QString());
 }
 
 void TestQvtEditor::failedWriteKeepsPreviousFile_data()
