@@ -21,6 +21,7 @@
 #include "vertrun.h"
 
 #include <QMap>
+#include <QPixmap>
 #include <QPoint>
 #include <QSet>
 #include <QString>
@@ -398,6 +399,19 @@ public:
     void removeCable(Cable& cable);
     void removeConnection(const QString& tag);
     void removeConnection(DeviceConnection& connection);
+
+    // --- uses, short labels and port icons ---
+    QString getIconName(const QString& use);
+    QString getReverseUse(const QString& use);
+    QString getUse(const QString& shortLabel);
+    QString getEnglishUse(const QString& displayed);
+    QString getEnglishUseFromItalian(const QString& italian);
+    int useIsSpecific(const QString& use);
+    QStringList getUses();
+    QStringList getGeneralUses();
+    // The user's own picture for the use when one is configured and on disk,
+    // else the host's built-in picture; a null pixmap for a use without icon.
+    QPixmap getPortIconPixmap(const QString& use);
 
     // Rebuilds every lookup map and the current cable lists from the document.
     void updateAllInternalLists();
