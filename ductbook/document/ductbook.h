@@ -4,6 +4,8 @@
 #include "ductbook_global.h"
 #include "qvxmleditor.h"
 
+#include "activeport.h"
+#include "activetestresult.h"
 #include "address.h"
 #include "bundledcable.h"
 #include "cable.h"
@@ -413,6 +415,22 @@ public:
     // else the host's built-in picture; a null pixmap for a use without icon.
     QPixmap getPortIconPixmap(const QString& use);
 
+    // --- active network tests ---
+    // Returns the port's id, or "" when nothing was added.
+    QString addActivePort(const QString& tag, const QString& id, QList<ActiveTestResult*> results,
+                          int mode);
+    QString addActivePort(ActivePort& port, int mode);
+    // Returns the new result's tag, or "" when the port does not exist.
+    QString addActivePortTestResult(const QString& tag, ActiveTestResult result);
+    QStringList getActivePorts(bool tags);
+    QStringList getActivePortTestResults(const QString& tag);
+    // The results of the returned port are new objects that the caller owns
+    // and deletes.
+    ActivePort getActivePort(const QString& tag);
+    void renameActivePort(const QString& tag, const QString& newId);
+    void removeActivePort(const QString& tag);
+    bool activePortTestResultExists(const QString& tag, const QString& resultTag);
+
     // Rebuilds every lookup map and the current cable lists from the document.
     void updateAllInternalLists();
 
@@ -505,6 +523,10 @@ private:
     QString m_defaultQvtFile;
 
     static Ductbook* s_instance;
+
+    // --- active network tests (internal) ---
+    // The element of the active port of tag in list; null when there is none.
+    QDomElement activePortElement(const QString& tag, const QDomElement& list);
 };
 
 #endif // DUCTBOOK_H
