@@ -402,6 +402,20 @@ public:
     void removeConnection(const QString& tag);
     void removeConnection(DeviceConnection& connection);
 
+    // --- cable lengths ---
+    // The estimate from the drawing: the route over the floor plan, the drop
+    // heights and, for a cable between floors, its risers and the ceiling
+    // heights of the floors in between. 0 when an end names no port.
+    double getCableEstimatedLength(const QString& tag);
+    // The horizontal part, on the floor of run, of a cable between floors.
+    double getCableEstimatedLength(const QString& tag, VertRun& run);
+    // The ceiling heights of the floors strictly between two floors.
+    double getCableEstimatedLength(const QString& floorA, const QString& floorB);
+    // Measured lengths from the last test result and the cable type's length
+    // constant, rounded for display.
+    float getRoundedCableLength(const QString& tag, int pair, bool metric);
+    float getMaxRoundedCableLength(const QString& tag, bool metric, bool direct);
+
     // --- uses, short labels and port icons ---
     QString getIconName(const QString& use);
     QString getReverseUse(const QString& use);
@@ -523,6 +537,12 @@ private:
     QString m_defaultQvtFile;
 
     static Ductbook* s_instance;
+
+    // --- cable lengths (internal) ---
+    QStringList getFloorsInBetween(const QString& floorA, const QString& floorB);
+    // The runs of candidates (tags) placed on floor, in the floor's order.
+    QList<VertRun> runsOnFloor(const QString& floor, const QStringList& candidates);
+    bool placedRunOnFloor(const QString& floor, const QString& tag, VertRun* run);
 
     // --- active network tests (internal) ---
     // The element of the active port of tag in list; null when there is none.
