@@ -18,12 +18,6 @@ QLatin1String name(const char* text)
     return QLatin1String(text);
 }
 
-const QString& attrId()
-{
-    static const QString s = QStringLiteral("id");
-    return s;
-}
-
 // Attributes in the order a result is written.
 void writeResult(QDomElement& e, const ActiveTestResult& result)
 {
@@ -86,7 +80,7 @@ QString Ductbook::addActivePort(const QString& tag, const QString& id,
         return QString();
 
     QDomElement port = document.createElement(portTag);
-    port.setAttribute(attrId(), portId);
+    port.setAttribute(QStringLiteral("id"), portId);
     int number = 0;
     for (const ActiveTestResult* result : std::as_const(results)) {
         if (!result)
@@ -134,7 +128,7 @@ QStringList Ductbook::getActivePorts(bool tags)
     QStringList out;
     const QDomElement list = getToActivePortList();
     for (QDomElement e = list.firstChildElement(); !e.isNull(); e = e.nextSiblingElement())
-        out.append(tags ? e.tagName() : e.attribute(attrId()));
+        out.append(tags ? e.tagName() : e.attribute(QStringLiteral("id")));
     return out;
 }
 
@@ -150,7 +144,7 @@ ActivePort Ductbook::getActivePort(const QString& tag)
     if (e.isNull())
         return port;
     port.setElement(e.tagName());
-    port.setId(e.attribute(attrId()));
+    port.setId(e.attribute(QStringLiteral("id")));
     for (QDomElement r = e.firstChildElement(); !r.isNull(); r = r.nextSiblingElement()) {
         auto* result = new ActiveTestResult;
         result->setElement(r.tagName());
@@ -167,7 +161,7 @@ void Ductbook::renameActivePort(const QString& tag, const QString& newId)
     QDomElement e = activePortElement(tag, getToActivePortList());
     if (e.isNull())
         return;
-    e.setAttribute(attrId(), newId);
+    e.setAttribute(QStringLiteral("id"), newId);
     if (m_maps->activePortElements.any(tag) == e)
         m_maps->activePorts.insert(tag, newId);
     setChanged(true);

@@ -26,14 +26,14 @@ const double kFeetPerMetre = 3.2808399;
 class Route
 {
 public:
-    explicit Route(const Port& start) : m_at(scaled(start)) {}
+    explicit Route(const Port& start) : m_at(scaled(start.x(), start.y())) {}
 
-    void to(const Port& next) { step(scaled(next)); }
-    void to(const Vertice& next) { step(QPointF(next.x() * 10.0, next.y() * 10.0)); }
+    void to(const Port& next) { step(scaled(next.x(), next.y())); }
+    void to(const Vertice& next) { step(scaled(next.x(), next.y())); }
     double length() const { return m_length; }
 
 private:
-    static QPointF scaled(const Port& p) { return QPointF(p.x() * 10.0, p.y() * 10.0); }
+    static QPointF scaled(int x, int y) { return QPointF(x * 10.0, y * 10.0); }
 
     void step(QPointF next)
     {
