@@ -1,19 +1,20 @@
 #ifndef JOBTOOLRUN_H
 #define JOBTOOLRUN_H
 
-// Running the jobtool program as a user does, for the end-to-end tests.
+// Runs the jobtool program built with the tests and collects what it said.
 
 #include <QProcess>
 #include <QString>
 #include <QStringList>
 
-namespace JobtoolRun {
+namespace JobToolRun {
 
 struct Run
 {
-    int code = -1;
-    QByteArray out;
+    int code = -1; // -1 also when jobtool crashed or did not finish
+    QString out;
     QString err;
+    QByteArray bytes; // standard output as written (pictures, CSV)
 };
 
 inline Run jobtool(const QStringList& args)
@@ -24,7 +25,8 @@ inline Run jobtool(const QStringList& args)
     if (!p.waitForFinished(300000))
         return r;
     r.code = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    r.out = p.readAllStandardOutput();
+    r.bytes = p.readAllStandardOutput();
+    r.out = QString::fromUtf8(r.bytes);
     r.err = QString::fromUtf8(p.readAllStandardError());
     return r;
 }
@@ -34,6 +36,6 @@ inline QString example()
     return QStringLiteral(GRIDWELL_SOURCE_DIR "/examples/office.job");
 }
 
-} // namespace JobtoolRun
+} // namespace JobToolRun
 
 #endif // JOBTOOLRUN_H

@@ -7,7 +7,7 @@
 #include <QtTest>
 
 using namespace JobFixture;
-using namespace JobtoolRun;
+using namespace JobToolRun;
 
 class TestCli : public QObject
 {
@@ -50,7 +50,7 @@ void TestCli::commandHelp()
     QFETCH(QString, expected);
     const Run r = jobtool(args);
     QCOMPARE(r.code, 0);
-    QVERIFY2(QString::fromUtf8(r.out).contains(expected), r.out.constData());
+    QVERIFY2(r.out.contains(expected), qPrintable(r.out));
     QVERIFY(r.err.isEmpty());
 }
 

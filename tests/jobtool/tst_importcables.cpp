@@ -6,7 +6,7 @@
 #include <QtTest>
 
 using namespace JobFixture;
-using namespace JobtoolRun;
+using namespace JobToolRun;
 
 class TestImportCables : public QObject
 {
@@ -55,8 +55,8 @@ void TestImportCables::goodFileAddsEveryRow()
     const QByteArray before = readFile(m_job);
     const Run r = jobtool({QStringLiteral("import-cables"), m_job, csv});
     QVERIFY2(r.code == 0, qPrintable(r.err));
-    QVERIFY(r.out.contains("Added 4 cables"));
-    QVERIFY(r.out.contains("Ignored columns: Notes"));
+    QVERIFY(r.out.contains(QStringLiteral("Added 4 cables")));
+    QVERIFY(r.out.contains(QStringLiteral("Ignored columns: Notes")));
     QVERIFY(readFile(m_job) != before);
 
     Ductbook::Destroy();
@@ -157,8 +157,8 @@ void TestImportCables::dryRunWritesNothing()
     const Run r =
         jobtool({QStringLiteral("import-cables"), m_job, csv, QStringLiteral("--dry-run")});
     QCOMPARE(r.code, 0);
-    QVERIFY(r.out.contains("Cable006  MDF-03 -> P05  CAT6"));
-    QVERIFY(r.out.contains("Would add 2 cables"));
+    QVERIFY(r.out.contains(QStringLiteral("Cable006  MDF-03 -> P05  CAT6")));
+    QVERIFY(r.out.contains(QStringLiteral("Would add 2 cables")));
     QCOMPARE(readFile(m_job), before);
 
     // The header alone, or a header without the needed columns, is refused.

@@ -9,7 +9,7 @@
 #include <QtTest>
 
 using namespace JobFixture;
-using namespace JobtoolRun;
+using namespace JobToolRun;
 
 namespace {
 
@@ -98,7 +98,7 @@ void TestRender::floorPlan()
     const Run r = jobtool({QStringLiteral("render"), example(), QStringLiteral("--floor"),
                            QStringLiteral("Level 3")});
     QVERIFY2(r.code == 0, qPrintable(r.err));
-    const Picture picture(r.out);
+    const Picture picture(r.bytes);
     QVERIFY(picture.isValid());
 
     // Rooms: the outline of Reception, its inside, and the corridor between
@@ -119,7 +119,7 @@ void TestRender::floorPlan()
     // Cable003 runs straight from MDF-03 to P03, in the colour of its type.
     QVERIFY_COLOR(picture, QPoint(470, 60), "#ff00ff", QPoint());
 
-    const QString text = QString::fromUtf8(r.out);
+    const QString& text = r.out;
     for (const char* label : {">Reception<", ">P01<", ">VR01<", ">Main entrance<",
                               ">Level 3 (FFloor_1)<", ">cable CAT5E<"})
         QVERIFY2(text.contains(QLatin1String(label)), label);
@@ -132,8 +132,8 @@ void TestRender::sameBytesEveryTime()
     const Run a = jobtool(args);
     const Run b = jobtool(args);
     QCOMPARE(a.code, 0);
-    QVERIFY(a.out.startsWith("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg "));
-    QCOMPARE(a.out, b.out);
+    QVERIFY(a.bytes.startsWith("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg "));
+    QCOMPARE(a.bytes, b.bytes);
 }
 
 // Cable004 leaves Level 3 at riser VR01 and reaches P05 on Level 4 from
@@ -178,10 +178,10 @@ void TestRender::readmePictureIsCurrent()
     const Run r = jobtool({QStringLiteral("render"), example(), QStringLiteral("--floor"),
                            QStringLiteral("FFloor_1")});
     QCOMPARE(r.code, 0);
-    if (readFile(ReadmePicture) == r.out)
+    if (readFile(ReadmePicture) == r.bytes)
         return;
     QVERIFY(QDir().mkpath(QFileInfo(ReadmePicture).path()));
-    QVERIFY(writeFile(ReadmePicture, r.out));
+    QVERIFY(writeFile(ReadmePicture, r.bytes));
     QFAIL("docs/office-floor-plan.svg was stale and has been written again; review and commit it");
 }
 

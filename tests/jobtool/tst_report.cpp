@@ -11,7 +11,7 @@
 #include <cstring>
 
 using namespace JobFixture;
-using namespace JobtoolRun;
+using namespace JobToolRun;
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <QtTest>
 
 using namespace JobFixture;
-using namespace JobtoolRun;
+using namespace JobToolRun;
 
 namespace {
 
@@ -42,7 +42,7 @@ void TestSchedule::rowsMatchTheJob()
 {
     const Run r = jobtool({QStringLiteral("schedule"), example()});
     QVERIFY2(r.code == 0, qPrintable(r.err));
-    const QList<QStringList> rows = csvRows(r.out);
+    const QList<QStringList> rows = csvRows(r.bytes);
     QVERIFY(!rows.isEmpty());
     QCOMPARE(rows.first(),
              (QStringList{"Cable", "From port", "From room", "From floor", "To port", "To room",
@@ -114,7 +114,7 @@ void TestSchedule::lengths()
         args.append(QStringLiteral("--metric"));
     const Run r = jobtool(args);
     QCOMPARE(r.code, 0);
-    const QList<QStringList> rows = csvRows(r.out);
+    const QList<QStringList> rows = csvRows(r.bytes);
     QVERIFY(rows.first().at(12).endsWith(metric ? QStringLiteral("(m)") : QStringLiteral("(ft)")));
     for (const QStringList& row : rows) {
         if (row.first() != cable)
@@ -155,7 +155,7 @@ void TestSchedule::awkwardTextSurvives()
 
     Run r = jobtool({QStringLiteral("schedule"), path});
     QCOMPARE(r.code, 0);
-    const QList<QStringList> rows = csvRows(r.out);
+    const QList<QStringList> rows = csvRows(r.bytes);
     QCOMPARE(rows.size(), 2);
     QCOMPARE(rows.at(1).mid(0, 8), (QStringList{id, "A|1", "Lab, \"North\"", "Floor_1", "B,2",
                                                 "Lab, \"North\"", "Floor_1", "CAT6"}));

@@ -39,6 +39,9 @@ int scheduleCommand(const QStringList& args);
 int reportCommand(const QStringList& args);
 int renderCommand(const QStringList& args);
 int importCablesCommand(const QStringList& args);
+int templateCommand(const QStringList& args);
+int exportCommand(const QStringList& args);
+int importCommand(const QStringList& args);
 
 extern const char* const settingsHelp;
 extern const char* const newHelp;
@@ -47,6 +50,9 @@ extern const char* const scheduleHelp;
 extern const char* const reportHelp;
 extern const char* const renderHelp;
 extern const char* const importCablesHelp;
+extern const char* const templateHelp;
+extern const char* const exportHelp;
+extern const char* const importHelp;
 
 } // namespace JobTool
 

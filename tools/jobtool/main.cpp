@@ -3,6 +3,7 @@
 #include "jobtool_p.h"
 
 #include <ductbook.h>
+#include <qvteditor.h>
 
 #include <QCoreApplication>
 #include <QMessageLogContext>
@@ -20,6 +21,9 @@ const Command commands[] = {
     {"render", renderHelp, renderCommand},
     {"import-cables", importCablesHelp, importCablesCommand},
     {"settings", settingsHelp, settingsCommand},
+    {"template", templateHelp, templateCommand},
+    {"export", exportHelp, exportCommand},
+    {"import", importHelp, importCommand},
 };
 
 bool verbose = false;
@@ -89,5 +93,6 @@ int main(int argc, char** argv)
     out().flush();
     err().flush();
     Ductbook::Destroy();
+    QvtEditor::Destroy();
     return rc;
 }
