@@ -62,7 +62,7 @@ void TestImportCables::goodFileAddsEveryRow()
     Ductbook::Destroy();
     Ductbook& job = Ductbook::Instance();
     QVERIFY(job.Load(m_job));
-    QCOMPARE(job.getCables(true).size(), 9);
+    QCOMPARE(job.getCables(true).size(), 6 + 4);
     const Cable spare = job.getCableById(QStringLiteral("Riser, spare"));
     QCOMPARE(spare.from(), QStringLiteral("MDF-03"));
     QCOMPARE(spare.to(), QStringLiteral("P05"));
@@ -72,13 +72,13 @@ void TestImportCables::goodFileAddsEveryRow()
     QCOMPARE(spare.testResults().status(), QStringLiteral("UNTESTED"));
     // Rows without an id get the job's next ones, in file order.
     const QStringList ids = job.getCables(false);
-    QCOMPARE(ids.mid(5), (QStringList{"Riser, spare", "Cable006", "Cable007", "Cable008"}));
-    const Cable phone = job.getCableById(QStringLiteral("Cable006"));
+    QCOMPARE(ids.mid(6), (QStringList{"Riser, spare", "Cable007", "Cable008", "Cable009"}));
+    const Cable phone = job.getCableById(QStringLiteral("Cable007"));
     QCOMPARE(phone.type(), QStringLiteral("CAT5E"));
     QCOMPARE(phone.color(), QStringLiteral("#ff00ff"));
     // The two rows of one bundle form one new group, after the job's group 1.
-    const Cable a = job.getCableById(QStringLiteral("Cable007"));
-    const Cable b = job.getCableById(QStringLiteral("Cable008"));
+    const Cable a = job.getCableById(QStringLiteral("Cable008"));
+    const Cable b = job.getCableById(QStringLiteral("Cable009"));
     QCOMPARE(a.bundleName(), QStringLiteral("Desk pair"));
     QCOMPARE(a.bundleGroupNum(), QStringLiteral("2"));
     QCOMPARE(b.bundleGroupNum(), QStringLiteral("2"));
@@ -157,7 +157,7 @@ void TestImportCables::dryRunWritesNothing()
     const Run r =
         jobtool({QStringLiteral("import-cables"), m_job, csv, QStringLiteral("--dry-run")});
     QCOMPARE(r.code, 0);
-    QVERIFY(r.out.contains(QStringLiteral("Cable006  MDF-03 -> P05  CAT6")));
+    QVERIFY(r.out.contains(QStringLiteral("Cable007  MDF-03 -> P05  CAT6")));
     QVERIFY(r.out.contains(QStringLiteral("Would add 2 cables")));
     QCOMPARE(readFile(m_job), before);
 
@@ -176,11 +176,11 @@ void TestImportCables::dryRunWritesNothing()
 // before anything is saved.
 void TestImportCables::generatedIdTakenByALaterRow()
 {
-    const QString csv = writeCsv("from,to,type,id\nMDF-03,P05,CAT6,\nMDF-04,P03,CAT5E,Cable006\n");
+    const QString csv = writeCsv("from,to,type,id\nMDF-03,P05,CAT6,\nMDF-04,P03,CAT5E,Cable007\n");
     const QByteArray before = readFile(m_job);
     const Run r = jobtool({QStringLiteral("import-cables"), m_job, csv});
     QCOMPARE(r.code, 2);
-    QVERIFY2(r.err.contains(QStringLiteral("line 3: cable 'Cable006' was given to an earlier row")),
+    QVERIFY2(r.err.contains(QStringLiteral("line 3: cable 'Cable007' was given to an earlier row")),
              qPrintable(r.err));
     QCOMPARE(readFile(m_job), before);
 }

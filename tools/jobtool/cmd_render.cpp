@@ -4,6 +4,7 @@
 #include "cmdargs_p.h"
 #include "floorplan_p.h"
 #include "jobtool_p.h"
+#include "usecolors_p.h"
 #include "xmloutput_p.h"
 
 #include <ductbook.h>
@@ -56,11 +57,16 @@ QList<CableLine> allCables(Ductbook& job)
     return cables;
 }
 
-// The drawing shows the job's own use keys; that is what the host labels
-// its icons with as well.
-QHash<QString, QString> useLabels()
+// A use in the legend: its name, and the short label the host prints beside
+// its icon where it has one ("Network (Net)").
+QHash<QString, QString> useLabels(Ductbook& job)
 {
-    return {};
+    QHash<QString, QString> labels;
+    for (const QString& use : useKeys()) {
+        const QString label = job.getReverseUse(use);
+        labels.insert(use, label == use ? use : QStringLiteral("%1 (%2)").arg(use, label));
+    }
+    return labels;
 }
 
 void beginDocument(XmlOutput& output, SvgWriter& svg, const QRect& view)
@@ -97,7 +103,7 @@ bool writeFloor(Ductbook& job, const FloorPlan& plan, int floor, QIODevice& devi
     svg.text(origin + QPoint(0, 42), siteLine(job), 11, QStringLiteral("#444444"));
     plan.draw(svg, floor);
     plan.drawLegend(svg, floor, QPoint(origin.x(), b.bottom() + Plan::Margin),
-                    width - 2 * Plan::Margin, useLabels());
+                    width - 2 * Plan::Margin, useLabels(job));
     svg.endSvg();
     return finish(output, error);
 }
