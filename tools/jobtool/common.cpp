@@ -1,6 +1,8 @@
 // Output streams and usage errors shared by every jobtool command.
 #include "jobtool_p.h"
 
+#include <ductbook.h>
+
 namespace JobTool {
 
 QTextStream& out()
@@ -21,6 +23,15 @@ int usageError(const QString& message)
           << "Try 'jobtool --help' for more information.\n";
     err().flush();
     return Usage;
+}
+
+bool loadJob(Ductbook& job, const QString& path)
+{
+    if (job.Load(path))
+        return true;
+    err() << "jobtool: " << job.error() << "\n";
+    err().flush();
+    return false;
 }
 
 } // namespace JobTool
