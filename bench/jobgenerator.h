@@ -16,6 +16,9 @@ struct CampusJobSize
     int cables = 10000;
     int devices = 50;
     bool withResults = true;
+    // The same job as the 2.3 writer had it: no drop heights, device
+    // pictures as bare file names, "untested" in lower case.
+    bool format23 = false;
 };
 
 QByteArray generateCampusJob(const CampusJobSize& size);
