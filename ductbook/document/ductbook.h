@@ -2,6 +2,7 @@
 #define DUCTBOOK_H
 
 #include "ductbook_global.h"
+#include "qvteditor.h"
 #include "qvxmleditor.h"
 
 #include "address.h"
@@ -85,6 +86,24 @@ public:
     void setRelease(int release);
     void setJobNotesText(const QString& text);
     QString getJobNotesText();
+
+    // --- import and export with the template ---
+    // Takes the template's contractor data and all twelve settings entries,
+    // and adds the test definitions and bundled cable types the job lacks
+    // (an entry the job has keeps the job's version). The changed flag ends
+    // as it was before: a job with unsaved edits stays marked, a new one
+    // stays unchanged. Does nothing for null.
+    void Import(QvtEditor* tmpl);
+    // Adds only the template's default test definitions and default bundled
+    // cable types that the job lacks; nothing else is touched. The changed
+    // flag ends as it was before. The upgrade of old jobs relies on it.
+    void ImportMissingDefaultCableTypes(QvtEditor* tmpl);
+    // Writes the job's contractor data, settings, test definitions and
+    // bundled cable types as a new template file. The template singleton then
+    // holds that template under filename; the job is not changed. On failure
+    // error() says why ("Filename is Empty", "Filename given is a
+    // directory", or the template's save failure).
+    bool Export(const QString& filename);
 
     // --- lookup maps ---
     QStringList getFloorTags();

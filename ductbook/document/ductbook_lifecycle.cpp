@@ -4,6 +4,7 @@
 
 #include "constants_p.h"
 #include "ductbook_p.h"
+#include "savefile_p.h"
 #include "xmlwriter_p.h"
 
 #include <runekit.h>
@@ -12,7 +13,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 using namespace DuctbookConstants;
 
@@ -189,18 +189,7 @@ bool Ductbook::writeTo(const QString& path)
         error() = tr("There is no job to save");
         return false;
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        error() = file.errorString();
-        return false;
-    }
-    const QByteArray bytes = XmlWriter::toLatin1(document, docTypeName());
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
-        error() = file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    return true;
+    return SaveFile::replaceContents(path, XmlWriter::toLatin1(document, docTypeName()), &error());
 }
 
 bool Ductbook::save()

@@ -29,10 +29,16 @@ struct Command
 int settingsCommand(const QStringList& args);
 int newCommand(const QStringList& args);
 int infoCommand(const QStringList& args);
+int templateCommand(const QStringList& args);
+int exportCommand(const QStringList& args);
+int importCommand(const QStringList& args);
 
 extern const char* const settingsHelp;
 extern const char* const newHelp;
 extern const char* const infoHelp;
+extern const char* const templateHelp;
+extern const char* const exportHelp;
+extern const char* const importHelp;
 
 } // namespace JobTool
 

@@ -3,6 +3,7 @@
 #include "jobtool_p.h"
 
 #include <ductbook.h>
+#include <qvteditor.h>
 
 #include <QCoreApplication>
 
@@ -15,6 +16,9 @@ const Command commands[] = {
     {"info", infoHelp, infoCommand},
     {"new", newHelp, newCommand},
     {"settings", settingsHelp, settingsCommand},
+    {"template", templateHelp, templateCommand},
+    {"export", exportHelp, exportCommand},
+    {"import", importHelp, importCommand},
 };
 
 QString helpText()
@@ -60,5 +64,6 @@ int main(int argc, char** argv)
     out().flush();
     err().flush();
     Ductbook::Destroy();
+    QvtEditor::Destroy();
     return rc;
 }
