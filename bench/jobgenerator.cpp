@@ -1,6 +1,8 @@
 #include "jobgenerator.h"
 
 #include <QString>
+#include <QStringList>
+#include <QVector>
 
 namespace {
 
@@ -58,18 +60,35 @@ QByteArray generateCampusJob(const CampusJobSize& size)
     const int portsPerRoom = qMax(1, size.portsPerFloor / qMax(1, size.roomsPerFloor));
     const int totalPorts = size.floors * size.portsPerFloor;
 
+    // The cables each floor's riser lists, for the cables between floors.
+    QVector<QStringList> riserCables(qMax(0, size.floors));
+    const int portsPerFloor = qMax(1, size.portsPerFloor);
+    auto floorOf = [portsPerFloor](int portIndex) { return portIndex / portsPerFloor; };
+
     out += " <Cable_List>\n";
     for (int c = 0; c < size.cables; ++c) {
         // Both ends on one floor: ports 2k and 2k+1 of the floor, wrapping.
         const int from = (2 * c) % qMax(1, totalPorts);
-        const int to = (2 * c + 1) % qMax(1, totalPorts);
+        int to = (2 * c + 1) % qMax(1, totalPorts);
+        QString path;
+        if (size.crossFloorEvery > 0 && size.floors > 1 && c % size.crossFloorEvery == 0) {
+            to = (from + size.portsPerFloor) % qMax(1, totalPorts);
+            const int a = floorOf(from);
+            const int b = floorOf(to);
+            path = QStringLiteral("Pt%1,end_first_floor,Pt%2").arg(a + 1).arg(b + 1);
+            const QString tag = QStringLiteral("Cable%1").arg(c + 1);
+            riserCables[a].append(tag);
+            if (b != a)
+                riserCables[b].append(tag);
+        }
         append(out, QStringLiteral("  <Cable%1 id=\"Cable%2\" bundleGroupNum=\"\" bundleName=\"\" "
-                                   "bundleNum=\"\" color=\"#3399ff\" from=\"P%3\" path=\"\" "
+                                   "bundleNum=\"\" color=\"#3399ff\" from=\"P%3\" path=\"%5\" "
                                    "to=\"P%4\" type=\"CAT6\" use=\"Network\">\n")
                         .arg(c + 1)
                         .arg(c + 1, 3, 10, QLatin1Char('0'))
                         .arg(from + 1)
-                        .arg(to + 1));
+                        .arg(to + 1)
+                        .arg(path));
         if (size.withResults) {
             out += "   <Test_Results bert_errors=\"0\" chan=\"" + plotText(c) + "\" data=\"" +
                    measurementBlock(c) + "\" echo=\"" + plotText(c + 1) + "\" next=\"" +
@@ -88,17 +107,18 @@ QByteArray generateCampusJob(const CampusJobSize& size)
     int port = 0;
     int room = 0;
     for (int f = 1; f <= size.floors; ++f) {
-        append(out,
-               QStringLiteral("  <FFloor_%1 id=\"Floor_%1\" ceiling_height=\"9\" pic=\"\">\n"
-                              "   <Room_List>\n    <Undefined id=\"Undefined\">\n"
-                              "     <Port_List/>\n     <VerticalRun_List>\n"
-                              "      <VerticalRun%1 id=\"VR%2\" connected=\"\" disconnected=\"\"%3 "
-                              "icon_scale=\"not_specified\" "
-                              "use=\"vertical_run\" x=\"40\" y=\"40\"/>\n"
-                              "     </VerticalRun_List>\n    </Undefined>\n")
-                   .arg(f)
-                   .arg(f, 2, 10, QLatin1Char('0'))
-                   .arg(runDrop));
+        append(out, QStringLiteral(
+                        "  <FFloor_%1 id=\"Floor_%1\" ceiling_height=\"9\" pic=\"\">\n"
+                        "   <Room_List>\n    <Undefined id=\"Undefined\">\n"
+                        "     <Port_List/>\n     <VerticalRun_List>\n"
+                        "      <VerticalRun%1 id=\"VR%2\" connected=\"%3\" disconnected=\"\"%4 "
+                        "icon_scale=\"not_specified\" "
+                        "use=\"vertical_run\" x=\"40\" y=\"40\"/>\n"
+                        "     </VerticalRun_List>\n    </Undefined>\n")
+                        .arg(f)
+                        .arg(f, 2, 10, QLatin1Char('0'))
+                        .arg(riserCables.value(f - 1).join(QLatin1Char(',')))
+                        .arg(runDrop));
         int placed = 0;
         for (int r = 0; r < size.roomsPerFloor && placed < size.portsPerFloor; ++r) {
             ++room;

@@ -5,6 +5,8 @@
 #include "qvteditor.h"
 #include "qvxmleditor.h"
 
+#include "activeport.h"
+#include "activetestresult.h"
 #include "address.h"
 #include "bundledcable.h"
 #include "cable.h"
@@ -22,6 +24,7 @@
 #include "vertrun.h"
 
 #include <QMap>
+#include <QPixmap>
 #include <QPoint>
 #include <QSet>
 #include <QString>
@@ -418,6 +421,49 @@ public:
     void removeConnection(const QString& tag);
     void removeConnection(DeviceConnection& connection);
 
+    // --- cable lengths ---
+    // The estimate from the drawing: the route over the floor plan, the drop
+    // heights and, for a cable between floors, its risers and the ceiling
+    // heights of the floors in between. 0 when an end names no port.
+    double getCableEstimatedLength(const QString& tag);
+    // The horizontal part, on the floor of run, of a cable between floors.
+    double getCableEstimatedLength(const QString& tag, VertRun& run);
+    // The ceiling heights of the floors strictly between two floors.
+    double getCableEstimatedLength(const QString& floorA, const QString& floorB);
+    // Measured lengths from the last test result and the cable type's length
+    // constant, rounded for display.
+    float getRoundedCableLength(const QString& tag, int pair, bool metric);
+    float getMaxRoundedCableLength(const QString& tag, bool metric, bool direct);
+
+    // --- uses, short labels and port icons ---
+    QString getIconName(const QString& use);
+    QString getReverseUse(const QString& use);
+    QString getUse(const QString& shortLabel);
+    QString getEnglishUse(const QString& displayed);
+    QString getEnglishUseFromItalian(const QString& italian);
+    int useIsSpecific(const QString& use);
+    QStringList getUses();
+    QStringList getGeneralUses();
+    // The user's own picture for the use when one is configured and on disk,
+    // else the host's built-in picture; a null pixmap for a use without icon.
+    QPixmap getPortIconPixmap(const QString& use);
+
+    // --- active network tests ---
+    // Returns the port's id, or "" when nothing was added.
+    QString addActivePort(const QString& tag, const QString& id, QList<ActiveTestResult*> results,
+                          int mode);
+    QString addActivePort(ActivePort& port, int mode);
+    // Returns the new result's tag, or "" when the port does not exist.
+    QString addActivePortTestResult(const QString& tag, ActiveTestResult result);
+    QStringList getActivePorts(bool tags);
+    QStringList getActivePortTestResults(const QString& tag);
+    // The results of the returned port are new objects that the caller owns
+    // and deletes.
+    ActivePort getActivePort(const QString& tag);
+    void renameActivePort(const QString& tag, const QString& newId);
+    void removeActivePort(const QString& tag);
+    bool activePortTestResultExists(const QString& tag, const QString& resultTag);
+
     // Rebuilds every lookup map and the current cable lists from the document.
     void updateAllInternalLists();
 
@@ -510,6 +556,16 @@ private:
     QString m_defaultQvtFile;
 
     static Ductbook* s_instance;
+
+    // --- cable lengths (internal) ---
+    QStringList getFloorsInBetween(const QString& floorA, const QString& floorB);
+    // The runs of candidates (tags) placed on floor, in the floor's order.
+    QList<VertRun> runsOnFloor(const QString& floor, const QStringList& candidates);
+    bool placedRunOnFloor(const QString& floor, const QString& tag, VertRun* run);
+
+    // --- active network tests (internal) ---
+    // The element of the active port of tag in list; null when there is none.
+    QDomElement activePortElement(const QString& tag, const QDomElement& list);
 };
 
 #endif // DUCTBOOK_H

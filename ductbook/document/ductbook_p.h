@@ -42,6 +42,7 @@ struct DuctbookIndexes
     ElementCache vertRunElements;
     ElementCache pointElements;
     ElementCache floorFreeTextElements;
+    ElementCache activePortElements;
 
     // End ports, bundle groups and ids of the current cables.
     CableIndex cableIndex;
