@@ -7,6 +7,8 @@
 #include <QStringList>
 #include <QTextStream>
 
+class Ductbook;
+
 namespace JobTool {
 
 enum ExitCode { Ok = 0, Failure = 1, Usage = 2 };
@@ -16,6 +18,13 @@ QTextStream& err();
 
 // Prints "jobtool: message" and the hint to --help on stderr; returns Usage.
 int usageError(const QString& message);
+
+// Points job at the template that converts jobs of version 2.1 and older:
+// the file given, or else the configured one (setting QvtFile).
+void useTemplate(Ductbook& job, const QString& given);
+// Prints why job could not load a file (and why its template could not, when
+// that was the cause); returns Usage.
+int reportLoadFailure(Ductbook& job);
 
 // One command: its name as typed, its lines of the help text, its entry
 // point (arguments after the command name, returns the exit status).
@@ -32,6 +41,7 @@ int infoCommand(const QStringList& args);
 int templateCommand(const QStringList& args);
 int exportCommand(const QStringList& args);
 int importCommand(const QStringList& args);
+int convertCommand(const QStringList& args);
 
 extern const char* const settingsHelp;
 extern const char* const newHelp;
@@ -39,6 +49,7 @@ extern const char* const infoHelp;
 extern const char* const templateHelp;
 extern const char* const exportHelp;
 extern const char* const importHelp;
+extern const char* const convertHelp;
 
 } // namespace JobTool
 

@@ -13,6 +13,7 @@ namespace {
 
 // Each command's help lines appear in this order.
 const Command commands[] = {
+    {"convert", convertHelp, convertCommand},
     {"info", infoHelp, infoCommand},
     {"new", newHelp, newCommand},
     {"settings", settingsHelp, settingsCommand},
