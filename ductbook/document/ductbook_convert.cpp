@@ -7,7 +7,6 @@
 
 #include "constants_p.h"
 #include "convertrules_p.h"
-#include "ductbook_p.h"
 #include "legacyconvert_p.h"
 #include "qvteditor.h"
 
