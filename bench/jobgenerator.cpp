@@ -40,7 +40,13 @@ QByteArray generateCampusJob(const CampusJobSize& size)
     QByteArray out;
     out.reserve(size.cables * (size.withResults ? 5600 : 300) +
                 size.floors * size.portsPerFloor * 120);
-    out += "<!DOCTYPE Job>\n<Job>\n <Release/>\n <Version number=\"3.0\"/>\n";
+    out += size.format23 ? "<!DOCTYPE Job>\n<Job>\n <Release/>\n <Version number=\"2.3\"/>\n"
+                         : "<!DOCTYPE Job>\n<Job>\n <Release/>\n <Version number=\"3.0\"/>\n";
+    // What the 2.3 writer left out or wrote otherwise.
+    const QString portDrop = size.format23 ? QString() : QStringLiteral(" drop_height=\"7\"");
+    const QString runDrop = size.format23 ? QString() : QStringLiteral(" drop_height=\"0\"");
+    const QString picFolder = size.format23 ? QString() : QStringLiteral(":/images/");
+    const QByteArray untested = size.format23 ? "untested" : "UNTESTED";
     out +=
         " <Contractor_Info company=\"Campus Cabling\" email=\"\" logo=\"\" phone=\"\" "
         "tester=\"Bench\">\n"
@@ -91,8 +97,8 @@ QByteArray generateCampusJob(const CampusJobSize& size)
                    "time=\"2026-11-30 10:15\"/>\n";
         } else {
             out += "   <Test_Results bert_errors=\"-1\" chan=\"\" data=\"" + QByteArray(96, 'F') +
-                   "\" echo=\"\" next=\"\" serial=\"\" software_version=\"\" status=\"UNTESTED\" "
-                   "time=\"\"/>\n";
+                   "\" echo=\"\" next=\"\" serial=\"\" software_version=\"\" status=\"" + untested +
+                   "\" time=\"\"/>\n";
         }
         append(out, QStringLiteral("  </Cable%1>\n").arg(c + 1));
     }
@@ -101,17 +107,18 @@ QByteArray generateCampusJob(const CampusJobSize& size)
     int port = 0;
     int room = 0;
     for (int f = 1; f <= size.floors; ++f) {
-        append(out,
-               QStringLiteral("  <FFloor_%1 id=\"Floor_%1\" ceiling_height=\"9\" pic=\"\">\n"
-                              "   <Room_List>\n    <Undefined id=\"Undefined\">\n"
-                              "     <Port_List/>\n     <VerticalRun_List>\n"
-                              "      <VerticalRun%1 id=\"VR%2\" connected=\"%3\" disconnected=\"\" "
-                              "drop_height=\"0\" icon_scale=\"not_specified\" "
-                              "use=\"vertical_run\" x=\"40\" y=\"40\"/>\n"
-                              "     </VerticalRun_List>\n    </Undefined>\n")
-                   .arg(f)
-                   .arg(f, 2, 10, QLatin1Char('0'))
-                   .arg(riserCables.value(f - 1).join(QLatin1Char(','))));
+        append(out, QStringLiteral(
+                        "  <FFloor_%1 id=\"Floor_%1\" ceiling_height=\"9\" pic=\"\">\n"
+                        "   <Room_List>\n    <Undefined id=\"Undefined\">\n"
+                        "     <Port_List/>\n     <VerticalRun_List>\n"
+                        "      <VerticalRun%1 id=\"VR%2\" connected=\"%3\" disconnected=\"\"%4 "
+                        "icon_scale=\"not_specified\" "
+                        "use=\"vertical_run\" x=\"40\" y=\"40\"/>\n"
+                        "     </VerticalRun_List>\n    </Undefined>\n")
+                        .arg(f)
+                        .arg(f, 2, 10, QLatin1Char('0'))
+                        .arg(riserCables.value(f - 1).join(QLatin1Char(',')))
+                        .arg(runDrop));
         int placed = 0;
         for (int r = 0; r < size.roomsPerFloor && placed < size.portsPerFloor; ++r) {
             ++room;
@@ -128,12 +135,13 @@ QByteArray generateCampusJob(const CampusJobSize& size)
                                    : qMin(portsPerRoom, size.portsPerFloor - placed);
             for (int p = 0; p < inRoom; ++p, ++placed) {
                 ++port;
-                append(out, QStringLiteral("      <Port%1 id=\"P%1\" drop_height=\"7\" "
+                append(out, QStringLiteral("      <Port%1 id=\"P%1\"%4 "
                                            "icon_scale=\"not_specified\" use=\"Network\" x=\"%2\" "
                                            "y=\"%3\"/>\n")
                                 .arg(port)
                                 .arg(110 + r * 420 + (p % 20) * 18)
-                                .arg(110 + (p / 20) * 18));
+                                .arg(110 + (p / 20) * 18)
+                                .arg(portDrop));
             }
             out += "     </Port_List>\n     <VerticalRun_List/>\n    </Room";
             out += QByteArray::number(room);
@@ -148,11 +156,12 @@ QByteArray generateCampusJob(const CampusJobSize& size)
     out += " </Floor_List>\n <Sheet_List>\n  <SSheet_1 id=\"Sheet_1\">\n   <Device_List>\n";
     for (int d = 1; d <= size.devices; ++d)
         append(out, QStringLiteral("    <Device%1 id=\"SW%2\" icon_scale=\"not_specified\" "
-                                   "ip=\"10.0.%1.1\" pic=\":/images/switch.png\" x=\"%3\" "
+                                   "ip=\"10.0.%1.1\" pic=\"%4switch.png\" x=\"%3\" "
                                    "y=\"50\"/>\n")
                         .arg(d)
                         .arg(d, 2, 10, QLatin1Char('0'))
-                        .arg(d * 60));
+                        .arg(d * 60)
+                        .arg(picFolder));
     out += "   </Device_List>\n   <Vertice_List/>\n   <FreeText_List/>\n  </SSheet_1>\n"
            " </Sheet_List>\n <TestDef_List>\n"
            "  <TestDef1 id=\"CAT6\" SNR=\"0\" cable_category=\"6\" color=\"#3399ff\" "

@@ -60,6 +60,10 @@ public:
 
     void setDirty(bool dirty);
     void setDefaultQvtFile(const QString& path);
+    // The format version the last loaded file was written in ("2.3" for a file
+    // converted from 2.3 on loading, "3.0" for a current one); empty after
+    // New and Unload.
+    QString getFileVersion() const;
 
     // --- site block ---
     void setSiteJobID(const QString& value);
@@ -479,7 +483,18 @@ private:
     friend struct DuctbookVertRunOps;
     friend struct DuctbookCableOps;
 
+    // Brings a loaded file of an older format up to the current one, in
+    // memory, step by step (ductbook_convert.cpp).
     bool checkVersion();
+    bool convert14to21(QDomElement* version, QDomNode* node);
+    bool convert21to22(QDomElement* version, QDomNode* node);
+    bool convert22to23(QDomElement* version, QDomNode* node);
+    bool convert23to30(QDomElement* version, QDomNode* node);
+    void convertFloorDrawings14();
+    void convertNetworkDrawings14();
+    void convertCables21();
+    void convertSubRooms22();
+    void convertInventorySettings23();
     // The cable pass of fixBrokenVerticalRunCables: cables listed in a vertical
     // run whose two end ports lie on one floor need no riser.
     void detachSameFloorCables();
@@ -554,6 +569,8 @@ private:
     QStringList m_currentCableTags;
     std::unique_ptr<DuctbookIndexes> m_maps;
     QString m_defaultQvtFile;
+    // The version the loaded file was written in.
+    QString m_fileVersion;
 
     static Ductbook* s_instance;
 

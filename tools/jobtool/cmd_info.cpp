@@ -81,6 +81,7 @@ struct JobSummary
 {
     QString file;
     QString version;
+    QString convertedFrom; // the file's own version when it was older
     QList<QPair<QString, QString>> site;
     QList<QPair<QString, QString>> contractor;
     QList<QPair<QString, QString>> release;
@@ -198,6 +199,8 @@ JobSummary summarize(Ductbook& job, const QString& file)
     JobSummary s;
     s.file = file;
     s.version = QStringLiteral("3.0");
+    if (job.getFileVersion() != s.version)
+        s.convertedFrom = job.getFileVersion();
     SiteData site = job.getSiteData();
     s.site = {{QStringLiteral("jobid"), site.jobid()},
               {QStringLiteral("company"), site.company()},
@@ -260,10 +263,8 @@ int infoCommand(const QStringList& args)
         return usageError(QStringLiteral("usage: jobtool info FILE [--json]"));
 
     Ductbook& job = Ductbook::Instance();
-    if (!job.Load(files.at(0))) {
-        err() << "jobtool: " << job.error() << "\n";
+    if (!loadJob(job, files.at(0)))
         return Usage;
-    }
     const JobSummary s = summarize(job, files.at(0));
     if (json) {
         QJsonObject counts;
@@ -335,6 +336,7 @@ int infoCommand(const QStringList& args)
                                   QJsonArray::fromStringList(s.cables.testDefinitions)}};
         QJsonObject o{{QStringLiteral("file"), s.file},
                       {QStringLiteral("version"), s.version},
+                      {QStringLiteral("convertedFrom"), s.convertedFrom},
                       {QStringLiteral("site"), pairsToJson(s.site)},
                       {QStringLiteral("contractor"), pairsToJson(s.contractor)},
                       {QStringLiteral("release"), pairsToJson(s.release)},
@@ -348,7 +350,10 @@ int infoCommand(const QStringList& args)
         return Ok;
     }
     out() << "Job file   " << s.file << "\n";
-    out() << "Version    " << s.version << "\n\n";
+    out() << "Version    " << s.version;
+    if (!s.convertedFrom.isEmpty())
+        out() << " (converted from version " << s.convertedFrom << ")";
+    out() << "\n\n";
     printBlock(QStringLiteral("Site"), s.site);
     printBlock(QStringLiteral("Contractor"), s.contractor);
     printBlock(QStringLiteral("Release"), s.release);

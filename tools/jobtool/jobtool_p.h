@@ -19,9 +19,11 @@ QTextStream& err();
 // Prints "jobtool: message" and the hint to --help on stderr; returns Usage.
 int usageError(const QString& message);
 
-// Loads path into job; on failure prints the library's reason and returns
-// false (the caller exits with Usage).
-bool loadJob(Ductbook& job, const QString& path);
+// Loads path into job, converting an older job with templateFile (or the
+// configured template) as its source of default cable types; on failure
+// prints the library's reason (and the template's, when that was the cause)
+// and returns false (the caller exits with Usage).
+bool loadJob(Ductbook& job, const QString& path, const QString& templateFile = QString());
 
 // One command: its name as typed, its lines of the help text, its entry
 // point (arguments after the command name, returns the exit status).
@@ -42,6 +44,7 @@ int importCablesCommand(const QStringList& args);
 int templateCommand(const QStringList& args);
 int exportCommand(const QStringList& args);
 int importCommand(const QStringList& args);
+int convertCommand(const QStringList& args);
 
 extern const char* const settingsHelp;
 extern const char* const newHelp;
@@ -53,6 +56,7 @@ extern const char* const importCablesHelp;
 extern const char* const templateHelp;
 extern const char* const exportHelp;
 extern const char* const importHelp;
+extern const char* const convertHelp;
 
 } // namespace JobTool
 

@@ -14,6 +14,7 @@ namespace {
 
 // Each command's help lines appear in this order.
 const Command commands[] = {
+    {"convert", convertHelp, convertCommand},
     {"info", infoHelp, infoCommand},
     {"new", newHelp, newCommand},
     {"schedule", scheduleHelp, scheduleCommand},
