@@ -1,13 +1,14 @@
 # The two set-up commands of README.md:
 #   make test   install what the build needs, build, run every test
 #   make run    install what the build needs, build, run jobtool on the bundled example
+#               (its summary, and its cable schedule and first floor plan in the build folder)
 # Both are idempotent and cheap when nothing changed.
 #   make fuzz   install clang as well, build the fuzz targets in their own build
 #               folder and run each for FUZZ_SECONDS (default 60)
 
 BUILD_DIR   ?= build
 JOBS        ?= $(shell nproc 2>/dev/null || echo 2)
-DEB_PACKAGES = cmake make g++ qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins
+DEB_PACKAGES = cmake make g++ qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-svg-dev
 EXAMPLE     ?= examples/office.job
 FUZZ_DIR    ?= build-fuzz
 FUZZ_SECONDS ?= 60
@@ -44,6 +45,9 @@ test: build
 
 run: build
 	$(BUILD_DIR)/tools/jobtool/jobtool info $(EXAMPLE)
+	$(BUILD_DIR)/tools/jobtool/jobtool schedule $(EXAMPLE) --force -o $(BUILD_DIR)/office-schedule.csv
+	$(BUILD_DIR)/tools/jobtool/jobtool render $(EXAMPLE) --floor FFloor_1 --force -o $(BUILD_DIR)/office-floor1.svg
+	@echo "Wrote $(BUILD_DIR)/office-schedule.csv and $(BUILD_DIR)/office-floor1.svg"
 
 # libFuzzer needs clang; the fuzz build instruments everything with the
 # fuzzer's coverage, AddressSanitizer and UndefinedBehaviorSanitizer.

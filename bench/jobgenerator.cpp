@@ -3,6 +3,8 @@
 #include <testresults.h>
 
 #include <QString>
+#include <QStringList>
+#include <QVector>
 
 #include <cstring>
 
@@ -71,7 +73,13 @@ QByteArray generateCampusJob(const CampusJobSize& size)
     QByteArray out;
     out.reserve(size.cables * (size.withResults ? 5600 : 300) +
                 size.floors * size.portsPerFloor * 120);
-    out += "<!DOCTYPE Job>\n<Job>\n <Release/>\n <Version number=\"3.0\"/>\n";
+    out += size.format23 ? "<!DOCTYPE Job>\n<Job>\n <Release/>\n <Version number=\"2.3\"/>\n"
+                         : "<!DOCTYPE Job>\n<Job>\n <Release/>\n <Version number=\"3.0\"/>\n";
+    // What the 2.3 writer left out or wrote otherwise.
+    const QString portDrop = size.format23 ? QString() : QStringLiteral(" drop_height=\"7\"");
+    const QString runDrop = size.format23 ? QString() : QStringLiteral(" drop_height=\"0\"");
+    const QString picFolder = size.format23 ? QString() : QStringLiteral(":/images/");
+    const QByteArray untested = size.format23 ? "untested" : "UNTESTED";
     out +=
         " <Contractor_Info company=\"Campus Cabling\" email=\"\" logo=\"\" phone=\"\" "
         "tester=\"Bench\">\n"
@@ -85,18 +93,35 @@ QByteArray generateCampusJob(const CampusJobSize& size)
     const int portsPerRoom = qMax(1, size.portsPerFloor / qMax(1, size.roomsPerFloor));
     const int totalPorts = size.floors * size.portsPerFloor;
 
+    // The cables each floor's riser lists, for the cables between floors.
+    QVector<QStringList> riserCables(qMax(0, size.floors));
+    const int portsPerFloor = qMax(1, size.portsPerFloor);
+    auto floorOf = [portsPerFloor](int portIndex) { return portIndex / portsPerFloor; };
+
     out += " <Cable_List>\n";
     for (int c = 0; c < size.cables; ++c) {
         // Both ends on one floor: ports 2k and 2k+1 of the floor, wrapping.
         const int from = (2 * c) % qMax(1, totalPorts);
-        const int to = (2 * c + 1) % qMax(1, totalPorts);
+        int to = (2 * c + 1) % qMax(1, totalPorts);
+        QString path;
+        if (size.crossFloorEvery > 0 && size.floors > 1 && c % size.crossFloorEvery == 0) {
+            to = (from + size.portsPerFloor) % qMax(1, totalPorts);
+            const int a = floorOf(from);
+            const int b = floorOf(to);
+            path = QStringLiteral("Pt%1,end_first_floor,Pt%2").arg(a + 1).arg(b + 1);
+            const QString tag = QStringLiteral("Cable%1").arg(c + 1);
+            riserCables[a].append(tag);
+            if (b != a)
+                riserCables[b].append(tag);
+        }
         append(out, QStringLiteral("  <Cable%1 id=\"Cable%2\" bundleGroupNum=\"\" bundleName=\"\" "
-                                   "bundleNum=\"\" color=\"#3399ff\" from=\"P%3\" path=\"\" "
+                                   "bundleNum=\"\" color=\"#3399ff\" from=\"P%3\" path=\"%5\" "
                                    "to=\"P%4\" type=\"CAT6\" use=\"Network\">\n")
                         .arg(c + 1)
                         .arg(c + 1, 3, 10, QLatin1Char('0'))
                         .arg(from + 1)
-                        .arg(to + 1));
+                        .arg(to + 1)
+                        .arg(path));
         if (size.withResults) {
             out += "   <Test_Results bert_errors=\"0\" chan=\"" + plotText(c) + "\" data=\"" +
                    measurementBlock(c) + "\" echo=\"" + plotText(c + 1) + "\" next=\"" +
@@ -105,8 +130,8 @@ QByteArray generateCampusJob(const CampusJobSize& size)
                    "time=\"2026-11-30 10:15\"/>\n";
         } else {
             out += "   <Test_Results bert_errors=\"-1\" chan=\"\" data=\"" + QByteArray(96, 'F') +
-                   "\" echo=\"\" next=\"\" serial=\"\" software_version=\"\" status=\"UNTESTED\" "
-                   "time=\"\"/>\n";
+                   "\" echo=\"\" next=\"\" serial=\"\" software_version=\"\" status=\"" + untested +
+                   "\" time=\"\"/>\n";
         }
         append(out, QStringLiteral("  </Cable%1>\n").arg(c + 1));
     }
@@ -115,16 +140,18 @@ QByteArray generateCampusJob(const CampusJobSize& size)
     int port = 0;
     int room = 0;
     for (int f = 1; f <= size.floors; ++f) {
-        append(out,
-               QStringLiteral("  <FFloor_%1 id=\"Floor_%1\" ceiling_height=\"9\" pic=\"\">\n"
-                              "   <Room_List>\n    <Undefined id=\"Undefined\">\n"
-                              "     <Port_List/>\n     <VerticalRun_List>\n"
-                              "      <VerticalRun%1 id=\"VR%2\" connected=\"\" disconnected=\"\" "
-                              "drop_height=\"0\" icon_scale=\"not_specified\" "
-                              "use=\"vertical_run\" x=\"40\" y=\"40\"/>\n"
-                              "     </VerticalRun_List>\n    </Undefined>\n")
-                   .arg(f)
-                   .arg(f, 2, 10, QLatin1Char('0')));
+        append(out, QStringLiteral(
+                        "  <FFloor_%1 id=\"Floor_%1\" ceiling_height=\"9\" pic=\"\">\n"
+                        "   <Room_List>\n    <Undefined id=\"Undefined\">\n"
+                        "     <Port_List/>\n     <VerticalRun_List>\n"
+                        "      <VerticalRun%1 id=\"VR%2\" connected=\"%3\" disconnected=\"\"%4 "
+                        "icon_scale=\"not_specified\" "
+                        "use=\"vertical_run\" x=\"40\" y=\"40\"/>\n"
+                        "     </VerticalRun_List>\n    </Undefined>\n")
+                        .arg(f)
+                        .arg(f, 2, 10, QLatin1Char('0'))
+                        .arg(riserCables.value(f - 1).join(QLatin1Char(',')))
+                        .arg(runDrop));
         int placed = 0;
         for (int r = 0; r < size.roomsPerFloor && placed < size.portsPerFloor; ++r) {
             ++room;
@@ -141,12 +168,13 @@ QByteArray generateCampusJob(const CampusJobSize& size)
                                    : qMin(portsPerRoom, size.portsPerFloor - placed);
             for (int p = 0; p < inRoom; ++p, ++placed) {
                 ++port;
-                append(out, QStringLiteral("      <Port%1 id=\"P%1\" drop_height=\"7\" "
+                append(out, QStringLiteral("      <Port%1 id=\"P%1\"%4 "
                                            "icon_scale=\"not_specified\" use=\"Network\" x=\"%2\" "
                                            "y=\"%3\"/>\n")
                                 .arg(port)
                                 .arg(110 + r * 420 + (p % 20) * 18)
-                                .arg(110 + (p / 20) * 18));
+                                .arg(110 + (p / 20) * 18)
+                                .arg(portDrop));
             }
             out += "     </Port_List>\n     <VerticalRun_List/>\n    </Room";
             out += QByteArray::number(room);
@@ -161,11 +189,12 @@ QByteArray generateCampusJob(const CampusJobSize& size)
     out += " </Floor_List>\n <Sheet_List>\n  <SSheet_1 id=\"Sheet_1\">\n   <Device_List>\n";
     for (int d = 1; d <= size.devices; ++d)
         append(out, QStringLiteral("    <Device%1 id=\"SW%2\" icon_scale=\"not_specified\" "
-                                   "ip=\"10.0.%1.1\" pic=\":/images/switch.png\" x=\"%3\" "
+                                   "ip=\"10.0.%1.1\" pic=\"%4switch.png\" x=\"%3\" "
                                    "y=\"50\"/>\n")
                         .arg(d)
                         .arg(d, 2, 10, QLatin1Char('0'))
-                        .arg(d * 60));
+                        .arg(d * 60)
+                        .arg(picFolder));
     out += "   </Device_List>\n   <Vertice_List/>\n   <FreeText_List/>\n  </SSheet_1>\n"
            " </Sheet_List>\n <TestDef_List>\n"
            "  <TestDef1 id=\"CAT6\" SNR=\"0\" cable_category=\"6\" color=\"#3399ff\" "

@@ -18,6 +18,14 @@ struct CampusJobSize
     int cables = 10000;
     int devices = 50;
     bool withResults = true;
+    // The same job as the 2.3 writer had it: no drop heights, device
+    // pictures as bare file names, "untested" in lower case.
+    bool format23 = false;
+    // When above 0, every crossFloorEvery-th cable runs instead to the port
+    // of the same number on the next floor (the last floor to the first),
+    // through a path point on each floor and the risers of both floors,
+    // which list it as connected.
+    int crossFloorEvery = 0;
 };
 
 QByteArray generateCampusJob(const CampusJobSize& size);

@@ -2,8 +2,11 @@
 #define DUCTBOOK_H
 
 #include "ductbook_global.h"
+#include "qvteditor.h"
 #include "qvxmleditor.h"
 
+#include "activeport.h"
+#include "activetestresult.h"
 #include "address.h"
 #include "bundledcable.h"
 #include "cable.h"
@@ -21,6 +24,7 @@
 #include "vertrun.h"
 
 #include <QMap>
+#include <QPixmap>
 #include <QPoint>
 #include <QSet>
 #include <QString>
@@ -56,6 +60,10 @@ public:
 
     void setDirty(bool dirty);
     void setDefaultQvtFile(const QString& path);
+    // The format version the last loaded file was written in ("2.3" for a file
+    // converted from 2.3 on loading, "3.0" for a current one); empty after
+    // New and Unload.
+    QString getFileVersion() const;
 
     // --- site block ---
     void setSiteJobID(const QString& value);
@@ -85,6 +93,24 @@ public:
     void setRelease(int release);
     void setJobNotesText(const QString& text);
     QString getJobNotesText();
+
+    // --- import and export with the template ---
+    // Takes the template's contractor data and all twelve settings entries,
+    // and adds the test definitions and bundled cable types the job lacks
+    // (an entry the job has keeps the job's version). The changed flag ends
+    // as it was before: a job with unsaved edits stays marked, a new one
+    // stays unchanged. Does nothing for null.
+    void Import(QvtEditor* tmpl);
+    // Adds only the template's default test definitions and default bundled
+    // cable types that the job lacks; nothing else is touched. The changed
+    // flag ends as it was before. The upgrade of old jobs relies on it.
+    void ImportMissingDefaultCableTypes(QvtEditor* tmpl);
+    // Writes the job's contractor data, settings, test definitions and
+    // bundled cable types as a new template file. The template singleton then
+    // holds that template under filename; the job is not changed. On failure
+    // error() says why ("Filename is Empty", "Filename given is a
+    // directory", or the template's save failure).
+    bool Export(const QString& filename);
 
     // --- lookup maps ---
     QStringList getFloorTags();
@@ -399,6 +425,49 @@ public:
     void removeConnection(const QString& tag);
     void removeConnection(DeviceConnection& connection);
 
+    // --- cable lengths ---
+    // The estimate from the drawing: the route over the floor plan, the drop
+    // heights and, for a cable between floors, its risers and the ceiling
+    // heights of the floors in between. 0 when an end names no port.
+    double getCableEstimatedLength(const QString& tag);
+    // The horizontal part, on the floor of run, of a cable between floors.
+    double getCableEstimatedLength(const QString& tag, VertRun& run);
+    // The ceiling heights of the floors strictly between two floors.
+    double getCableEstimatedLength(const QString& floorA, const QString& floorB);
+    // Measured lengths from the last test result and the cable type's length
+    // constant, rounded for display.
+    float getRoundedCableLength(const QString& tag, int pair, bool metric);
+    float getMaxRoundedCableLength(const QString& tag, bool metric, bool direct);
+
+    // --- uses, short labels and port icons ---
+    QString getIconName(const QString& use);
+    QString getReverseUse(const QString& use);
+    QString getUse(const QString& shortLabel);
+    QString getEnglishUse(const QString& displayed);
+    QString getEnglishUseFromItalian(const QString& italian);
+    int useIsSpecific(const QString& use);
+    QStringList getUses();
+    QStringList getGeneralUses();
+    // The user's own picture for the use when one is configured and on disk,
+    // else the host's built-in picture; a null pixmap for a use without icon.
+    QPixmap getPortIconPixmap(const QString& use);
+
+    // --- active network tests ---
+    // Returns the port's id, or "" when nothing was added.
+    QString addActivePort(const QString& tag, const QString& id, QList<ActiveTestResult*> results,
+                          int mode);
+    QString addActivePort(ActivePort& port, int mode);
+    // Returns the new result's tag, or "" when the port does not exist.
+    QString addActivePortTestResult(const QString& tag, ActiveTestResult result);
+    QStringList getActivePorts(bool tags);
+    QStringList getActivePortTestResults(const QString& tag);
+    // The results of the returned port are new objects that the caller owns
+    // and deletes.
+    ActivePort getActivePort(const QString& tag);
+    void renameActivePort(const QString& tag, const QString& newId);
+    void removeActivePort(const QString& tag);
+    bool activePortTestResultExists(const QString& tag, const QString& resultTag);
+
     // Rebuilds every lookup map and the current cable lists from the document.
     void updateAllInternalLists();
 
@@ -414,7 +483,18 @@ private:
     friend struct DuctbookVertRunOps;
     friend struct DuctbookCableOps;
 
+    // Brings a loaded file of an older format up to the current one, in
+    // memory, step by step (ductbook_convert.cpp).
     bool checkVersion();
+    bool convert14to21(QDomElement* version, QDomNode* node);
+    bool convert21to22(QDomElement* version, QDomNode* node);
+    bool convert22to23(QDomElement* version, QDomNode* node);
+    bool convert23to30(QDomElement* version, QDomNode* node);
+    void convertFloorDrawings14();
+    void convertNetworkDrawings14();
+    void convertCables21();
+    void convertSubRooms22();
+    void convertInventorySettings23();
     // The cable pass of fixBrokenVerticalRunCables: cables listed in a vertical
     // run whose two end ports lie on one floor need no riser.
     void detachSameFloorCables();
@@ -492,8 +572,20 @@ private:
     int m_release = 0;
     std::unique_ptr<DuctbookIndexes> m_maps;
     QString m_defaultQvtFile;
+    // The version the loaded file was written in.
+    QString m_fileVersion;
 
     static Ductbook* s_instance;
+
+    // --- cable lengths (internal) ---
+    QStringList getFloorsInBetween(const QString& floorA, const QString& floorB);
+    // The runs of candidates (tags) placed on floor, in the floor's order.
+    QList<VertRun> runsOnFloor(const QString& floor, const QStringList& candidates);
+    bool placedRunOnFloor(const QString& floor, const QString& tag, VertRun* run);
+
+    // --- active network tests (internal) ---
+    // The element of the active port of tag in list; null when there is none.
+    QDomElement activePortElement(const QString& tag, const QDomElement& list);
 };
 
 #endif // DUCTBOOK_H

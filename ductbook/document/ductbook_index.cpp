@@ -262,7 +262,8 @@ void Ductbook::populateFloorMap()
 void Ductbook::populateActivePortMap()
 {
     m_maps->activePorts.clear();
-    indexChildren(m_maps->activePorts, getToActivePortList());
+    m_maps->activePortElements.clear();
+    indexChildren(m_maps->activePorts, getToActivePortList(), &m_maps->activePortElements);
 }
 
 namespace {

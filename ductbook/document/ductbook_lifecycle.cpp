@@ -4,6 +4,7 @@
 
 #include "constants_p.h"
 #include "ductbook_p.h"
+#include "savefile_p.h"
 #include "xmlwriter_p.h"
 
 #include <runekit.h>
@@ -12,7 +13,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 using namespace DuctbookConstants;
 
@@ -73,6 +73,7 @@ bool Ductbook::New(const QString& filename)
 void Ductbook::buildSkeleton(double ceilingHeight)
 {
     clearDocument();
+    m_fileVersion.clear();
 
     QDomElement root = document.createElement(QLatin1String(JobElement));
     document.appendChild(root);
@@ -116,6 +117,7 @@ bool Ductbook::Load(const QString& filename)
         return false;
     }
     setFilename(filename);
+    m_fileVersion.clear();
     if (!QFile::exists(filename)) {
         error() = tr("Job file %1 does not exist").arg(filename);
         return false;
@@ -148,6 +150,9 @@ bool Ductbook::Load(const QString& filename)
         clearDocument();
         return false;
     }
+    // A conversion that stops half-way leaves a document that is neither the
+    // old file nor a current job; it is emptied like a parse failure, so it
+    // can never be saved over the file it came from.
     if (!checkVersion()) {
         error() = tr("Incompatible version of job file %1").arg(filename);
         clearDocument();
@@ -168,15 +173,6 @@ void Ductbook::clearDocument()
     *m_maps = DuctbookIndexes();
 }
 
-bool Ductbook::checkVersion()
-{
-    const QDomElement version = getElement(QLatin1String(VersionElement));
-    if (version.isNull())
-        return false;
-    return version.attribute(QLatin1String(VersionNumberAttribute)) ==
-           QLatin1String(CurrentJobVersion);
-}
-
 // Writes through a temporary file that replaces the target only once every
 // byte is on disk, so a failed write never leaves a truncated job behind.
 bool Ductbook::writeTo(const QString& path)
@@ -187,19 +183,9 @@ bool Ductbook::writeTo(const QString& path)
         error() = tr("There is no job to save");
         return false;
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        error() = file.errorString();
-        return false;
-    }
     // Riser lists edited since their runs were last read are still in memory.
     m_maps->risers.flushAll();
-    if (!XmlWriter::write(&file, document, docTypeName()) || !file.commit()) {
-        error() = file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    return true;
+    return SaveFile::replaceContents(path, document, docTypeName(), &error());
 }
 
 bool Ductbook::save()
@@ -240,6 +226,7 @@ bool Ductbook::saveAs(const QString& name)
 void Ductbook::Unload()
 {
     clearDocument();
+    m_fileVersion.clear();
     setFilename(QLatin1String(""));
     error() = QStringLiteral("Unloading");
     setChanged(false);
@@ -265,6 +252,11 @@ void Ductbook::setDefaultQvtFile(const QString& path)
 {
     if (!path.isEmpty())
         m_defaultQvtFile = path;
+}
+
+QString Ductbook::getFileVersion() const
+{
+    return m_fileVersion;
 }
 
 // --- site block --------------------------------------------------------------------

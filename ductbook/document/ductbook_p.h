@@ -52,6 +52,7 @@ struct DuctbookIndexes
     ElementCache vertRunElements;
     ElementCache pointElements;
     ElementCache floorFreeTextElements;
+    ElementCache activePortElements;
 
     // End ports, bundle groups, path points and ids of the current cables;
     // the ends of the connections; the cable lists of the vertical runs.

@@ -1,5 +1,7 @@
 #include "xmlwriter_p.h"
 
+#include "savefile_p.h"
+
 #include <QDomDocument>
 #include <QIODevice>
 #include <QStringList>
@@ -105,7 +107,7 @@ private:
     void flush()
     {
         if (m_used > 0 && m_ok)
-            m_ok = m_device->write(m_buffer.constData(), m_used) == m_used;
+            m_ok = SaveFile::writeAll(m_device, m_buffer.constData(), m_used);
         m_used = 0;
     }
 

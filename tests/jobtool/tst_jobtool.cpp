@@ -73,7 +73,19 @@ void TestJobtool::infoOnTheExample()
     QVERIFY(r.out.contains(QStringLiteral("Harbor Point Dental")));
     QVERIFY(r.out.contains(QStringLiteral("Northline Cabling Ltd")));
     QVERIFY(r.out.contains(QRegularExpression(QStringLiteral("floors\\s+2\\n"))));
-    QVERIFY(r.out.contains(QRegularExpression(QStringLiteral("cables\\s+5\\n"))));
+    QVERIFY(r.out.contains(QRegularExpression(QStringLiteral("cables\\s+6\\n"))));
+    // Per type: count and estimated length; the cables between the two floors
+    // one by one; the active port with its three results.
+    QVERIFY(r.out.contains(QRegularExpression(QStringLiteral("type   CAT6\\s+4\\s+95.5 ft"))));
+    QVERIFY(r.out.contains(QRegularExpression(QStringLiteral("type   CAT5E\\s+1\\s+15.8 ft"))));
+    QVERIFY(
+        r.out.contains(QStringLiteral("Cable006   MDF-02 (Level 3) -> P07 (Level 4)  20.5 ft\n")));
+    QVERIFY(
+        r.out.contains(QStringLiteral("Cable004   MDF-04 (Level 3) -> P05 (Level 4)  32.9 ft\n")));
+    QVERIFY(r.out.contains(QStringLiteral("Active ports 1\n  P01 (ActivePort1)\n")));
+    QVERIFY(r.out.contains(QRegularExpression(QStringLiteral("iPerf\\s+941 Mbit/s"))));
+    QVERIFY(r.out.contains(QRegularExpression(QStringLiteral("PING\\s+10.20.0.1: 0% loss"))));
+    QVERIFY(r.out.contains(QRegularExpression(QStringLiteral("PoE\\s+802.3at class 4, 25.5 W"))));
 }
 
 void TestJobtool::infoAsJson()
@@ -111,14 +123,35 @@ void TestJobtool::infoAsJson()
     QCOMPARE(devices.at(1).toObject().value(QStringLiteral("type")).toString(),
              QStringLiteral("Switch"));
     const QJsonObject cables = o.value(QStringLiteral("cables")).toObject();
-    QCOMPARE(cables.value(QStringLiteral("total")).toInt(), 5);
+    QCOMPARE(cables.value(QStringLiteral("total")).toInt(), 6);
     QCOMPARE(
         cables.value(QStringLiteral("byStatus")).toObject().value(QStringLiteral("PASS")).toInt(),
         1);
     QCOMPARE(
-        cables.value(QStringLiteral("byType")).toObject().value(QStringLiteral("CAT6")).toInt(), 3);
+        cables.value(QStringLiteral("byType")).toObject().value(QStringLiteral("CAT6")).toInt(), 4);
     QCOMPARE(cables.value(QStringLiteral("bundled")).toInt(), 2);
     QCOMPARE(cables.value(QStringLiteral("bundleGroups")).toInt(), 1);
+
+    const QJsonObject lengths = cables.value(QStringLiteral("estimatedLengthByType")).toObject();
+    QCOMPARE(lengths.value(QStringLiteral("CAT6")).toDouble(), 95.53);
+    QCOMPARE(lengths.value(QStringLiteral("CAT5E")).toDouble(), 15.83);
+    // P04 to P06 changes floor without a riser: only the two drops.
+    QCOMPARE(lengths.value(QStringLiteral("RG-6")).toDouble(), 11.0);
+    const QJsonArray between = cables.value(QStringLiteral("betweenFloors")).toArray();
+    QCOMPARE(between.size(), 3);
+    const QJsonObject cable6 = between.at(2).toObject();
+    QCOMPARE(cable6.value(QStringLiteral("id")).toString(), QStringLiteral("Cable006"));
+    QCOMPARE(cable6.value(QStringLiteral("fromFloor")).toString(), QStringLiteral("Level 3"));
+    QCOMPARE(cable6.value(QStringLiteral("toFloor")).toString(), QStringLiteral("Level 4"));
+    QCOMPARE(cable6.value(QStringLiteral("estimatedLength")).toDouble(), 20.55);
+
+    const QJsonArray active = o.value(QStringLiteral("activePorts")).toArray();
+    QCOMPARE(active.size(), 1);
+    QCOMPARE(active.at(0).toObject().value(QStringLiteral("id")).toString(), QStringLiteral("P01"));
+    QStringList types;
+    for (const QJsonValue& v : active.at(0).toObject().value(QStringLiteral("results")).toArray())
+        types.append(v.toObject().value(QStringLiteral("type")).toString());
+    QCOMPARE(types, (QStringList{"iPerf", "PING", "PoE"}));
 }
 
 void TestJobtool::infoOfABrokenFile()

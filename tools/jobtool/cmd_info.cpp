@@ -8,12 +8,17 @@
 #include <QJsonObject>
 #include <QSet>
 
+#include <cmath>
+
 namespace JobTool {
 
 const char* const infoHelp =
     "  info FILE [--json]      Load FILE and print its version, header blocks (site,\n"
-    "                          contractor, release entries, notes) and the number of\n"
-    "                          items of each kind; --json prints the same as JSON.\n";
+    "                          contractor, release entries, notes), floors, sheets,\n"
+    "                          cables with their estimated length per type and of\n"
+    "                          each cable between floors, the active ports with their\n"
+    "                          test results, and the number of items of each kind;\n"
+    "                          --json prints the same as JSON.\n";
 
 namespace {
 
@@ -40,10 +45,24 @@ struct SheetSummary
     QList<QPair<QString, QString>> devices; // id, type
 };
 
+// A cable whose ends lie on two floors, with its estimate through the risers.
+struct CrossFloorCable
+{
+    QString tag;
+    QString id;
+    QString from;
+    QString to;
+    QString fromFloor;
+    QString toFloor;
+    double estimate = 0;
+};
+
 struct CableSummary
 {
     int total = 0;
     QMap<QString, int> byType;
+    QMap<QString, double> lengthByType;
+    QList<CrossFloorCable> betweenFloors;
     QMap<QString, int> byStatus;
     int bundled = 0;
     int bundleGroups = 0;
@@ -51,10 +70,18 @@ struct CableSummary
     QStringList testDefinitions;
 };
 
+struct ActivePortSummary
+{
+    QString tag;
+    QString id;
+    QList<ActiveTestResult> results;
+};
+
 struct JobSummary
 {
     QString file;
     QString version;
+    QString convertedFrom; // the file's own version when it was older
     QList<QPair<QString, QString>> site;
     QList<QPair<QString, QString>> contractor;
     QList<QPair<QString, QString>> release;
@@ -63,6 +90,7 @@ struct JobSummary
     QList<FloorSummary> floors;
     QList<SheetSummary> sheets;
     CableSummary cables;
+    QList<ActivePortSummary> activePorts;
 };
 
 QList<FloorSummary> summarizeFloors(Ductbook& job)
@@ -109,7 +137,16 @@ CableSummary summarizeCables(Ductbook& job)
     const QStringList tags = job.getCables(true);
     c.total = int(tags.size());
     for (const QString& tag : tags) {
-        ++c.byType[job.getCableType(tag)];
+        const QString type = job.getCableType(tag);
+        const double estimate = job.getCableEstimatedLength(tag);
+        ++c.byType[type];
+        c.lengthByType[type] += estimate;
+        const Port from = job.getPortById(job.getCableFrom(tag));
+        const Port to = job.getPortById(job.getCableTo(tag));
+        if (!from.floor().isEmpty() && !to.floor().isEmpty() && from.floor() != to.floor())
+            c.betweenFloors.append({tag, job.getCableID(tag), from.id(), to.id(),
+                                    job.getFloorIdByTag(from.floor()),
+                                    job.getFloorIdByTag(to.floor()), estimate});
         ++c.byStatus[job.getCableTestResults(tag).status()];
         if (job.cableIsInBundle(tag)) {
             ++c.bundled;
@@ -120,6 +157,34 @@ CableSummary summarizeCables(Ductbook& job)
     c.connections = int(job.getConnections(true).size());
     c.testDefinitions = job.getTypes();
     return c;
+}
+
+// getActivePort hands out results that the caller deletes; the summary
+// keeps copies.
+QList<ActivePortSummary> summarizeActivePorts(Ductbook& job)
+{
+    QList<ActivePortSummary> ports;
+    for (const QString& tag : job.getActivePorts(true)) {
+        const ActivePort port = job.getActivePort(tag);
+        ActivePortSummary p{port.element(), port.id(), {}};
+        const QList<ActiveTestResult*> results = port.activeTestResults();
+        for (const ActiveTestResult* r : results)
+            p.results.append(*r);
+        qDeleteAll(results);
+        ports.append(p);
+    }
+    return ports;
+}
+
+// Lengths to a hundredth: what a reader can use, and stable in the output.
+double rounded(double length)
+{
+    return std::round(length * 100.0) / 100.0;
+}
+
+QString lengthText(double length)
+{
+    return QString::number(length, 'f', 1) + QStringLiteral(" ft");
 }
 
 QList<QPair<QString, QString>> addressFields(Address a)
@@ -134,6 +199,8 @@ JobSummary summarize(Ductbook& job, const QString& file)
     JobSummary s;
     s.file = file;
     s.version = QStringLiteral("3.0");
+    if (job.getFileVersion() != s.version)
+        s.convertedFrom = job.getFileVersion();
     SiteData site = job.getSiteData();
     s.site = {{QStringLiteral("jobid"), site.jobid()},
               {QStringLiteral("company"), site.company()},
@@ -156,6 +223,7 @@ JobSummary summarize(Ductbook& job, const QString& file)
     s.floors = summarizeFloors(job);
     s.sheets = summarizeSheets(job);
     s.cables = summarizeCables(job);
+    s.activePorts = summarizeActivePorts(job);
     return s;
 }
 
@@ -195,10 +263,8 @@ int infoCommand(const QStringList& args)
         return usageError(QStringLiteral("usage: jobtool info FILE [--json]"));
 
     Ductbook& job = Ductbook::Instance();
-    if (!job.Load(files.at(0))) {
-        err() << "jobtool: " << job.error() << "\n";
+    if (!loadJob(job, files.at(0)))
         return Usage;
-    }
     const JobSummary s = summarize(job, files.at(0));
     if (json) {
         QJsonObject counts;
@@ -233,8 +299,35 @@ int infoCommand(const QStringList& args)
                 o.insert(it.key(), it.value());
             return o;
         };
+        QJsonObject lengths;
+        for (auto it = s.cables.lengthByType.cbegin(); it != s.cables.lengthByType.cend(); ++it)
+            lengths.insert(it.key(), rounded(it.value()));
+        QJsonArray betweenFloors;
+        for (const CrossFloorCable& x : s.cables.betweenFloors)
+            betweenFloors.append(
+                QJsonObject{{QStringLiteral("tag"), x.tag},
+                            {QStringLiteral("id"), x.id},
+                            {QStringLiteral("from"), x.from},
+                            {QStringLiteral("to"), x.to},
+                            {QStringLiteral("fromFloor"), x.fromFloor},
+                            {QStringLiteral("toFloor"), x.toFloor},
+                            {QStringLiteral("estimatedLength"), rounded(x.estimate)}});
+        QJsonArray activePorts;
+        for (const ActivePortSummary& p : s.activePorts) {
+            QJsonArray results;
+            for (const ActiveTestResult& r : p.results)
+                results.append(QJsonObject{{QStringLiteral("tag"), r.element()},
+                                           {QStringLiteral("type"), r.testType()},
+                                           {QStringLiteral("result"), r.testResult()},
+                                           {QStringLiteral("dateTime"), r.dateTime()}});
+            activePorts.append(QJsonObject{{QStringLiteral("tag"), p.tag},
+                                           {QStringLiteral("id"), p.id},
+                                           {QStringLiteral("results"), results}});
+        }
         const QJsonObject cables{{QStringLiteral("total"), s.cables.total},
                                  {QStringLiteral("byType"), countsToJson(s.cables.byType)},
+                                 {QStringLiteral("estimatedLengthByType"), lengths},
+                                 {QStringLiteral("betweenFloors"), betweenFloors},
                                  {QStringLiteral("byStatus"), countsToJson(s.cables.byStatus)},
                                  {QStringLiteral("bundled"), s.cables.bundled},
                                  {QStringLiteral("bundleGroups"), s.cables.bundleGroups},
@@ -243,6 +336,7 @@ int infoCommand(const QStringList& args)
                                   QJsonArray::fromStringList(s.cables.testDefinitions)}};
         QJsonObject o{{QStringLiteral("file"), s.file},
                       {QStringLiteral("version"), s.version},
+                      {QStringLiteral("convertedFrom"), s.convertedFrom},
                       {QStringLiteral("site"), pairsToJson(s.site)},
                       {QStringLiteral("contractor"), pairsToJson(s.contractor)},
                       {QStringLiteral("release"), pairsToJson(s.release)},
@@ -250,12 +344,16 @@ int infoCommand(const QStringList& args)
                       {QStringLiteral("counts"), counts},
                       {QStringLiteral("floors"), floors},
                       {QStringLiteral("sheets"), sheets},
-                      {QStringLiteral("cables"), cables}};
+                      {QStringLiteral("cables"), cables},
+                      {QStringLiteral("activePorts"), activePorts}};
         out() << QJsonDocument(o).toJson(QJsonDocument::Indented);
         return Ok;
     }
     out() << "Job file   " << s.file << "\n";
-    out() << "Version    " << s.version << "\n\n";
+    out() << "Version    " << s.version;
+    if (!s.convertedFrom.isEmpty())
+        out() << " (converted from version " << s.convertedFrom << ")";
+    out() << "\n\n";
     printBlock(QStringLiteral("Site"), s.site);
     printBlock(QStringLiteral("Contractor"), s.contractor);
     printBlock(QStringLiteral("Release"), s.release);
@@ -279,7 +377,9 @@ int infoCommand(const QStringList& args)
     out() << "\nCables " << s.cables.total << "\n";
     for (auto it = s.cables.byType.cbegin(); it != s.cables.byType.cend(); ++it)
         out() << "  type   " << qSetFieldWidth(16) << Qt::left << it.key() << qSetFieldWidth(6)
-              << Qt::right << it.value() << qSetFieldWidth(0) << "\n";
+              << Qt::right << it.value() << qSetFieldWidth(12)
+              << lengthText(s.cables.lengthByType.value(it.key())) << qSetFieldWidth(0)
+              << " estimated\n";
     for (auto it = s.cables.byStatus.cbegin(); it != s.cables.byStatus.cend(); ++it)
         out() << "  status " << qSetFieldWidth(16) << Qt::left << it.key() << qSetFieldWidth(6)
               << Qt::right << it.value() << qSetFieldWidth(0) << "\n";
@@ -287,6 +387,19 @@ int infoCommand(const QStringList& args)
           << " bundle groups)\n";
     out() << "  connections " << s.cables.connections << "\n";
     out() << "  test definitions " << s.cables.testDefinitions.join(QStringLiteral(", ")) << "\n";
+    if (!s.cables.betweenFloors.isEmpty())
+        out() << "  between floors\n";
+    for (const CrossFloorCable& x : s.cables.betweenFloors)
+        out() << "    " << qSetFieldWidth(10) << Qt::left << x.id << qSetFieldWidth(0) << " "
+              << x.from << " (" << x.fromFloor << ") -> " << x.to << " (" << x.toFloor << ")  "
+              << lengthText(x.estimate) << "\n";
+    out() << "\nActive ports " << s.activePorts.size() << "\n";
+    for (const ActivePortSummary& p : s.activePorts) {
+        out() << "  " << p.id << " (" << p.tag << ")\n";
+        for (const ActiveTestResult& r : p.results)
+            out() << "    " << r.dateTime() << "  " << qSetFieldWidth(16) << Qt::left
+                  << r.testType() << qSetFieldWidth(0) << r.testResult() << "\n";
+    }
     out() << "\nItems\n";
     for (auto it = s.counts.cbegin(); it != s.counts.cend(); ++it)
         out() << "  " << qSetFieldWidth(14) << Qt::left << it.key() << qSetFieldWidth(0) << " "

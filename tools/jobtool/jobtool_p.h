@@ -7,6 +7,8 @@
 #include <QStringList>
 #include <QTextStream>
 
+class Ductbook;
+
 namespace JobTool {
 
 enum ExitCode { Ok = 0, Failure = 1, Usage = 2 };
@@ -16,6 +18,12 @@ QTextStream& err();
 
 // Prints "jobtool: message" and the hint to --help on stderr; returns Usage.
 int usageError(const QString& message);
+
+// Loads path into job, converting an older job with templateFile (or the
+// configured template) as its source of default cable types; on failure
+// prints the library's reason (and the template's, when that was the cause)
+// and returns false (the caller exits with Usage).
+bool loadJob(Ductbook& job, const QString& path, const QString& templateFile = QString());
 
 // One command: its name as typed, its lines of the help text, its entry
 // point (arguments after the command name, returns the exit status).
@@ -29,10 +37,26 @@ struct Command
 int settingsCommand(const QStringList& args);
 int newCommand(const QStringList& args);
 int infoCommand(const QStringList& args);
+int scheduleCommand(const QStringList& args);
+int reportCommand(const QStringList& args);
+int renderCommand(const QStringList& args);
+int importCablesCommand(const QStringList& args);
+int templateCommand(const QStringList& args);
+int exportCommand(const QStringList& args);
+int importCommand(const QStringList& args);
+int convertCommand(const QStringList& args);
 
 extern const char* const settingsHelp;
 extern const char* const newHelp;
 extern const char* const infoHelp;
+extern const char* const scheduleHelp;
+extern const char* const reportHelp;
+extern const char* const renderHelp;
+extern const char* const importCablesHelp;
+extern const char* const templateHelp;
+extern const char* const exportHelp;
+extern const char* const importHelp;
+extern const char* const convertHelp;
 
 } // namespace JobTool
 

@@ -3,8 +3,10 @@
 #include "jobtool_p.h"
 
 #include <ductbook.h>
+#include <qvteditor.h>
 
 #include <QCoreApplication>
+#include <QMessageLogContext>
 
 using namespace JobTool;
 
@@ -12,10 +14,31 @@ namespace {
 
 // Each command's help lines appear in this order.
 const Command commands[] = {
+    {"convert", convertHelp, convertCommand},
     {"info", infoHelp, infoCommand},
     {"new", newHelp, newCommand},
+    {"schedule", scheduleHelp, scheduleCommand},
+    {"report", reportHelp, reportCommand},
+    {"render", renderHelp, renderCommand},
+    {"import-cables", importCablesHelp, importCablesCommand},
     {"settings", settingsHelp, settingsCommand},
+    {"template", templateHelp, templateCommand},
+    {"export", exportHelp, exportCommand},
+    {"import", importHelp, importCommand},
 };
+
+bool verbose = false;
+
+// The library writes diagnostics (the position of a parse error, "Overwriting
+// in ...") to the debug stream; jobtool reports the failure in its own words,
+// so those lines only show with --verbose. Warnings always show.
+void messageHandler(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (!verbose && (type == QtDebugMsg || type == QtInfoMsg))
+        return;
+    err() << qFormatLogMessage(type, context, message) << "\n";
+    err().flush();
+}
 
 QString helpText()
 {
@@ -28,6 +51,9 @@ QString helpText()
         text += QLatin1String(c.help);
     text += QStringLiteral(
         "  help, --help, -h        Show this text.\n"
+        "\n"
+        "Every command also takes --help (its own usage) and --verbose (show the job\n"
+        "library's diagnostic lines, which are hidden otherwise).\n"
         "\n"
         "Exit status: 0 on success, 1 when an operation fails (a file cannot be written),\n"
         "2 on a usage error or a file that cannot be loaded.\n");
@@ -45,8 +71,13 @@ int dispatch(QStringList args)
         return Ok;
     }
     for (const Command& c : commands) {
-        if (command == QLatin1String(c.name))
-            return c.run(args);
+        if (command != QLatin1String(c.name))
+            continue;
+        if (args.contains(QLatin1String("--help")) || args.contains(QLatin1String("-h"))) {
+            out() << "Usage: jobtool\n" << c.help;
+            return Ok;
+        }
+        return c.run(args);
     }
     return usageError(QStringLiteral("unknown command '%1'").arg(command));
 }
@@ -56,9 +87,13 @@ int dispatch(QStringList args)
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    const int rc = dispatch(QCoreApplication::arguments().mid(1));
+    qInstallMessageHandler(messageHandler);
+    QStringList args = QCoreApplication::arguments().mid(1);
+    verbose = args.removeAll(QStringLiteral("--verbose")) > 0;
+    const int rc = dispatch(args);
     out().flush();
     err().flush();
     Ductbook::Destroy();
+    QvtEditor::Destroy();
     return rc;
 }

@@ -1,0 +1,52 @@
+#include "cablelengths_p.h"
+
+#include <ductbook.h>
+#include <runekit.h>
+
+namespace JobTool {
+
+namespace {
+
+// A pair length the tester measured lies between these (the job's rule).
+bool measured(qint32 value)
+{
+    return value > 0 && value < 60000;
+}
+
+QString oneDecimal(double value)
+{
+    return QString::number(value, 'f', 1);
+}
+
+} // namespace
+
+QString lengthUnit(bool metric)
+{
+    return metric ? QStringLiteral("m") : QStringLiteral("ft");
+}
+
+QString estimatedLength(Ductbook& job, const QString& tag, bool metric)
+{
+    if (!job.portExists(job.getCableFrom(tag), false) ||
+        !job.portExists(job.getCableTo(tag), false))
+        return QString();
+    const double feet = job.getCableEstimatedLength(tag);
+    return oneDecimal(metric ? Runekit::convertFeetToMeters(feet, false) : feet);
+}
+
+QString measuredLength(Ductbook& job, const QString& tag, const TestResults& results, bool metric)
+{
+    if (results.cableLength() < 0)
+        return QString();
+    return oneDecimal(job.getMaxRoundedCableLength(tag, metric, false));
+}
+
+QString pairLength(Ductbook& job, const QString& tag, const TestResults& results, int pair,
+                   bool metric)
+{
+    if (pair < 0 || pair > 3 || !measured(results.results().pairLength[pair]))
+        return QString();
+    return oneDecimal(job.getRoundedCableLength(tag, pair, metric));
+}
+
+} // namespace JobTool

@@ -1,0 +1,72 @@
+// Drawing one floor of a job as SVG: rooms with their names, ports and
+// vertical runs as symbols in the colour of their use with their ids, path
+// points, floor texts, and the route of every cable on the floor in the
+// cable's colour. The floor plan and the cable trace both draw with it.
+#ifndef FLOORPLAN_P_H
+#define FLOORPLAN_P_H
+
+#include "jobmodel_p.h"
+#include "svgwriter_p.h"
+
+#include <QHash>
+#include <QList>
+#include <QRect>
+
+namespace JobTool {
+
+class FloorPlan
+{
+public:
+    // Routes every cable of cables once and files its legs by floor.
+    FloorPlan(const JobModel& model, const QList<CableLine>& cables);
+
+    const JobModel& model() const { return m_model; }
+
+    // What the floor's drawing covers, in drawing units.
+    QRect bounds(int floor) const;
+
+    // Draws the floor in its own drawing units. With a highlighted cable
+    // tag, that cable is drawn wide on top and every other cable thin and
+    // grey.
+    void draw(SvgWriter& svg, int floor, const QString& highlight = QString()) const;
+
+    // A row of legend entries (the uses of the floor's ports and runs, then
+    // the cable types with their colours) from (x, y), wrapped at width;
+    // returns the height used. useLabels gives the text shown for a use.
+    int drawLegend(SvgWriter& svg, int floor, const QPoint& at, int width,
+                   const QHash<QString, QString>& useLabels) const;
+    int legendHeight(int floor, int width) const;
+
+    struct Leg
+    {
+        int cable; // index into the cable list
+        RouteLeg leg;
+    };
+    const QList<Leg>& legs(int floor) const;
+    const CableLine& cable(int index) const { return m_cables.at(index); }
+
+private:
+    struct LegendEntry
+    {
+        QString key;
+        QString color;
+        enum Kind { Port, Run, Cable } kind;
+    };
+    QList<LegendEntry> legendEntries(int floor) const;
+
+    const JobModel& m_model;
+    QList<CableLine> m_cables;
+    QHash<int, QList<Leg>> m_legs;
+};
+
+// Colours and sizes shared by the pictures.
+namespace Plan {
+const int Margin = 30;
+const double PortRadius = 7;
+const double RunSize = 14;
+const int LabelSize = 10;
+} // namespace Plan
+
+} // namespace JobTool
+
+#endif // FLOORPLAN_P_H

@@ -1,0 +1,124 @@
+#include "updateprotocol.h"
+
+#include <QCoreApplication>
+
+namespace Updater {
+
+namespace {
+
+const QLatin1String kMarker("COMPLETION_STATUS:");
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("Updater::Protocol", text);
+}
+
+} // namespace
+
+QString hostOperatingSystem()
+{
+#if defined(Q_OS_WIN)
+    return QStringLiteral("WINDOWS");
+#elif defined(Q_OS_LINUX)
+    return QStringLiteral("LINUX");
+#elif defined(Q_OS_MACOS)
+    return QStringLiteral("MACOS");
+#else
+    return QStringLiteral("NONE");
+#endif
+}
+
+QUrl serverUrl(const QString& text, QString* reason)
+{
+    const QUrl url(text.trimmed(), QUrl::StrictMode);
+    const bool web =
+        url.scheme() == QLatin1String("http") || url.scheme() == QLatin1String("https");
+    const bool bare = url.path().isEmpty() || url.path() == QLatin1String("/");
+    if (!url.isValid() || !web || url.host().isEmpty() || !bare || url.hasQuery() ||
+        url.hasFragment()) {
+        *reason = tr("\"%1\" is not the address of an update server (http://host or "
+                     "http://host:port)")
+                      .arg(text);
+        return QUrl();
+    }
+    QUrl server = url;
+    server.setPath(QString());
+    return server;
+}
+
+QUrl checkUrl(const QUrl& server)
+{
+    QUrl url = server;
+    url.setPath(QStringLiteral("/updatecheck.php"));
+    return url;
+}
+
+QUrl downloadUrl(const QUrl& server, const QString& serverPath)
+{
+    QUrl url = server;
+    url.setPath(serverPath.startsWith(QLatin1Char('/')) ? serverPath
+                                                        : QLatin1Char('/') + serverPath);
+    return url;
+}
+
+QByteArray requestBody(const Deployment& deployment, const QString& version, const QString& edition)
+{
+    const QString body =
+        QLatin1String("loginName=") + deployment.account + QLatin1String("&loginPassword=") +
+        deployment.password + QLatin1String("&gridwellVersion=") + version +
+        QLatin1String("&gridwellType=") + edition + QLatin1String("&eMailAddr=") +
+        deployment.email + QLatin1String("&operatingSystem=") + deployment.operatingSystem;
+    return body.toLatin1();
+}
+
+bool UpdateReply::offersUpdate() const
+{
+    return status.contains(QLatin1String("PASS")) && code.contains(QLatin1String("C000"));
+}
+
+UpdateReply parseReply(const QByteArray& body)
+{
+    UpdateReply reply;
+    const QString text = QString::fromUtf8(body);
+    for (QStringView line : QStringView(text).split(QLatin1Char('\n'))) {
+        if (line.endsWith(QLatin1Char('\r')))
+            line.chop(1);
+        if (!line.contains(kMarker))
+            continue;
+        // A later status line replaces everything an earlier one said.
+        const QString fields = line.toString();
+        const auto field = [&fields](int i) { return fields.section(QLatin1Char(':'), i, i); };
+        reply = UpdateReply();
+        reply.status = field(1);
+        reply.code = field(2);
+        reply.message = field(3);
+        if (reply.offersUpdate()) {
+            reply.version = field(3);
+            reply.releaseDate = field(4);
+            reply.approximateSize = field(5);
+            reply.serverPath = field(6);
+        }
+    }
+    return reply;
+}
+
+QString installerFileName(const QString& serverPath)
+{
+    const qsizetype backslash = serverPath.lastIndexOf(QLatin1Char('\\'));
+    if (backslash >= 0)
+        return serverPath.mid(backslash + 1);
+    return serverPath.mid(serverPath.lastIndexOf(QLatin1Char('/')) + 1);
+}
+
+bool isUsableFileName(const QString& name)
+{
+    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
+        return false;
+    for (const QChar c : name) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7f || QStringView(u"/\\:*?\"<>|").contains(c))
+            return false;
+    }
+    return true;
+}
+
+} // namespace Updater
