@@ -180,7 +180,8 @@ TestResults results(Program& p)
 struct Names
 {
     QStringList floors, sheets, rooms, ports, portIds, runs, runIds, points, pointIds, floorTexts,
-        devices, deviceIds, vertices, sheetTexts, cables, cableIds, connections, types;
+        devices, deviceIds, vertices, sheetTexts, cables, cableIds, connections, types, activePorts,
+        activePortIds;
 
     explicit Names(Ductbook& d)
     {
@@ -207,6 +208,8 @@ struct Names
         cableIds = d.getCables(false);
         connections = d.getConnections(true);
         types = d.getTypes();
+        activePorts = d.getActivePorts(true);
+        activePortIds = d.getActivePorts(false);
     }
 };
 
@@ -214,7 +217,7 @@ struct Names
 void step(Ductbook& d, Program& p)
 {
     const Names n(d);
-    switch (p.byte() % 48) {
+    switch (p.byte() % 50) {
     case 0:
         d.addFloor(p.name(n.floors), p.text(), p.height(), p.text(), p.mode());
         break;
@@ -620,6 +623,43 @@ void step(Ductbook& d, Program& p)
         d.getCable(p.name(n.cables));
         d.getCables(p.name(n.ports));
         d.getCablesWithPoint(p.name(n.pointIds), true);
+        d.getCableEstimatedLength(p.name(n.cables));
+        break;
+    }
+    case 47: {
+        const QString port = p.name(n.activePorts);
+        switch (p.below(4)) {
+        case 0: {
+            // The job copies the results; a null one is skipped.
+            QList<ActiveTestResult*> results;
+            for (int k = p.below(4); k > 0; --k)
+                results.append(p.flag()
+                                   ? nullptr
+                                   : new ActiveTestResult(p.text(), p.text(), p.text(), p.text()));
+            d.addActivePort(port, p.name(n.activePortIds), results, p.mode());
+            qDeleteAll(results);
+            break;
+        }
+        case 1:
+            d.addActivePortTestResult(port,
+                                      ActiveTestResult(p.text(), p.text(), p.text(), p.text()));
+            break;
+        case 2:
+            d.renameActivePort(port, p.name(n.activePortIds));
+            break;
+        default:
+            d.removeActivePort(port);
+            break;
+        }
+        break;
+    }
+    case 48: {
+        // The units of the floor plan, which the length estimate follows.
+        const QString settings = QStringLiteral("FloorPlan_Settings");
+        ScaleSettings scale = d.getScaleSettings(settings);
+        scale.setPredefinedScaleStyle(p.flag() ? QStringLiteral("English") : p.text());
+        scale.setHeightUnits(p.below(4));
+        d.setScaleSettings(scale, settings);
         break;
     }
     default: {

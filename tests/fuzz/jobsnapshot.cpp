@@ -236,6 +236,17 @@ void cables(Ductbook& job, Lines& out, bool editOrderAsSets)
                         QString::number(job.getCableDefaultType(tag)),
                         QString::number(job.cableIsInBundle(tag)),
                         QString::number(job.isCableInVertRun(tag))}));
+        // The estimate reads the ends, the path, the risers, the floors in
+        // between and the plan's units; the measured lengths the results and
+        // the type's length constant.
+        QStringList lengths{number(job.getCableEstimatedLength(tag))};
+        for (const bool metric : {false, true}) {
+            for (int pair = -1; pair <= 4; ++pair)
+                lengths.append(number(job.getRoundedCableLength(tag, pair, metric)));
+            lengths.append(number(job.getMaxRoundedCableLength(tag, metric, false)));
+            lengths.append(number(job.getMaxRoundedCableLength(tag, metric, true)));
+        }
+        out.add(QStringLiteral("cable lengths"), joined(lengths));
         out.add(QStringLiteral("cable runs"),
                 joined(job.getVertRunsWithCableInConnectedList(tag)) +
                     joined(job.getVertRunsWithCableInDisconnectedList(tag)) +
@@ -263,6 +274,29 @@ void cables(Ductbook& job, Lines& out, bool editOrderAsSets)
         out.add(QStringLiteral("connection"),
                 connection(job.getConnection(c)) +
                     job.getConnectionTagById(job.getConnection(c).id()));
+}
+
+void activePorts(Ductbook& job, Lines& out)
+{
+    const QStringList tags = job.getActivePorts(true);
+    out.add(QStringLiteral("active ports"), joined(tags) + joined(job.getActivePorts(false)));
+    for (const QString& tag : tags) {
+        const ActivePort port = job.getActivePort(tag);
+        QStringList fields{port.element(),
+                           port.id(),
+                           job.getActivePortId(tag),
+                           job.getActivePortElement(port.id()),
+                           QString::number(job.activePortExists(tag, true)),
+                           QString::number(job.activePortExists(port.id(), false))};
+        const QList<ActiveTestResult*> results = port.activeTestResults();
+        for (const ActiveTestResult* r : results)
+            fields.append(
+                joined({r->element(), r->testType(), r->testResult(), r->dateTime(),
+                        QString::number(job.activePortTestResultExists(tag, r->element()))}));
+        qDeleteAll(results);
+        out.add(QStringLiteral("active port"),
+                joined(fields) + joined(job.getActivePortTestResults(tag)));
+    }
 }
 
 void definitions(Ductbook& job, Lines& out)
@@ -310,6 +344,7 @@ QStringList take(Ductbook& job, bool editOrderAsSets)
     sheets(job, out);
     jobWide(job, out);
     cables(job, out, editOrderAsSets);
+    activePorts(job, out);
     definitions(job, out);
     headers(job, out);
     return out.lines;

@@ -10,7 +10,8 @@ namespace JobSnapshot {
 // Everything the job answers about its items, one line per answer: the
 // lookup maps, every list, every item read back as its record (by tag, by id,
 // in its container and job-wide), the cables with their results and riser
-// lists, the connections, test definitions and header blocks. Two jobs that
+// lists and lengths, the connections, the active ports with their results,
+// test definitions and header blocks. Two jobs that
 // hold the same data give the same lines.
 //
 // Some answers keep the order of the edits in memory by design and the order
