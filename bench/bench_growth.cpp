@@ -2,11 +2,12 @@
 // job: a campus job is built through the public operations at N and at 10 N
 // (10 floors and 10 sheets; N ports and N cables with complete test results;
 // N/10 rooms, points, floor texts, devices, vertices, sheet texts and
-// connections; N/100 vertical runs, the first of each floor a riser that lists
-// every cable between floors, a tenth of all cables), and each pass is timed
-// at both sizes. A pass that repeats a single-item operation over the job
-// should grow about tenfold; a ratio near 100 means each operation walks the
-// job.
+// connections and active ports; N/100 vertical runs, the first of each floor a
+// riser that lists every cable between floors, a tenth of all cables), and
+// each pass is timed at both sizes. The conversion of a job written in the 2.3
+// format while it loads is timed on a generated job of the same size. A pass that repeats a
+// single-item operation over the job should grow about tenfold; a ratio near 100 means each
+// operation walks the job.
 //
 // Times are the processor time of the process (on Unix), so that other work
 // on the machine disturbs them less than it would wall-clock times.
@@ -27,6 +28,7 @@
 #include <QTextStream>
 
 #include <functional>
+#include <utility>
 
 #ifdef Q_OS_UNIX
 #include <ctime>
@@ -58,6 +60,7 @@ struct Campus
     QList<Item> vertices;
     QList<Item> sheetTexts;
     QList<Item> connections;
+    QList<Item> activePorts;
     QList<Item> cables; // tag, id
     QStringList riserCables;
     QStringList bundleGroups;
@@ -310,6 +313,19 @@ void build(Bench& bench, Campus& c, int n)
         return c.connections.size();
     });
 
+    // Active ports, each with the two results of a test run.
+    bench.time(QStringLiteral("addActivePort (with results)"), [&] {
+        for (int i = 0; i < n / 10; ++i) {
+            ActiveTestResult ping(QString(), QStringLiteral("PING"), QStringLiteral("0% loss"),
+                                  QStringLiteral("2026-12-01 09:14"));
+            ActiveTestResult poe(QString(), QStringLiteral("PoE"), QStringLiteral("802.3at"),
+                                 QStringLiteral("2026-12-01 09:15"));
+            const QString id = d.addActivePort(QString(), c.ports[i].id, {&ping, &poe}, 1);
+            c.activePorts.append({d.getActivePortElement(id), id, QString(), QString()});
+        }
+        return c.activePorts.size();
+    });
+
     // Cable k joins ports 2k and 2k+1 of one floor; every tenth cable goes to
     // the next floor up instead and passes the risers. A fifth of the cables
     // are bundled in fours.
@@ -481,6 +497,34 @@ void readPasses(Bench& bench, const Campus& c)
         return c.cables.size();
     });
 
+    // A tenth of the cables run between floors: their estimate asks the
+    // risers which runs list them.
+    double metres = 0;
+    bench.time(QStringLiteral("getCableEstimatedLength of every cable"), [&] {
+        for (const auto& i : c.cables)
+            metres += d.getCableEstimatedLength(i.tag);
+        return c.cables.size();
+    });
+    bench.time(QStringLiteral("getMaxRoundedCableLength of every cable"), [&] {
+        for (const auto& i : c.cables)
+            metres += d.getMaxRoundedCableLength(i.tag, true, false);
+        return c.cables.size();
+    });
+    sink += qint64(metres);
+    bench.time(QStringLiteral("getActivePort(tag) of every active port"), [&] {
+        for (const auto& i : c.activePorts) {
+            const ActivePort port = d.getActivePort(i.tag);
+            sink += port.activeTestResults().size();
+            qDeleteAll(port.activeTestResults());
+        }
+        return c.activePorts.size();
+    });
+    bench.time(QStringLiteral("getActivePortTestResults of every active port"), [&] {
+        for (const auto& i : c.activePorts)
+            sink += d.getActivePortTestResults(i.tag).size() + d.activePortExists(i.id, false);
+        return c.activePorts.size();
+    });
+
     bench.time(QStringLiteral("getPorts(true), getVertRuns(), getCables(true)"), [&] {
         sink += d.getPorts(true).size() + d.getVertRuns().size() + d.getCables(true).size();
         return c.ports.size();
@@ -593,6 +637,18 @@ void cableSetPasses(Bench& bench, const Campus& c)
         for (const auto& i : c.connections)
             d.setConnectionTo(i.tag, c.devices.constFirst().id);
         return c.connections.size();
+    });
+    bench.time(QStringLiteral("addActivePortTestResult to every active port"), [&] {
+        for (const auto& i : c.activePorts)
+            d.addActivePortTestResult(i.tag, ActiveTestResult(QString(), QStringLiteral("iPerf"),
+                                                              QStringLiteral("941 Mbit/s"),
+                                                              QStringLiteral("2026-12-01 09:16")));
+        return c.activePorts.size();
+    });
+    bench.time(QStringLiteral("renameActivePort of every active port"), [&] {
+        for (const auto& i : c.activePorts)
+            d.renameActivePort(i.tag, i.id + QLatin1Char('a'));
+        return c.activePorts.size();
     });
 }
 
@@ -770,6 +826,12 @@ void removePasses(Bench& bench, const Campus& c)
             return count;
         });
     };
+    bench.time(QStringLiteral("removeActivePort of every second active port"), [&] {
+        qint64 count = 0;
+        for (int i = 0; i < c.activePorts.size(); i += 2, ++count)
+            d.removeActivePort(c.activePorts[i].tag);
+        return count;
+    });
     removeEverySecond(QStringLiteral("removePoint of every second point"), c.points,
                       &Ductbook::removePoint);
     removeEverySecond(QStringLiteral("removeFloorFreeText of every second floor text"),
@@ -798,6 +860,39 @@ void qtWriterPass(Bench& bench, const QString& path, const QString& target, qint
         out.write(bare.toString(1).toLatin1());
         return count;
     });
+}
+
+// A generated job of n ports and n tested cables on 10 floors (a tenth of
+// them between floors, through the risers), loaded in the current format and
+// in the 2.3 format, which converts while it loads.
+bool conversionPasses(Bench& bench, int n, const QTemporaryDir& dir)
+{
+    CampusJobSize size;
+    size.floors = Floors;
+    size.portsPerFloor = n / Floors;
+    size.cables = n;
+    size.crossFloorEvery = 10;
+    const QString current = dir.filePath(QStringLiteral("generated-%1.job").arg(n));
+    const QString older = dir.filePath(QStringLiteral("generated-2.3-%1.job").arg(n));
+    CampusJobSize old = size;
+    old.format23 = true;
+    for (const auto& [path, spec] : {std::pair{current, size}, std::pair{older, old}}) {
+        QFile file(path);
+        const QByteArray text = generateCampusJob(spec);
+        if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size())
+            return false;
+    }
+    bool ok = true;
+    bench.time(QStringLiteral("Load of a generated job"), [&] {
+        ok = reload(current) && ok;
+        return qint64(n);
+    });
+    bench.time(QStringLiteral("Load of the same job in the 2.3 format (converts)"), [&] {
+        ok = reload(older) && ok;
+        return qint64(n);
+    });
+    Ductbook::Destroy();
+    return ok;
 }
 
 bool runSize(Table& table, int sizeIndex, int n, const QTemporaryDir& dir)
@@ -863,7 +958,7 @@ bool runSize(Table& table, int sizeIndex, int n, const QTemporaryDir& dir)
         return c.devices.size() / Sheets;
     });
     Ductbook::Destroy();
-    return true;
+    return conversionPasses(bench, n, dir);
 }
 
 } // namespace
