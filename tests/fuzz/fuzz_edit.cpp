@@ -177,6 +177,10 @@ TestResults results(Program& p)
 }
 
 // The names the job holds now, to pick arguments from.
+// The copy steps are skipped once the job holds this many items of the kinds
+// they copy.
+constexpr qsizetype CopyLimit = 2000;
+
 struct Names
 {
     QStringList floors, sheets, rooms, ports, portIds, runs, runIds, points, pointIds, floorTexts,
@@ -552,6 +556,10 @@ void step(Ductbook& d, Program& p)
         break;
     }
     case 36: {
+        // A floor copied onto itself doubles it; a program of copies alone
+        // would grow the job exponentially, which tests nothing but patience.
+        if (n.ports.size() + n.rooms.size() + n.points.size() + n.cables.size() > CopyLimit)
+            break;
         QMap<QString, QString> ids;
         for (const QString& id : n.cableIds)
             if (p.flag())
@@ -560,6 +568,8 @@ void step(Ductbook& d, Program& p)
         break;
     }
     case 37:
+        if (n.devices.size() + n.vertices.size() + n.sheetTexts.size() > CopyLimit)
+            break;
         d.copySheet(p.name(n.sheets), p.name(n.sheets));
         break;
     case 38:
