@@ -507,6 +507,9 @@ private:
     // The first run of floor, in document order, whose connected (or else
     // disconnected) list holds cable; a run stored at x = -1 does not count.
     QString firstRunListing(const QString& floor, const QString& cable, bool connected);
+    // The measurement block of getCableTestResults(tag), read with the same
+    // repairs but without decoding the response plots.
+    cable_struct getCableMeasurements(const QString& tag);
     // Empties the tree (keeping its document type), the maps and the lists.
     void clearDocument();
     bool writeTo(const QString& path);

@@ -358,36 +358,60 @@ struct DuctbookCableOps
         results.setAttribute(name(ChanField), TextCodecs::encodePlot(r.channel()));
     }
 
-    // Reads "Test_Results" of a cable element. Attributes that older files
-    // lack are added with the values of an untested result; "data" only when
-    // repairData is set.
+    // Adds the attributes of "Test_Results" that older files lack, with the
+    // values of an untested result ("data" only when repairData is set), in
+    // the order files have always been given them. The untested values are
+    // encoded only when something is missing.
+    static void repairResults(Ductbook& d, QDomElement& e, bool repairData)
+    {
+        const bool complete =
+            e.hasAttribute(name(SoftwareVersionField)) && e.hasAttribute(name(SerialField)) &&
+            e.hasAttribute(name(BertErrorsField)) && e.hasAttribute(name(EchoField)) &&
+            e.hasAttribute(name(NextField)) && e.hasAttribute(name(ChanField)) &&
+            (!repairData || e.hasAttribute(name(DataField)));
+        if (complete)
+            return;
+        const TestResults untested;
+        d.repairedAttr(e, name(SoftwareVersionField), untested.softwareVersion());
+        d.repairedAttr(e, name(SerialField), untested.serialNumber());
+        d.repairedAttr(e, name(BertErrorsField), QString::number(untested.BERTResults(), 10));
+        d.repairedAttr(e, name(EchoField), TextCodecs::encodePlot(untested.echo()));
+        d.repairedAttr(e, name(NextField), TextCodecs::encodePlot(untested.next()));
+        d.repairedAttr(e, name(ChanField), TextCodecs::encodePlot(untested.channel()));
+        if (repairData)
+            d.repairedAttr(e, name(DataField),
+                           TextCodecs::encodeMeasurementBlock(untested.results()));
+    }
+
+    // Reads "Test_Results" of a cable element, repaired as above.
     static TestResults readResults(Ductbook& d, const QDomElement& cableElement, bool repairData)
     {
         TestResults r;
         QDomElement e = cableElement.firstChildElement(name(TestResultsElement));
         if (e.isNull())
             return r;
-        const TestResults untested;
+        repairResults(d, e, repairData);
         r.setStatus(d.getChildAttr(name(StatusField), e));
         r.setTime(d.getChildAttr(name(TimeField), e));
-        r.setSoftwareVersion(
-            d.repairedAttr(e, name(SoftwareVersionField), untested.softwareVersion()));
-        r.setSerialNumber(d.repairedAttr(e, name(SerialField), untested.serialNumber()));
-        r.setBERTResults(
-            d.repairedAttr(e, name(BertErrorsField), QString::number(untested.BERTResults(), 10))
-                .toInt(nullptr, 10));
-        r.setEcho(TextCodecs::decodePlot(
-            d.repairedAttr(e, name(EchoField), TextCodecs::encodePlot(untested.echo()))));
-        r.setNEXT(TextCodecs::decodePlot(
-            d.repairedAttr(e, name(NextField), TextCodecs::encodePlot(untested.next()))));
-        r.setChannel(TextCodecs::decodePlot(
-            d.repairedAttr(e, name(ChanField), TextCodecs::encodePlot(untested.channel()))));
-        const QString data =
-            repairData ? d.repairedAttr(e, name(DataField),
-                                        TextCodecs::encodeMeasurementBlock(untested.results()))
-                       : e.attribute(name(DataField));
-        r.setResults(TextCodecs::decodeMeasurementBlock(data));
+        r.setSoftwareVersion(e.attribute(name(SoftwareVersionField)));
+        r.setSerialNumber(e.attribute(name(SerialField)));
+        r.setBERTResults(e.attribute(name(BertErrorsField)).toInt(nullptr, 10));
+        r.setEcho(TextCodecs::decodePlot(e.attribute(name(EchoField))));
+        r.setNEXT(TextCodecs::decodePlot(e.attribute(name(NextField))));
+        r.setChannel(TextCodecs::decodePlot(e.attribute(name(ChanField))));
+        r.setResults(TextCodecs::decodeMeasurementBlock(e.attribute(name(DataField))));
         return r;
+    }
+
+    // Only the measurement block of a cable's results, with the same repairs
+    // as readResults: what the lengths need, without decoding three plots.
+    static cable_struct readMeasurements(Ductbook& d, const QDomElement& cableElement)
+    {
+        QDomElement e = cableElement.firstChildElement(name(TestResultsElement));
+        if (e.isNull())
+            return TestResults().results();
+        repairResults(d, e, true);
+        return TextCodecs::decodeMeasurementBlock(e.attribute(name(DataField)));
     }
 
     // --- lists ------------------------------------------------------------------
@@ -810,6 +834,11 @@ bool Ductbook::getCableDefaultType(const QString& tag)
 TestResults Ductbook::getCableTestResults(const QString& tag)
 {
     return DuctbookCableOps::readResults(*this, DuctbookCableOps::cable(*this, tag), true);
+}
+
+cable_struct Ductbook::getCableMeasurements(const QString& tag)
+{
+    return DuctbookCableOps::readMeasurements(*this, DuctbookCableOps::cable(*this, tag));
 }
 
 Cable Ductbook::getCable(const QString& tag)

@@ -894,6 +894,22 @@ void TestCables::testResultsRepairOnRead()
                           "\" echo=\"\" next=\"\" serial=\"\" software_version=\"\" "
                           "status=\"PASS\"/>"));
 
+    // A length query reads only the measurements, but repairs the same
+    // attributes, so the saved file does not depend on which was asked.
+    QVERIFY(
+        loadText(m_dir, jobText(" <Cable_List><Cable1 id=\"A\"><Test_Results "
+                                "status=\"PASS\" bert_errors=\"0\"/></Cable1></Cable_List>\n")));
+    Ductbook& lengths = Ductbook::Instance();
+    QCOMPARE(lengths.getMaxRoundedCableLength(QStringLiteral("Cable1"), false, true), 0.0f);
+    lengths.getRoundedCableLength(QStringLiteral("Cable1"), 0, false);
+    QVERIFY(!lengths.isChanged());
+    QVERIFY(lengths.save());
+    QVERIFY(readFile(lengths.filename())
+                .contains("<Test_Results bert_errors=\"0\" chan=\"\" data=\"" +
+                          QByteArray(96, 'F') +
+                          "\" echo=\"\" next=\"\" serial=\"\" software_version=\"\" "
+                          "status=\"PASS\"/>"));
+
     // The setter adds serial and software version, and only sets the others.
     QVERIFY(loadText(m_dir, jobText(" <Cable_List><Cable1 id=\"A\"><Test_Results status=\"X\"/>"
                                     "</Cable1></Cable_List>\n")));

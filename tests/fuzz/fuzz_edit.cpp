@@ -179,7 +179,7 @@ TestResults results(Program& p)
 // The names the job holds now, to pick arguments from.
 // The copy steps are skipped once the job holds this many items of the kinds
 // they copy.
-constexpr qsizetype CopyLimit = 2000;
+constexpr qsizetype CopyLimit = 500;
 
 struct Names
 {
@@ -558,7 +558,9 @@ void step(Ductbook& d, Program& p)
     case 36: {
         // A floor copied onto itself doubles it; a program of copies alone
         // would grow the job exponentially, which tests nothing but patience.
-        if (n.ports.size() + n.rooms.size() + n.points.size() + n.cables.size() > CopyLimit)
+        if (n.ports.size() + n.rooms.size() + n.runs.size() + n.points.size() +
+                n.floorTexts.size() + n.cables.size() >
+            CopyLimit)
             break;
         QMap<QString, QString> ids;
         for (const QString& id : n.cableIds)
