@@ -3,15 +3,20 @@
 #   make run    install what the build needs, build, run jobtool on the bundled example
 #               (its summary, and its cable schedule and first floor plan in the build folder)
 # Both are idempotent and cheap when nothing changed.
+#   make fuzz   install clang as well, build the fuzz targets in their own build
+#               folder and run each for FUZZ_SECONDS (default 60)
 
 BUILD_DIR   ?= build
 JOBS        ?= $(shell nproc 2>/dev/null || echo 2)
 DEB_PACKAGES = cmake make g++ qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-svg-dev
 EXAMPLE     ?= examples/office.job
+FUZZ_DIR    ?= build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZ_PACKAGES = clang libclang-rt-dev
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps configure build test run clean
+.PHONY: all deps configure build test run fuzz clean
 
 all: build
 
@@ -43,6 +48,16 @@ run: build
 	$(BUILD_DIR)/tools/jobtool/jobtool schedule $(EXAMPLE) --force -o $(BUILD_DIR)/office-schedule.csv
 	$(BUILD_DIR)/tools/jobtool/jobtool render $(EXAMPLE) --floor FFloor_1 --force -o $(BUILD_DIR)/office-floor1.svg
 	@echo "Wrote $(BUILD_DIR)/office-schedule.csv and $(BUILD_DIR)/office-floor1.svg"
+
+# libFuzzer needs clang; the fuzz build instruments everything with the
+# fuzzer's coverage, AddressSanitizer and UndefinedBehaviorSanitizer.
+fuzz:
+	@$(MAKE) --no-print-directory deps DEB_PACKAGES="$(DEB_PACKAGES) $(FUZZ_PACKAGES)"
+	@[ -f $(FUZZ_DIR)/CMakeCache.txt ] || CC=clang CXX=clang++ cmake -S . -B $(FUZZ_DIR) \
+	  -G "Unix Makefiles" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGRIDWELL_FUZZ=ON \
+	  -DBUILD_TESTING=OFF $(CMAKE_EXTRA_ARGS)
+	cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzz_load fuzz_edit
+	tests/fuzz/run $(FUZZ_DIR) $(FUZZ_SECONDS)
 
 clean:
 	rm -rf $(BUILD_DIR)

@@ -10,41 +10,6 @@
 #include <QTemporaryDir>
 #include <QTextStream>
 
-#include <cstring>
-
-namespace {
-
-LUMEN_PLOT_DATA plot(int seed)
-{
-    LUMEN_PLOT_DATA p;
-    std::memset(&p, 0, sizeof(p));
-    for (int i = 0; i < 257; ++i) {
-        p.series1[i] = (seed * 31 + i * 7) % 2000 - 1000;
-        p.series2[i] = (seed * 17 + i * 3) % 1500 - 700;
-    }
-    p.pointCount = 257;
-    return p;
-}
-
-TestResults fullResult(int seed)
-{
-    cable_struct block;
-    std::memset(&block, 0, sizeof(block));
-    for (int i = 0; i < 4; ++i) {
-        block.pairStatus[i] = quint8(i);
-        block.pairValues[i] = seed % 1000 + i;
-        block.pairLength[i] = 1500 + i;
-    }
-    TestResults r(QStringLiteral("2026-11-30 10:15"), QStringLiteral("PASS"),
-                  QStringLiteral("4.2.1"), QStringLiteral("LX-1042"), block, 0);
-    r.setEcho(plot(seed));
-    r.setNEXT(plot(seed + 1));
-    r.setChannel(plot(seed + 2));
-    return r;
-}
-
-} // namespace
-
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
@@ -78,7 +43,7 @@ int main(int argc, char** argv)
             // Both ends on one floor: ports 2c and 2c+1, wrapping.
             const QString from = QStringLiteral("P%1").arg((2 * c) % totalPorts + 1);
             const QString to = QStringLiteral("P%1").arg((2 * c + 1) % totalPorts + 1);
-            TestResults results = fullResult(c);
+            TestResults results = testedResult(c);
             job.addCable(QString(), QStringLiteral("Cable"), QStringLiteral("Network"), to, from,
                          QStringLiteral("CAT6"), QString(), QString(), QString(), QString(),
                          QStringList(QString()), results, 0);

@@ -1,8 +1,12 @@
 #include "jobgenerator.h"
 
+#include <testresults.h>
+
 #include <QString>
 #include <QStringList>
 #include <QVector>
+
+#include <cstring>
 
 namespace {
 
@@ -33,7 +37,36 @@ QByteArray measurementBlock(int seed)
     return data;
 }
 
+LUMEN_PLOT_DATA plot(int seed)
+{
+    LUMEN_PLOT_DATA p;
+    std::memset(&p, 0, sizeof(p));
+    for (int i = 0; i < 257; ++i) {
+        p.series1[i] = (seed * 31 + i * 7) % 2000 - 1000;
+        p.series2[i] = (seed * 17 + i * 3) % 1500 - 700;
+    }
+    p.pointCount = 257;
+    return p;
+}
+
 } // namespace
+
+TestResults testedResult(int seed)
+{
+    cable_struct block;
+    std::memset(&block, 0, sizeof(block));
+    for (int i = 0; i < 4; ++i) {
+        block.pairStatus[i] = quint8(i);
+        block.pairValues[i] = seed % 1000 + i;
+        block.pairLength[i] = 1500 + i;
+    }
+    TestResults r(QStringLiteral("2026-11-30 10:15"), QStringLiteral("PASS"),
+                  QStringLiteral("4.2.1"), QStringLiteral("LX-1042"), block, 0);
+    r.setEcho(plot(seed));
+    r.setNEXT(plot(seed + 1));
+    r.setChannel(plot(seed + 2));
+    return r;
+}
 
 QByteArray generateCampusJob(const CampusJobSize& size)
 {

@@ -3,6 +3,8 @@
 
 #include <QByteArray>
 
+class TestResults;
+
 // Writes the text of a current-version job of the given size, the way a large
 // campus job looks: floors with rooms full of ports, a riser room per floor,
 // path points, a network sheet with devices, and cables between ports of the
@@ -27,5 +29,9 @@ struct CampusJobSize
 };
 
 QByteArray generateCampusJob(const CampusJobSize& size);
+
+// A complete tester result (measurement block and three 257-point plots),
+// varied by seed, as the host hands one to setCableTestResults.
+TestResults testedResult(int seed);
 
 #endif // JOBGENERATOR_H

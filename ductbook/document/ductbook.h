@@ -502,6 +502,14 @@ private:
     // once per cable (removing a floor removes thousands).
     void removeCables(const QStringList& tags);
     void removeCablesFromAllVRLists(const QSet<QString>& cableTags);
+    // Every cable some vertical run lists, connected or not.
+    QSet<QString> cablesInVertRuns();
+    // The first run of floor, in document order, whose connected (or else
+    // disconnected) list holds cable; a run stored at x = -1 does not count.
+    QString firstRunListing(const QString& floor, const QString& cable, bool connected);
+    // The measurement block of getCableTestResults(tag), read with the same
+    // repairs but without decoding the response plots.
+    cable_struct getCableMeasurements(const QString& tag);
     // Empties the tree (keeping its document type), the maps and the lists.
     void clearDocument();
     bool writeTo(const QString& path);
@@ -565,8 +573,6 @@ private:
     QString repairedAttr(QDomElement& e, const QString& attr, const QString& defaultValue);
 
     int m_release = 0;
-    QStringList m_currentCableIds;
-    QStringList m_currentCableTags;
     std::unique_ptr<DuctbookIndexes> m_maps;
     QString m_defaultQvtFile;
     // The version the loaded file was written in.

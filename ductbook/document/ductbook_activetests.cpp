@@ -51,17 +51,22 @@ QString Ductbook::addActivePort(const QString& tag, const QString& id,
     const bool tagGiven = AddMode::tagSupplied(mode);
     if (tagGiven && !XmlWriter::isValidName(tag))
         return QString();
+    // The greatest tag in code-unit order is "ActivePort9" while ports 10 and
+    // up exist; the memo keeps each add from counting up through all of them.
+    const TagIndex& ports = m_maps->activePorts;
     const QString portTag =
         tagGiven ? tag
                  : NameGen::nextAfterGreatest(
-                       m_maps->activePorts.lastTag(), name(ActivePortElement), NameGen::Plain,
-                       [this](const QString& n) { return activePortExists(n, true); });
+                       ports.lastTag(), name(ActivePortElement), NameGen::Plain,
+                       [this](const QString& n) { return activePortExists(n, true); },
+                       &m_maps->nameMemos[QStringLiteral("active port tag")], ports.generation());
     const QString portId =
         AddMode::idSupplied(mode)
             ? id
             : NameGen::nextAfterGreatest(
-                  m_maps->activePorts.greatestId(), id, NameGen::Padded,
-                  [this](const QString& n) { return activePortExists(n, false); });
+                  ports.greatestId(), id, NameGen::Padded,
+                  [this](const QString& n) { return activePortExists(n, false); },
+                  &m_maps->nameMemos[QStringLiteral("active port id|") + id], ports.generation());
 
     QDomElement list = getToActivePortList();
     if (list.isNull()) {

@@ -91,14 +91,13 @@ struct DuctbookCableOps
             if (!first.contains(e.tagName()))
                 first.insert(e.tagName(), e);
         }
-        for (const QString& tag : std::as_const(d.m_currentCableTags)) {
+        for (const QString& tag : d.m_maps->currentCableTags.list()) {
             const QDomElement e = first.value(tag);
-            addEntry(idx, tag, e.attribute(QStringLiteral("from")),
-                     e.attribute(QStringLiteral("to")),
-                     e.attribute(QStringLiteral("bundleGroupNum")));
+            CableEntry entry{e.attribute(QStringLiteral("from")), e.attribute(QStringLiteral("to")),
+                             e.attribute(QStringLiteral("bundleGroupNum")),
+                             pointsOf(e.attribute(QStringLiteral("path"))), 0};
+            addEntry(idx, tag, entry);
         }
-        for (const QString& id : std::as_const(d.m_currentCableIds))
-            idx.currentIds.insert(id);
         countThreeDigitIds(d, idx, Ductbook::tr("Cable"));
         idx.built = true;
     }
@@ -111,40 +110,56 @@ struct DuctbookCableOps
         return idx;
     }
 
-    static void insertByEnd(CableIndex& idx, const QString& end, const QString& tag)
+    // The distinct points of a path text, as getCablesWithPoint matches them.
+    static QStringList pointsOf(const QString& path)
     {
-        QStringList& tags = idx.byEnd[end];
-        const qint64 seq = idx.entries.value(tag).seq;
-        // A new cable comes last; only a changed end lands in the middle.
-        if (tags.isEmpty() || idx.entries.value(tags.constLast()).seq < seq) {
-            tags.append(tag);
-            return;
-        }
-        auto pos =
-            std::lower_bound(tags.begin(), tags.end(), seq, [&idx](const QString& t, qint64 s) {
-                return idx.entries.value(t).seq < s;
-            });
-        tags.insert(pos, tag);
+        QStringList points = splitPath(path);
+        points.removeDuplicates();
+        return points;
     }
 
-    static void removeByEnd(CableIndex& idx, const QString& end, const QString& tag)
+    static void file(QHash<QString, CablesInOrder>& index, const QString& key, qint64 seq,
+                     const QString& tag)
     {
-        auto it = idx.byEnd.find(end);
-        if (it == idx.byEnd.end())
+        index[key].insert(seq, tag);
+    }
+
+    static void unfile(QHash<QString, CablesInOrder>& index, const QString& key, qint64 seq)
+    {
+        auto it = index.find(key);
+        if (it == index.end())
             return;
-        it->removeOne(tag);
+        it->remove(seq);
         if (it->isEmpty())
-            idx.byEnd.erase(it);
+            index.erase(it);
     }
 
-    static void addEntry(CableIndex& idx, const QString& tag, const QString& from,
-                         const QString& to, const QString& group)
+    static void fileEntry(CableIndex& idx, const QString& tag, const CableEntry& e)
     {
-        idx.entries.insert(tag, CableEntry{from, to, group, ++idx.nextSeq});
-        insertByEnd(idx, from, tag);
-        if (to != from)
-            insertByEnd(idx, to, tag);
-        ++idx.groups[group];
+        file(idx.byEnd, e.from, e.seq, tag);
+        if (e.to != e.from)
+            file(idx.byEnd, e.to, e.seq, tag);
+        file(idx.byGroup, e.group, e.seq, tag);
+        for (const QString& point : e.points)
+            file(idx.byPoint, point, e.seq, tag);
+    }
+
+    static void unfileEntry(CableIndex& idx, const CableEntry& e)
+    {
+        unfile(idx.byEnd, e.from, e.seq);
+        if (e.to != e.from)
+            unfile(idx.byEnd, e.to, e.seq);
+        unfile(idx.byGroup, e.group, e.seq);
+        for (const QString& point : e.points)
+            unfile(idx.byPoint, point, e.seq);
+    }
+
+    // A new current cable: it comes after every other one.
+    static void addEntry(CableIndex& idx, const QString& tag, CableEntry entry)
+    {
+        entry.seq = ++idx.nextSeq;
+        fileEntry(idx, tag, entry);
+        idx.entries.insert(tag, entry);
     }
 
     static void removeEntry(CableIndex& idx, const QString& tag)
@@ -152,40 +167,36 @@ struct DuctbookCableOps
         auto it = idx.entries.find(tag);
         if (it == idx.entries.end())
             return;
-        removeByEnd(idx, it->from, tag);
-        if (it->to != it->from)
-            removeByEnd(idx, it->to, tag);
-        auto group = idx.groups.find(it->group);
-        if (group != idx.groups.end() && --group.value() <= 0)
-            idx.groups.erase(group);
+        unfileEntry(idx, *it);
         idx.entries.erase(it);
     }
 
-    static void setEnds(CableIndex& idx, const QString& tag, const QString& from, const QString& to)
+    // Files the cable of tag again after change edited its entry in place.
+    template <typename Change>
+    static void refile(CableIndex& idx, const QString& tag, Change change)
     {
         auto it = idx.entries.find(tag);
-        if (it == idx.entries.end() || (it->from == from && it->to == to))
+        if (it == idx.entries.end())
             return;
-        removeByEnd(idx, it->from, tag);
-        if (it->to != it->from)
-            removeByEnd(idx, it->to, tag);
-        it->from = from;
-        it->to = to;
-        insertByEnd(idx, from, tag);
-        if (to != from)
-            insertByEnd(idx, to, tag);
+        unfileEntry(idx, *it);
+        change(*it);
+        fileEntry(idx, tag, *it);
     }
 
-    static void setGroup(CableIndex& idx, const QString& tag, const QString& group)
+    static void refileEnds(Ductbook& d, const QString& tag, const QDomElement& e)
     {
-        auto it = idx.entries.find(tag);
-        if (it == idx.entries.end() || it->group == group)
-            return;
-        auto old = idx.groups.find(it->group);
-        if (old != idx.groups.end() && --old.value() <= 0)
-            idx.groups.erase(old);
-        it->group = group;
-        ++idx.groups[group];
+        const QString from = e.attribute(QStringLiteral("from"));
+        const QString to = e.attribute(QStringLiteral("to"));
+        refile(state(d), tag, [&](CableEntry& entry) {
+            entry.from = from;
+            entry.to = to;
+        });
+    }
+
+    static QStringList inOrder(const QHash<QString, CablesInOrder>& index, const QString& key)
+    {
+        const auto it = index.constFind(key);
+        return it == index.cend() ? QStringList() : it->values();
     }
 
     static void countId(CableIndex& idx, const QString& id, int delta)
@@ -201,6 +212,65 @@ struct DuctbookCableOps
         it.value() += delta;
         if (it.value() <= 0)
             idx.threeDigitIds.erase(it);
+    }
+
+    // --- the connection index ---------------------------------------------------
+
+    static ConnectionIndex& connectionState(Ductbook& d)
+    {
+        ConnectionIndex& idx = d.m_maps->connectionIndex;
+        if (idx.built)
+            return idx;
+        idx = ConnectionIndex();
+        const QDomElement list = d.getToConnectionList();
+        for (const QString& tag : d.m_maps->connections.tags()) {
+            const QDomElement e = d.findItem(d.m_maps->connectionElements, tag, list);
+            if (!e.isNull())
+                fileConnection(idx, tag, e);
+        }
+        idx.built = true;
+        return idx;
+    }
+
+    static void fileConnection(ConnectionIndex& idx, const QString& tag, const QDomElement& e)
+    {
+        const QString to = e.attribute(QStringLiteral("to"));
+        const QString from = e.attribute(QStringLiteral("from"));
+        idx.ends.insert(tag, {to, from});
+        idx.byEnd[to].insert(tag, true);
+        idx.byEnd[from].insert(tag, true);
+    }
+
+    static void unfileConnection(ConnectionIndex& idx, const QString& tag)
+    {
+        const auto it = idx.ends.constFind(tag);
+        if (it == idx.ends.cend())
+            return;
+        for (const QString& end : it.value()) {
+            auto list = idx.byEnd.find(end);
+            if (list == idx.byEnd.end())
+                continue;
+            list->remove(tag);
+            if (list->isEmpty())
+                idx.byEnd.erase(list);
+        }
+        idx.ends.erase(it);
+    }
+
+    // The connection of tag changed its ends (or left): filed again from its
+    // element when the index is built; the map entry decides whether the
+    // connection is listed at all, as a rebuild would.
+    static void refileConnection(Ductbook& d, const QString& tag)
+    {
+        ConnectionIndex& idx = d.m_maps->connectionIndex;
+        if (!idx.built)
+            return;
+        unfileConnection(idx, tag);
+        if (!d.m_maps->connections.containsTag(tag))
+            return;
+        const QDomElement e = connection(d, tag);
+        if (!e.isNull())
+            fileConnection(idx, tag, e);
     }
 
     // --- names ------------------------------------------------------------------
@@ -267,37 +337,10 @@ struct DuctbookCableOps
 
     // A current id leaves the list only with the last cable that has it, so
     // that the list keeps holding every id the cable list does.
-    static void dropIdIfUnused(Ductbook& d, CableIndex& idx, const QString& id)
+    static void dropIdIfUnused(Ductbook& d, const QString& id)
     {
-        if (d.m_maps->cables.containsId(id))
-            return;
-        d.m_currentCableIds.removeAll(id);
-        idx.currentIds.remove(id);
-    }
-
-    static void addCurrentId(Ductbook& d, CableIndex& idx, const QString& id)
-    {
-        if (idx.currentIds.contains(id))
-            return;
-        idx.currentIds.insert(id);
-        d.m_currentCableIds.append(id);
-    }
-
-    static void removeFromTypeMap(Ductbook& d, const QString& type, const QString& tag)
-    {
-        auto it = d.m_maps->cableTypes.find(type);
-        if (it == d.m_maps->cableTypes.end() || !it->contains(tag)) {
-            // The type attribute may have changed behind the map's back;
-            // the tag must not stay under any type.
-            for (auto any = d.m_maps->cableTypes.begin(); any != d.m_maps->cableTypes.end();) {
-                any->removeAll(tag);
-                any = any->isEmpty() ? d.m_maps->cableTypes.erase(any) : std::next(any);
-            }
-            return;
-        }
-        it->removeAll(tag);
-        if (it->isEmpty())
-            d.m_maps->cableTypes.erase(it);
+        if (!d.m_maps->cables.containsId(id))
+            d.m_maps->currentCableIds.remove(id);
     }
 
     // --- test results -----------------------------------------------------------
@@ -315,36 +358,60 @@ struct DuctbookCableOps
         results.setAttribute(name(ChanField), TextCodecs::encodePlot(r.channel()));
     }
 
-    // Reads "Test_Results" of a cable element. Attributes that older files
-    // lack are added with the values of an untested result; "data" only when
-    // repairData is set.
+    // Adds the attributes of "Test_Results" that older files lack, with the
+    // values of an untested result ("data" only when repairData is set), in
+    // the order files have always been given them. The untested values are
+    // encoded only when something is missing.
+    static void repairResults(Ductbook& d, QDomElement& e, bool repairData)
+    {
+        const bool complete =
+            e.hasAttribute(name(SoftwareVersionField)) && e.hasAttribute(name(SerialField)) &&
+            e.hasAttribute(name(BertErrorsField)) && e.hasAttribute(name(EchoField)) &&
+            e.hasAttribute(name(NextField)) && e.hasAttribute(name(ChanField)) &&
+            (!repairData || e.hasAttribute(name(DataField)));
+        if (complete)
+            return;
+        const TestResults untested;
+        d.repairedAttr(e, name(SoftwareVersionField), untested.softwareVersion());
+        d.repairedAttr(e, name(SerialField), untested.serialNumber());
+        d.repairedAttr(e, name(BertErrorsField), QString::number(untested.BERTResults(), 10));
+        d.repairedAttr(e, name(EchoField), TextCodecs::encodePlot(untested.echo()));
+        d.repairedAttr(e, name(NextField), TextCodecs::encodePlot(untested.next()));
+        d.repairedAttr(e, name(ChanField), TextCodecs::encodePlot(untested.channel()));
+        if (repairData)
+            d.repairedAttr(e, name(DataField),
+                           TextCodecs::encodeMeasurementBlock(untested.results()));
+    }
+
+    // Reads "Test_Results" of a cable element, repaired as above.
     static TestResults readResults(Ductbook& d, const QDomElement& cableElement, bool repairData)
     {
         TestResults r;
         QDomElement e = cableElement.firstChildElement(name(TestResultsElement));
         if (e.isNull())
             return r;
-        const TestResults untested;
+        repairResults(d, e, repairData);
         r.setStatus(d.getChildAttr(name(StatusField), e));
         r.setTime(d.getChildAttr(name(TimeField), e));
-        r.setSoftwareVersion(
-            d.repairedAttr(e, name(SoftwareVersionField), untested.softwareVersion()));
-        r.setSerialNumber(d.repairedAttr(e, name(SerialField), untested.serialNumber()));
-        r.setBERTResults(
-            d.repairedAttr(e, name(BertErrorsField), QString::number(untested.BERTResults(), 10))
-                .toInt(nullptr, 10));
-        r.setEcho(TextCodecs::decodePlot(
-            d.repairedAttr(e, name(EchoField), TextCodecs::encodePlot(untested.echo()))));
-        r.setNEXT(TextCodecs::decodePlot(
-            d.repairedAttr(e, name(NextField), TextCodecs::encodePlot(untested.next()))));
-        r.setChannel(TextCodecs::decodePlot(
-            d.repairedAttr(e, name(ChanField), TextCodecs::encodePlot(untested.channel()))));
-        const QString data =
-            repairData ? d.repairedAttr(e, name(DataField),
-                                        TextCodecs::encodeMeasurementBlock(untested.results()))
-                       : e.attribute(name(DataField));
-        r.setResults(TextCodecs::decodeMeasurementBlock(data));
+        r.setSoftwareVersion(e.attribute(name(SoftwareVersionField)));
+        r.setSerialNumber(e.attribute(name(SerialField)));
+        r.setBERTResults(e.attribute(name(BertErrorsField)).toInt(nullptr, 10));
+        r.setEcho(TextCodecs::decodePlot(e.attribute(name(EchoField))));
+        r.setNEXT(TextCodecs::decodePlot(e.attribute(name(NextField))));
+        r.setChannel(TextCodecs::decodePlot(e.attribute(name(ChanField))));
+        r.setResults(TextCodecs::decodeMeasurementBlock(e.attribute(name(DataField))));
         return r;
+    }
+
+    // Only the measurement block of a cable's results, with the same repairs
+    // as readResults: what the lengths need, without decoding three plots.
+    static cable_struct readMeasurements(Ductbook& d, const QDomElement& cableElement)
+    {
+        QDomElement e = cableElement.firstChildElement(name(TestResultsElement));
+        if (e.isNull())
+            return TestResults().results();
+        repairResults(d, e, true);
+        return TextCodecs::decodeMeasurementBlock(e.attribute(name(DataField)));
     }
 
     // --- lists ------------------------------------------------------------------
@@ -365,27 +432,12 @@ struct DuctbookCableOps
     {
         QStringList found;
         const QDomElement list = d.getToCableList();
-        for (const QString& tag : std::as_const(d.m_currentCableTags)) {
+        for (const QString& tag : d.m_maps->currentCableTags.list()) {
             const QDomElement e = d.findItem(d.m_maps->cableElements, tag, list);
             if (!e.isNull() && e.attribute(attr) == value)
                 found.append(tag);
         }
         return found;
-    }
-
-    // Every cable tag that some vertical run of the job lists, connected or
-    // not; one pass over the runs instead of one per cable.
-    static QSet<QString> cablesInVertRuns(Ductbook& d)
-    {
-        QSet<QString> listed;
-        for (const QString& runTag : d.getVertRuns()) {
-            const VertRun run = d.getVertRunByTag(runTag);
-            for (const QString& c : run.connected())
-                listed.insert(c);
-            for (const QString& c : run.disconnected())
-                listed.insert(c);
-        }
-        return listed;
     }
 };
 
@@ -438,13 +490,16 @@ QString Ductbook::addCable(const QString& tag, const QString& id, const QString&
     e.appendChild(testResults);
     list.appendChild(e);
 
-    m_maps->cableTypes[type].append(cableTag);
+    m_maps->cableTypes.add(type, cableTag);
     setChanged(true);
-    DuctbookCableOps::addCurrentId(*this, idx, cableId);
-    m_currentCableTags.append(cableTag);
+    m_maps->currentCableIds.append(cableId);
+    m_maps->currentCableTags.append(cableTag);
     m_maps->cables.insert(cableTag, cableId);
     m_maps->cableElements.insert(cableTag, e);
-    DuctbookCableOps::addEntry(idx, cableTag, from, to, bundleGroupNum);
+    DuctbookCableOps::addEntry(
+        idx, cableTag,
+        CableEntry{from, to, bundleGroupNum,
+                   DuctbookCableOps::pointsOf(e.attribute(QStringLiteral("path"))), 0});
     DuctbookCableOps::countId(idx, cableId, 1);
     return cableId;
 }
@@ -525,6 +580,7 @@ QString Ductbook::addConnection(const QString& tag, const QString& id, const QSt
 
     m_maps->connections.insert(connectionTag, connectionId);
     m_maps->connectionElements.insert(connectionTag, e);
+    DuctbookCableOps::refileConnection(*this, connectionTag);
     setChanged(true);
     return connectionId;
 }
@@ -551,10 +607,8 @@ void Ductbook::setCableTo(const QString& tag, const QString& id)
     QDomElement e = DuctbookCableOps::cable(*this, tag);
     if (e.isNull())
         return;
-    CableIndex& idx = DuctbookCableOps::state(*this);
     setChildAttr(QStringLiteral("to"), id, e);
-    DuctbookCableOps::setEnds(idx, tag, e.attribute(QStringLiteral("from")),
-                              e.attribute(QStringLiteral("to")));
+    DuctbookCableOps::refileEnds(*this, tag, e);
     setChanged(true);
 }
 
@@ -563,10 +617,8 @@ void Ductbook::setCableFrom(const QString& tag, const QString& id)
     QDomElement e = DuctbookCableOps::cable(*this, tag);
     if (e.isNull())
         return;
-    CableIndex& idx = DuctbookCableOps::state(*this);
     setChildAttr(QStringLiteral("from"), id, e);
-    DuctbookCableOps::setEnds(idx, tag, e.attribute(QStringLiteral("from")),
-                              e.attribute(QStringLiteral("to")));
+    DuctbookCableOps::refileEnds(*this, tag, e);
     setChanged(true);
 }
 
@@ -593,9 +645,10 @@ void Ductbook::setCableBundleGroupNum(const QString& tag, const QString& value)
     QDomElement e = DuctbookCableOps::cable(*this, tag);
     if (e.isNull())
         return;
-    CableIndex& idx = DuctbookCableOps::state(*this);
     setChildAttr(QStringLiteral("bundleGroupNum"), value, e);
-    DuctbookCableOps::setGroup(idx, tag, e.attribute(QStringLiteral("bundleGroupNum")));
+    const QString group = e.attribute(QStringLiteral("bundleGroupNum"));
+    DuctbookCableOps::refile(DuctbookCableOps::state(*this), tag,
+                             [&group](CableEntry& entry) { entry.group = group; });
     setChanged(true);
 }
 
@@ -609,12 +662,15 @@ void Ductbook::setCableID(const QString& tag, const QString& id)
     CableIndex& idx = DuctbookCableOps::state(*this);
     const QString oldId = getElementId(e);
     setElementId(id, e);
+    // An element without the attribute keeps having none; the maps follow
+    // the element.
+    const QString newId = e.attribute(QStringLiteral("id"));
     if (m_maps->cables.containsTag(tag))
         DuctbookCableOps::countId(idx, m_maps->cables.id(tag), -1);
-    m_maps->cables.insert(tag, id);
-    DuctbookCableOps::countId(idx, id, 1);
-    DuctbookCableOps::dropIdIfUnused(*this, idx, oldId);
-    DuctbookCableOps::addCurrentId(*this, idx, id);
+    m_maps->cables.insert(tag, newId);
+    DuctbookCableOps::countId(idx, newId, 1);
+    DuctbookCableOps::dropIdIfUnused(*this, oldId);
+    m_maps->currentCableIds.append(newId);
     idx.idHint.clear();
     setChanged(true);
 }
@@ -624,9 +680,8 @@ void Ductbook::setCableType(const QString& tag, const QString& type)
     QDomElement e = DuctbookCableOps::cable(*this, tag);
     if (e.isNull())
         return;
-    DuctbookCableOps::removeFromTypeMap(*this, e.attribute(QStringLiteral("type")), tag);
     setChildAttr(QStringLiteral("type"), type, e);
-    m_maps->cableTypes[type].append(tag);
+    m_maps->cableTypes.add(type, tag);
     setChanged(true);
 }
 
@@ -636,6 +691,9 @@ void Ductbook::setCablePath(const QString& tag, QStringList path)
     if (e.isNull())
         return;
     setChildAttr(QStringLiteral("path"), path.join(QLatin1Char(',')), e);
+    const QStringList points = DuctbookCableOps::pointsOf(e.attribute(QStringLiteral("path")));
+    DuctbookCableOps::refile(DuctbookCableOps::state(*this), tag,
+                             [&points](CableEntry& entry) { entry.points = points; });
     setChanged(true);
 }
 
@@ -686,6 +744,7 @@ void Ductbook::setConnectionTo(const QString& tag, const QString& id)
     if (e.isNull())
         return;
     setChildAttr(QStringLiteral("to"), id, e);
+    DuctbookCableOps::refileConnection(*this, tag);
     setChanged(true);
 }
 
@@ -695,6 +754,7 @@ void Ductbook::setConnectionFrom(const QString& tag, const QString& id)
     if (e.isNull())
         return;
     setChildAttr(QStringLiteral("from"), id, e);
+    DuctbookCableOps::refileConnection(*this, tag);
     setChanged(true);
 }
 
@@ -774,6 +834,11 @@ bool Ductbook::getCableDefaultType(const QString& tag)
 TestResults Ductbook::getCableTestResults(const QString& tag)
 {
     return DuctbookCableOps::readResults(*this, DuctbookCableOps::cable(*this, tag), true);
+}
+
+cable_struct Ductbook::getCableMeasurements(const QString& tag)
+{
+    return DuctbookCableOps::readMeasurements(*this, DuctbookCableOps::cable(*this, tag));
 }
 
 Cable Ductbook::getCable(const QString& tag)
@@ -864,7 +929,7 @@ QStringList Ductbook::getCables(const QString& portTag)
     const QString portId = m_maps->ports.id(portTag);
     if (m_maps->ports.tagsWithId(portId).size() > 1 && getPortById(portId).element() != portTag)
         return QStringList();
-    return DuctbookCableOps::state(*this).byEnd.value(portId);
+    return DuctbookCableOps::inOrder(DuctbookCableOps::state(*this).byEnd, portId);
 }
 
 QStringList Ductbook::getCables(const QString& floor, const QString& typeFilter)
@@ -893,20 +958,25 @@ QStringList Ductbook::getCables(const QString& floor, const QString& typeFilter)
     return found;
 }
 
+// The cables of the floor's ports, gathered port by port and then put in
+// cable order, so that the cost follows the floor rather than the job.
 QStringList Ductbook::getCables(const QString& floor, const QStringList& types)
 {
     if (types.isEmpty())
         return QStringList();
-    const QStringList portIds = getPorts(floor, false);
-    const QSet<QString> onFloor(portIds.cbegin(), portIds.cend());
     const QSet<QString> wanted(types.cbegin(), types.cend());
     const CableIndex& idx = DuctbookCableOps::state(*this);
+    CablesInOrder onFloor;
+    for (const QString& port : getPorts(floor, false)) {
+        const auto it = idx.byEnd.constFind(port);
+        if (it == idx.byEnd.cend())
+            continue;
+        for (auto c = it->cbegin(); c != it->cend(); ++c)
+            onFloor.insert(c.key(), c.value());
+    }
     const QDomElement list = getToCableList();
     QStringList found;
-    for (const QString& tag : std::as_const(m_currentCableTags)) {
-        const CableEntry entry = idx.entries.value(tag);
-        if (!onFloor.contains(entry.from) && !onFloor.contains(entry.to))
-            continue;
+    for (const QString& tag : std::as_const(onFloor)) {
         const QDomElement e = findItem(m_maps->cableElements, tag, list);
         if (wanted.contains(e.attribute(QStringLiteral("bundleName"))) ||
             wanted.contains(e.attribute(QStringLiteral("type"))))
@@ -928,7 +998,7 @@ QStringList Ductbook::getCablesByCategory(int category)
     QHash<QString, int> categoryOf;
     const QDomElement list = getToCableList();
     QStringList found;
-    for (const QString& tag : std::as_const(m_currentCableTags)) {
+    for (const QString& tag : m_maps->currentCableTags.list()) {
         const QDomElement e = findItem(m_maps->cableElements, tag, list);
         if (e.isNull())
             continue;
@@ -946,13 +1016,8 @@ QStringList Ductbook::getCablesInSameBundleGroup(const QString& groupNum, bool t
 {
     if (!bundleGroupNumExists(groupNum))
         return QStringList();
-    const CableIndex& idx = DuctbookCableOps::state(*this);
-    QStringList found;
-    for (const QString& tag : std::as_const(m_currentCableTags)) {
-        if (idx.entries.value(tag).group == groupNum)
-            found.append(tag);
-    }
-    return DuctbookCableOps::named(*this, found, tags);
+    return DuctbookCableOps::named(
+        *this, DuctbookCableOps::inOrder(DuctbookCableOps::state(*this).byGroup, groupNum), tags);
 }
 
 QStringList Ductbook::getCablesWithBundleName(const QString& name, bool tags)
@@ -965,62 +1030,39 @@ QStringList Ductbook::getCablesWithBundleName(const QString& name, bool tags)
 
 QStringList Ductbook::getCablesConnectedToPort(const QString& portId, bool tags)
 {
-    return DuctbookCableOps::named(*this, DuctbookCableOps::state(*this).byEnd.value(portId), tags);
+    return DuctbookCableOps::named(
+        *this, DuctbookCableOps::inOrder(DuctbookCableOps::state(*this).byEnd, portId), tags);
 }
 
 QStringList Ductbook::getCablesWithPoint(const QString& pointId, bool tags)
 {
-    const QDomElement list = getToCableList();
-    QStringList found;
-    for (const QString& tag : std::as_const(m_currentCableTags)) {
-        const QDomElement e = findItem(m_maps->cableElements, tag, list);
-        if (splitPath(e.attribute(QStringLiteral("path"))).contains(pointId))
-            found.append(tag);
-    }
-    return DuctbookCableOps::named(*this, found, tags);
+    return DuctbookCableOps::named(
+        *this, DuctbookCableOps::inOrder(DuctbookCableOps::state(*this).byPoint, pointId), tags);
 }
 
 // In the order of the connection map, that is by tag.
 QStringList Ductbook::getConnections(const QString& deviceId, int unused)
 {
     Q_UNUSED(unused)
-    const QDomElement list = getToConnectionList();
-    QStringList found;
-    for (const QString& tag : m_maps->connections.tags()) {
-        const QDomElement e = findItem(m_maps->connectionElements, tag, list);
-        if (e.isNull())
-            continue;
-        if (e.attribute(QStringLiteral("to")) == deviceId ||
-            e.attribute(QStringLiteral("from")) == deviceId)
-            found.append(tag);
-    }
-    return found;
+    return DuctbookCableOps::connectionState(*this).byEnd.value(deviceId).keys();
 }
 
 // The connections of every device and then every vertex of the sheet, each
-// once; the ends of all connections are read once rather than once per item.
+// once.
 QStringList Ductbook::getConnections(const QString& sheet)
 {
-    QHash<QString, QStringList> byEnd;
-    const QDomElement list = getToConnectionList();
-    for (const QString& tag : m_maps->connections.tags()) {
-        const QDomElement e = findItem(m_maps->connectionElements, tag, list);
-        if (e.isNull())
-            continue;
-        const QString to = e.attribute(QStringLiteral("to"));
-        const QString from = e.attribute(QStringLiteral("from"));
-        byEnd[to].append(tag);
-        if (from != to)
-            byEnd[from].append(tag);
-    }
+    const ConnectionIndex& idx = DuctbookCableOps::connectionState(*this);
     QStringList found;
     QSet<QString> seen;
     const QStringList items = getDevices(sheet, false) + getVertices(sheet, false);
     for (const QString& id : items) {
-        for (const QString& tag : byEnd.value(id)) {
-            if (!seen.contains(tag)) {
-                seen.insert(tag);
-                found.append(tag);
+        const auto it = idx.byEnd.constFind(id);
+        if (it == idx.byEnd.cend())
+            continue;
+        for (auto c = it->cbegin(); c != it->cend(); ++c) {
+            if (!seen.contains(c.key())) {
+                seen.insert(c.key());
+                found.append(c.key());
             }
         }
     }
@@ -1029,7 +1071,7 @@ QStringList Ductbook::getConnections(const QString& sheet)
 
 bool Ductbook::bundleGroupNumExists(const QString& groupNum)
 {
-    return DuctbookCableOps::state(*this).groups.value(groupNum) > 0;
+    return DuctbookCableOps::state(*this).byGroup.contains(groupNum);
 }
 
 bool Ductbook::cableIsInBundle(const QString& tag)
@@ -1048,12 +1090,14 @@ void Ductbook::removeCable(const QString& tag)
     removeCables({tag});
 }
 
+// Each cable leaves every list in one search: the type it is filed under,
+// the current tags, and the current ids when it was the last cable with its
+// id.
 void Ductbook::removeCables(const QStringList& tags)
 {
     QDomElement list = getToCableList();
     CableIndex& idx = DuctbookCableOps::state(*this);
-    QSet<QString> removed;
-    QSet<QString> ids;
+    bool removed = false;
     for (const QString& tag : tags) {
         QDomElement e = DuctbookCableOps::cable(*this, tag);
         if (e.isNull())
@@ -1066,29 +1110,13 @@ void Ductbook::removeCables(const QStringList& tags)
             DuctbookCableOps::countId(idx, id, -1);
         m_maps->cables.remove(tag);
         DuctbookCableOps::removeEntry(idx, tag);
-        removed.insert(tag);
-        ids.insert(id);
+        m_maps->cableTypes.remove(tag);
+        m_maps->currentCableTags.remove(tag);
+        DuctbookCableOps::dropIdIfUnused(*this, id);
+        removed = true;
     }
-    if (removed.isEmpty())
+    if (!removed)
         return;
-
-    auto isRemoved = [&removed](const QString& t) { return removed.contains(t); };
-    // Every type list is filtered, not only the list of each cable's type
-    // attribute: that may have changed behind the map's back.
-    for (auto it = m_maps->cableTypes.begin(); it != m_maps->cableTypes.end();) {
-        it->removeIf(isRemoved);
-        it = it->isEmpty() ? m_maps->cableTypes.erase(it) : std::next(it);
-    }
-    m_currentCableTags.removeIf(isRemoved);
-    // An id leaves the current list only with the last cable that has it.
-    QSet<QString> unused;
-    for (const QString& id : std::as_const(ids)) {
-        if (!m_maps->cables.containsId(id)) {
-            unused.insert(id);
-            idx.currentIds.remove(id);
-        }
-    }
-    m_currentCableIds.removeIf([&unused](const QString& id) { return unused.contains(id); });
     idx.idHint.clear();
     setChanged(true);
 }
@@ -1107,6 +1135,7 @@ void Ductbook::removeConnection(const QString& tag)
     m_maps->connectionElements.remove(tag, e);
     list.removeChild(e);
     m_maps->connections.remove(tag);
+    DuctbookCableOps::refileConnection(*this, tag);
     setChanged(true);
 }
 
@@ -1117,22 +1146,12 @@ void Ductbook::removeConnection(DeviceConnection& connection)
 
 // --- cables and vertical runs ---------------------------------------------------------
 
-bool Ductbook::isCableInVertRun(const QString& tag)
-{
-    for (const QString& runTag : getVertRuns()) {
-        const VertRun run = getVertRunByTag(runTag);
-        if (run.connected().contains(tag) || run.disconnected().contains(tag))
-            return true;
-    }
-    return false;
-}
-
 // A cable whose two end ports are found on one floor needs no riser: it
 // leaves every run list and loses its path. A cable with an end that names no
 // port is left alone; nothing says where it runs.
 void Ductbook::detachSameFloorCables()
 {
-    const QSet<QString> listed = DuctbookCableOps::cablesInVertRuns(*this);
+    const QSet<QString> listed = cablesInVertRuns();
     if (listed.isEmpty())
         return;
     const QStringList tags = getCables(true);

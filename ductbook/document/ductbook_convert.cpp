@@ -7,6 +7,7 @@
 
 #include "constants_p.h"
 #include "convertrules_p.h"
+#include "ductbook_p.h"
 #include "legacyconvert_p.h"
 #include "qvteditor.h"
 
@@ -267,6 +268,10 @@ bool Ductbook::checkVersion()
     for (const auto& s : steps) {
         if (number != name(s.from))
             continue;
+        // The steps edit the cable lists of the risers in the tree itself:
+        // what the riser index still holds goes to the tree first, and its
+        // next use reads the tree again.
+        m_maps->risers.reset();
         QDomNode node = getDomNodeFirstChild();
         if (!(this->*s.step)(&version, &node))
             return false;

@@ -106,19 +106,8 @@ void Ductbook::copyFloor(const QString& fromTag, const QString& toTag,
         }
     }
 
-    // The runs of the source floor with their lists, in document order, and
-    // every cable any run of the job lists.
-    QList<VertRun> floorRuns;
-    for (const QString& tag : getVertRuns(fromTag, true))
-        floorRuns.append(getVertRunByTag(fromTag, tag));
-    QSet<QString> inRuns;
-    for (const QString& tag : getVertRuns()) {
-        const VertRun run = getVertRunByTag(tag);
-        for (const QString& c : run.connected())
-            inRuns.insert(c);
-        for (const QString& c : run.disconnected())
-            inRuns.insert(c);
-    }
+    // Every cable any run of the job lists.
+    const QSet<QString> inRuns = cablesInVertRuns();
 
     const QStringList types = getTypes();
     const QSet<QString> knownTypes(types.cbegin(), types.cend());
@@ -163,14 +152,9 @@ void Ductbook::copyFloor(const QString& fromTag, const QString& toTag,
                 if (!mapped.isEmpty() && !path.contains(mapped))
                     path.append(mapped);
             }
-            const bool connectedHere = !cable.to().isEmpty();
-            for (const VertRun& run : std::as_const(floorRuns)) {
-                const QStringList& listed = connectedHere ? run.connected() : run.disconnected();
-                if (listed.contains(tag)) {
-                    runTag = runTags.value(run.element());
-                    break;
-                }
-            }
+            const QString run = firstRunListing(fromTag, tag, !cable.to().isEmpty());
+            if (!run.isEmpty())
+                runTag = runTags.value(run);
         } else {
             for (const QString& point : cable.path()) {
                 const QString mapped = pointIds.value(point);
@@ -199,13 +183,13 @@ void Ductbook::copyFloor(const QString& fromTag, const QString& toTag,
         const bool mapped = useCableIds && cableIds.contains(cable.id());
         const QString id = mapped ? cableIds.value(cable.id()) : tr("Cable");
         TestResults untested;
-        const qsizetype before = m_currentCableTags.size();
+        const qsizetype before = m_maps->currentCableTags.size();
         addCable(QString(), id, cable.use(), to, from, cable.type(), cable.bundleName(),
                  cable.bundleNum(), group, cable.color(), path, untested, mapped ? 1 : 0);
-        if (m_currentCableTags.size() == before)
+        if (m_maps->currentCableTags.size() == before)
             continue;
         if (!runTag.isEmpty())
-            addDisconnectedCableToVertRun(runTag, m_currentCableTags.constLast());
+            addDisconnectedCableToVertRun(runTag, m_maps->currentCableTags.last());
     }
     setChanged(true);
 }

@@ -213,6 +213,27 @@ QString Ductbook::getSheetNumber(const QString& tag)
 
 // Removing a floor takes its entry out of the floor map as well, so that the
 // maps never name a floor the document no longer has.
+namespace {
+
+// Takes the items of list out of their map and cache, as a rebuild after
+// their removal would; the "Undefined" rooms were never in them.
+void forgetChildren(TagIndex& index, ElementCache& cache, const QDomElement& list)
+{
+    for (QDomElement e = list.firstChildElement(); !e.isNull(); e = e.nextSiblingElement()) {
+        const QString tag = e.tagName();
+        if (cache.any(tag) == e) {
+            cache.remove(tag, e);
+            index.remove(tag);
+        }
+    }
+}
+
+} // namespace
+
+// The maps then hold what a rebuild from the document would give. They are
+// rebuilt only for a file that repeats tags; otherwise the floor's own items
+// leave them one by one, so that removing a floor costs what it holds, not
+// what the job holds.
 void Ductbook::removeFloor(const QString& tag)
 {
     // A cable that ends at a port of the floor would be left naming a port
@@ -223,11 +244,35 @@ void Ductbook::removeFloor(const QString& tag)
     QDomElement floor = childByTag(list, tag);
     if (floor.isNull())
         return;
+    DuctbookIndexes& m = *m_maps;
+    const bool regular = !m.cableElements.irregular() && !m.roomElements.irregular() &&
+                         !m.portElements.irregular() && !m.vertRunElements.irregular() &&
+                         !m.pointElements.irregular() && !m.floorFreeTextElements.irregular();
+    if (regular) {
+        const QDomElement rooms = floor.firstChildElement(name(RoomList));
+        for (QDomElement room = rooms.firstChildElement(); !room.isNull();
+             room = room.nextSiblingElement()) {
+            forgetChildren(m.ports, m.portElements, room.firstChildElement(name(PortList)));
+            const QDomElement runs = room.firstChildElement(name(VerticalRunList));
+            for (QDomElement run = runs.firstChildElement(); !run.isNull();
+                 run = run.nextSiblingElement()) {
+                if (m.risers.holds(run.tagName(), run))
+                    m.risers.removeRun(run.tagName());
+            }
+            forgetChildren(m.vertRuns, m.vertRunElements, runs);
+        }
+        forgetChildren(m.rooms, m.roomElements, rooms);
+        forgetChildren(m.points, m.pointElements, floor.firstChildElement(name(PointList)));
+        forgetChildren(m.floorFreeTexts, m.floorFreeTextElements,
+                       floor.firstChildElement(name(FreeTextList)));
+    }
     list.removeChild(floor);
-    m_maps->floors.remove(tag);
-    populateCableMap();
+    m.floors.remove(tag);
+    if (!regular) {
+        populateCableMap();
+        populateFloorLevelMaps();
+    }
     populateActivePortMap();
-    populateFloorLevelMaps();
     setChanged(true);
 }
 
@@ -242,8 +287,21 @@ void Ductbook::removeSheet(const QString& tag)
     QDomElement sheet = childByTag(list, tag);
     if (sheet.isNull())
         return;
-    list.removeChild(sheet);
-    m_maps->sheets.remove(tag);
-    populateSheetLevelMaps();
+    // As for floors: the sheet's own items leave the maps unless the file
+    // repeats tags.
+    DuctbookIndexes& m = *m_maps;
+    if (m.deviceElements.irregular() || m.verticeElements.irregular() ||
+        m.freeTextElements.irregular()) {
+        list.removeChild(sheet);
+        m.sheets.remove(tag);
+        populateSheetLevelMaps();
+    } else {
+        forgetChildren(m.devices, m.deviceElements, sheet.firstChildElement(name(DeviceList)));
+        forgetChildren(m.vertices, m.verticeElements, sheet.firstChildElement(name(VerticeList)));
+        forgetChildren(m.freeTexts, m.freeTextElements,
+                       sheet.firstChildElement(name(FreeTextList)));
+        list.removeChild(sheet);
+        m.sheets.remove(tag);
+    }
     setChanged(true);
 }

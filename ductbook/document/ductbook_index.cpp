@@ -27,9 +27,13 @@ void indexChildren(TagIndex& index, const QDomElement& list, ElementCache* cache
         // no drawn room: kept out of the room map (roomExists answers for it
         // anyway), the map of a loaded job is the map the same job had when
         // it was built, and generated room names count the same way in both.
-        // It is found directly (it leads its list), not through the cache.
-        if (rooms && tag == QLatin1String("Undefined"))
+        // It is found directly (it leads its list), not through the cache; a
+        // list where it does not lead is walked instead.
+        if (rooms && tag == QLatin1String("Undefined")) {
+            if (cache && e != list.firstChildElement())
+                cache->setIrregular();
             continue;
+        }
         index.insertIfAbsent(tag, e.attribute(QStringLiteral("id")));
         if (cache)
             cache->addFromFile(tag, e);
@@ -188,22 +192,24 @@ QDomElement Ductbook::getToFreeTextList(const QString& sheetTag)
 void Ductbook::populateCurrentCablesLists()
 {
     m_maps->cableIndex.built = false;
-    m_currentCableIds.clear();
-    m_currentCableTags.clear();
-    QSet<QString> seenIds;
+    QStringList tags;
+    QStringList ids;
     QSet<QString> seenTags;
+    QSet<QString> seenIds;
     forEachChildElement(getElement(name(CableList)), [&](const QDomElement& e) {
         const QString tag = e.tagName();
         const QString id = e.attribute(QStringLiteral("id"));
         if (!seenTags.contains(tag)) {
             seenTags.insert(tag);
-            m_currentCableTags.append(tag);
+            tags.append(tag);
         }
         if (!seenIds.contains(id)) {
             seenIds.insert(id);
-            m_currentCableIds.append(id);
+            ids.append(id);
         }
     });
+    m_maps->currentCableTags.assign(tags);
+    m_maps->currentCableIds.assign(ids);
 }
 
 void Ductbook::populateCableMap()
@@ -218,19 +224,21 @@ void Ductbook::populateCableMap()
 // the type of the first element of each tag as a lookup by tag would.
 void Ductbook::populateCableTypeMap()
 {
-    m_maps->cableTypes.clear();
+    QMap<QString, QStringList> byType;
     QSet<QString> seen;
     forEachChildElement(getElement(name(CableList)), [&](const QDomElement& e) {
         const QString tag = e.tagName();
         if (seen.contains(tag))
             return;
         seen.insert(tag);
-        m_maps->cableTypes[e.attribute(QStringLiteral("type"))].append(tag);
+        byType[e.attribute(QStringLiteral("type"))].append(tag);
     });
+    m_maps->cableTypes.assign(byType);
 }
 
 void Ductbook::populateConnectionMap()
 {
+    m_maps->connectionIndex.built = false;
     m_maps->connections.clear();
     m_maps->connectionElements.clear();
     indexChildren(m_maps->connections, getElement(name(ConnectionList)),
@@ -245,6 +253,8 @@ void Ductbook::populateSheetMap()
 
 void Ductbook::populateFloorMap()
 {
+    // Which floors are walked decides which runs the riser index holds.
+    m_maps->risers.reset();
     m_maps->floors.clear();
     indexChildren(m_maps->floors, getToFloorList());
 }
@@ -336,6 +346,7 @@ void Ductbook::populatePortMap()
 
 void Ductbook::populateVerticalRunMap()
 {
+    m_maps->risers.reset();
     m_maps->vertRuns.clear();
     m_maps->vertRunElements.clear();
     forEachSubList(getToFloorList(), RoomList, [&](const QDomElement& rooms) {
@@ -424,7 +435,7 @@ QString Ductbook::getSheetTagById(const QString& id)
 
 QStringList Ductbook::getCables(bool byTag)
 {
-    return byTag ? m_currentCableTags : m_currentCableIds;
+    return byTag ? m_maps->currentCableTags.list() : m_maps->currentCableIds.list();
 }
 
 QString Ductbook::getCableID(const QString& tag)
@@ -439,7 +450,7 @@ QString Ductbook::getCableElement(const QString& id)
 
 QStringList Ductbook::getCablesByTypeFromMap(const QString& type)
 {
-    return m_maps->cableTypes.value(type);
+    return m_maps->cableTypes.cables(type);
 }
 
 QString Ductbook::getConnectionTagById(const QString& id)
@@ -477,18 +488,23 @@ void Ductbook::setAllSheetIDs(QMap<QString, QString> tagToId)
     m_maps->sheets.assign(tagToId);
 }
 
+// A rename: a tag that names no sheet gets no map entry, which would list a
+// sheet the file does not have.
 void Ductbook::setSheetID(const QString& tag, const QString& id)
 {
     QDomElement list = getToSheetList();
     if (list.isNull() || !list.hasChildNodes())
         return;
     QDomElement sheet = childByTag(list, tag);
+    if (sheet.isNull())
+        return;
     setElementId(id, sheet);
     m_maps->sheets.insert(tag, id);
 }
 
 void Ductbook::setAllFloorIds(QMap<QString, QString> tagToId)
 {
+    m_maps->risers.reset();
     m_maps->floors.assign(tagToId);
 }
 
@@ -498,7 +514,11 @@ void Ductbook::setFloorId(const QString& tag, const QString& id)
     if (list.isNull() || !list.hasChildNodes())
         return;
     QDomElement floor = childByTag(list, tag);
+    if (floor.isNull())
+        return; // as for sheets
     setElementId(id, floor);
+    if (!m_maps->floors.containsTag(tag))
+        m_maps->risers.reset(); // a floor the walks did not see before
     m_maps->floors.insert(tag, id);
 }
 
@@ -584,19 +604,6 @@ bool Ductbook::portOrVertRunExists(const QString& name, bool byTag)
 bool Ductbook::roomExists(const QString& name, bool byTag)
 {
     return isUndefinedRoom(name) || exists(m_maps->rooms, name, byTag);
-}
-
-bool Ductbook::roomExistsOnFloor(const QString& floorTag, const QString& name, bool byTag)
-{
-    if (isUndefinedRoom(name))
-        return true;
-    // The rooms of one floor, read from its room list in document order.
-    const QDomElement rooms = getToRoomList(floorTag);
-    for (QDomElement e = rooms.firstChildElement(); !e.isNull(); e = e.nextSiblingElement()) {
-        if (byTag ? e.tagName() == name : e.attribute(QStringLiteral("id")) == name)
-            return true;
-    }
-    return false;
 }
 
 QMap<QString, int> Ductbook::itemCounts() const

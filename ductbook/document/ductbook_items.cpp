@@ -49,14 +49,6 @@ QDomElement appendItem(QDomDocument& document, QDomElement& list, const QString&
     return e;
 }
 
-QList<QDomElement> childElements(const QDomElement& list)
-{
-    QList<QDomElement> result;
-    for (QDomElement e = list.firstChildElement(); !e.isNull(); e = e.nextSiblingElement())
-        result.append(e);
-    return result;
-}
-
 QStringList names(const QDomElement& list, bool tags)
 {
     QStringList result;
@@ -101,6 +93,37 @@ QDomElement firstWithId(const TagIndex& index, const ElementCache& cache, const 
             return e;
     }
     return QDomElement();
+}
+
+// Every element of list whose id is id. A regular cache names them all
+// through the id index; otherwise the list is walked.
+QList<QDomElement> allWithId(const TagIndex& index, const ElementCache& cache,
+                             const QDomElement& list, const QString& id)
+{
+    QList<QDomElement> found;
+    if (list.isNull())
+        return found;
+    if (!cache.irregular()) {
+        bool sure = true;
+        const QStringList candidates = index.tagsWithId(id);
+        for (const QString& tag : candidates) {
+            const QDomElement e = cache.any(tag);
+            if (e.isNull() || e.tagName() != tag || idOf(e) != id) {
+                sure = false;
+                break;
+            }
+            if (e.parentNode() == list)
+                found.append(e);
+        }
+        if (sure)
+            return found;
+        found.clear();
+    }
+    for (QDomElement e = list.firstChildElement(); !e.isNull(); e = e.nextSiblingElement()) {
+        if (idOf(e) == id)
+            found.append(e);
+    }
+    return found;
 }
 
 // Records a new item in its tag map and cache.
@@ -302,7 +325,7 @@ struct DuctbookItemOps
         const QDomElement e = byTag(d, k, container, tag);
         if (e.isNull())
             return;
-        setPos(d, k, container, tag, intAttr(e, "x") + dx, intAttr(e, "y") + dy);
+        setPos(d, k, container, tag, movedBy(intAttr(e, "x"), dx), movedBy(intAttr(e, "y"), dy));
     }
 
     static void setAttr(Ductbook& d, const ListKind& k, const QString& container,
@@ -989,16 +1012,13 @@ void Ductbook::setPortRoom(const QString& floor, const QString& id, const QStrin
 // Every device of the sheet that carries the id moves.
 void Ductbook::setDevicePos(const QString& sheet, const QString& id, int x, int y)
 {
-    bool found = false;
-    const QDomElement list = Ops::listOf(*this, Ops::devices(*this), sheet);
-    for (QDomElement e : childElements(list)) {
-        if (idOf(e) != id)
-            continue;
+    const QList<QDomElement> found = allWithId(m_maps->devices, m_maps->deviceElements,
+                                               Ops::listOf(*this, Ops::devices(*this), sheet), id);
+    for (QDomElement e : found) {
         setChildAttr(QStringLiteral("x"), QString::number(x), e);
         setChildAttr(QStringLiteral("y"), QString::number(y), e);
-        found = true;
     }
-    if (found)
+    if (!found.isEmpty())
         setChanged(true);
 }
 

@@ -244,9 +244,9 @@ float Ductbook::getRoundedCableLength(const QString& tag, int pair, bool metric)
 {
     if (!validPair(pair))
         return 0.0f;
-    const TestResults results = getCableTestResults(tag);
+    const cable_struct results = getCableMeasurements(tag);
     const TestDef def = getTestDef(getCableType(tag));
-    float x = perLengthConstant(results.results().pairLength[pair], def.length_constant());
+    float x = perLengthConstant(results.pairLength[pair], def.length_constant());
     if (metric) {
         x = float(x / kFeetPerMetre);
         return Runekit::roundToHalf(x);
@@ -256,7 +256,7 @@ float Ductbook::getRoundedCableLength(const QString& tag, int pair, bool metric)
 
 float Ductbook::getMaxRoundedCableLength(const QString& tag, bool metric, bool direct)
 {
-    const TestResults results = getCableTestResults(tag);
+    const TestResults results(QString(), QString(), getCableMeasurements(tag), 0);
     const TestDef def = getTestDef(getCableType(tag));
     const int length = results.cableLength();
     if (direct) {

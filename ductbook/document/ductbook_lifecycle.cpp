@@ -171,8 +171,6 @@ void Ductbook::clearDocument()
 {
     document = QDomDocument(docTypeName());
     *m_maps = DuctbookIndexes();
-    m_currentCableIds.clear();
-    m_currentCableTags.clear();
 }
 
 // Writes through a temporary file that replaces the target only once every
@@ -185,7 +183,9 @@ bool Ductbook::writeTo(const QString& path)
         error() = tr("There is no job to save");
         return false;
     }
-    return SaveFile::replaceContents(path, XmlWriter::toLatin1(document, docTypeName()), &error());
+    // Riser lists edited since their runs were last read are still in memory.
+    m_maps->risers.flushAll();
+    return SaveFile::replaceContents(path, document, docTypeName(), &error());
 }
 
 bool Ductbook::save()

@@ -59,15 +59,55 @@ struct DuctbookRoomOps
         return d.getToRoom(floor, tag);
     }
 
+    // The rooms of the list whose id is id, in document order, found through
+    // the room map when it can answer for sure: its cache is regular (which
+    // also means the list's one "Undefined" room, not in the map, leads it),
+    // and at most one mapped room of the list has the id. False when the list
+    // has to be walked instead.
+    static bool indexedRoomsWithId(Ductbook& d, const QDomElement& rooms, const QString& id,
+                                   QList<QDomElement>* found)
+    {
+        const ElementCache& cache = d.m_maps->roomElements;
+        if (cache.irregular())
+            return false;
+        QList<QDomElement> hits;
+        const QDomElement first = rooms.firstChildElement();
+        if (!first.isNull() && first.tagName() == undefinedRoom() && idOf(first) == id)
+            hits.append(first);
+        int mapped = 0;
+        const QStringList tags = d.m_maps->rooms.tagsWithId(id);
+        for (const QString& tag : tags) {
+            const QDomElement e = cache.any(tag);
+            if (e.isNull() || e.tagName() != tag || idOf(e) != id)
+                return false;
+            if (e.parentNode() == rooms) {
+                hits.append(e);
+                ++mapped;
+            }
+        }
+        if (mapped > 1)
+            return false;
+        *found = hits;
+        return true;
+    }
+
+    static QList<QDomElement> roomsWithId(Ductbook& d, const QDomElement& rooms, const QString& id)
+    {
+        QList<QDomElement> found;
+        if (rooms.isNull() || indexedRoomsWithId(d, rooms, id, &found))
+            return found;
+        for (QDomElement e = rooms.firstChildElement(); !e.isNull(); e = e.nextSiblingElement()) {
+            if (idOf(e) == id)
+                found.append(e);
+        }
+        return found;
+    }
+
     // The first room of floor whose id is id, in document order.
     static QDomElement roomById(Ductbook& d, const QString& floor, const QString& id)
     {
-        const QDomElement rooms = roomList(d, floor);
-        for (QDomElement e = rooms.firstChildElement(); !e.isNull(); e = e.nextSiblingElement()) {
-            if (idOf(e) == id)
-                return e;
-        }
-        return QDomElement();
+        const QList<QDomElement> found = roomsWithId(d, roomList(d, floor), id);
+        return found.isEmpty() ? QDomElement() : found.constFirst();
     }
 
     static Room undefinedRecord()
@@ -237,6 +277,17 @@ Room Ductbook::getRoomById(const QString& floor, const QString& id)
     return DuctbookRoomOps::read(*this, e, floor);
 }
 
+// "Undefined" is on every floor, whether or not the file has it.
+bool Ductbook::roomExistsOnFloor(const QString& floorTag, const QString& name, bool byTag)
+{
+    if (name == undefinedRoom())
+        return true;
+    const QDomElement rooms = DuctbookRoomOps::roomList(*this, floorTag);
+    if (byTag)
+        return !findItem(m_maps->roomElements, name, rooms).isNull();
+    return !DuctbookRoomOps::roomsWithId(*this, rooms, name).isEmpty();
+}
+
 QStringList Ductbook::getRooms(const QString& floor, bool tags)
 {
     QStringList result;
@@ -249,40 +300,32 @@ QStringList Ductbook::getRooms(const QString& floor, bool tags)
 void Ductbook::setRoomPos(const QString& floor, const QString& id, int x, int y, int width,
                           int height)
 {
-    bool found = false;
-    const QDomElement rooms = DuctbookRoomOps::roomList(*this, floor);
-    for (QDomElement e = rooms.firstChildElement(); !e.isNull(); e = e.nextSiblingElement()) {
-        if (idOf(e) != id)
-            continue;
+    const QList<QDomElement> rooms =
+        DuctbookRoomOps::roomsWithId(*this, DuctbookRoomOps::roomList(*this, floor), id);
+    for (QDomElement e : rooms) {
         setChildAttr(QStringLiteral("x"), QString::number(x), e);
         setChildAttr(QStringLiteral("y"), QString::number(y), e);
         setChildAttr(QStringLiteral("width"), QString::number(width), e);
         setChildAttr(QStringLiteral("height"), QString::number(height), e);
-        found = true;
     }
-    if (found)
+    if (!rooms.isEmpty())
         setChanged(true);
 }
 
 // Room names are unique per floor only, so the old name may stand in the map
-// for rooms of other floors too. The entry of the renamed room itself is the
-// one to change; only when the map does not hold that room under its name is
-// the first entry carrying the old name taken instead.
+// for rooms of other floors too: the entry to change is the renamed room's
+// own. A room the map does not hold (the "Undefined" room) changes no entry;
+// taking the first entry with the old name instead would give another room
+// a name its element does not have.
 void Ductbook::setRoomName(const QString& floor, const QString& id, const QString& newId)
 {
     QDomElement e = DuctbookRoomOps::roomById(*this, floor, id);
     if (e.isNull())
         return;
     setElementId(newId, e);
-    TagIndex& rooms = m_maps->rooms;
     const QString tag = e.tagName();
-    if (rooms.containsTag(tag) && rooms.id(tag) == id) {
-        rooms.insert(tag, newId);
-    } else {
-        const QString first = rooms.firstTag(id);
-        if (!first.isEmpty())
-            rooms.insert(first, newId);
-    }
+    if (m_maps->roomElements.any(tag) == e)
+        m_maps->rooms.insert(tag, idOf(e));
     setChanged(true);
 }
 
@@ -334,6 +377,8 @@ void Ductbook::removeRoom(const QString& floor, const QString& tag)
         QDomElement target = DuctbookRoomOps::undefinedList(*this, floor, listName);
         for (const QDomElement& item : DuctbookRoomOps::children(items))
             target.appendChild(item);
+        if (listName == VerticalRunList)
+            m_maps->risers.forgetOrder();
     }
 
     rooms.removeChild(e);

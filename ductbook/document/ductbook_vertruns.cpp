@@ -271,6 +271,8 @@ struct DuctbookVertRunOps
         if (p.isNull())
             return VertRun();
         QDomElement& e = p.run;
+        if (d.m_maps->risers.holds(e.tagName(), e))
+            d.m_maps->risers.flush(e.tagName());
         VertRun r;
         r.setElement(e.tagName());
         r.setX(e.attribute(QStringLiteral("x")).toInt());
@@ -287,6 +289,59 @@ struct DuctbookVertRunOps
         return r;
     }
 
+    // The riser index, built on first use; null while the file repeats run
+    // tags, since then only a walk tells which element a lookup finds.
+    static RiserIndex* risers(Ductbook& d)
+    {
+        RiserIndex& idx = d.m_maps->risers;
+        if (d.m_maps->vertRunElements.irregular()) {
+            idx.reset();
+            return nullptr;
+        }
+        if (!idx.isBuilt()) {
+            idx.startBuild();
+            forEachRun(d, [&idx](const Place& p) {
+                idx.addRun(p.run.tagName(), p.run);
+                return false;
+            });
+        }
+        return &idx;
+    }
+
+    // The index with the walk order of its runs known, for answers that list
+    // runs in that order.
+    static RiserIndex* orderedRisers(Ductbook& d)
+    {
+        RiserIndex* idx = risers(d);
+        if (idx && !idx->orderKnown()) {
+            QStringList order;
+            forEachRun(d, [&order](const Place& p) {
+                order.append(p.run.tagName());
+                return false;
+            });
+            idx->setOrder(order);
+        }
+        return idx;
+    }
+
+    static RiserIndex::List listOf(const QString& attr)
+    {
+        return attr == attrConnected() ? RiserIndex::Connected : RiserIndex::Disconnected;
+    }
+
+    // The index that holds the run at p; null (and the index dropped) when it
+    // does not: every run a walk reaches is held, and a run edited outside it
+    // would leave it stale.
+    static RiserIndex* holding(Ductbook& d, const Place& p)
+    {
+        RiserIndex* idx = risers(d);
+        if (idx && !idx->holds(p.run.tagName(), p.run)) {
+            idx->reset();
+            return nullptr;
+        }
+        return idx;
+    }
+
     // Adds cable to one list of the run of runTag, once. A run element that
     // lacks the list attribute gets it: dropping the cable would lose the
     // route without a word to the caller.
@@ -296,10 +351,14 @@ struct DuctbookVertRunOps
         Place p = locate(d, runTag);
         if (p.isNull() || cable.isEmpty())
             return;
-        QStringList list = splitList(p.run.attribute(attr));
-        if (!list.contains(cable))
-            list.append(cable);
-        p.run.setAttribute(attr, joinList(list));
+        if (RiserIndex* idx = holding(d, p)) {
+            idx->add(p.run.tagName(), listOf(attr), cable);
+        } else {
+            QStringList list = splitList(p.run.attribute(attr));
+            if (!list.contains(cable))
+                list.append(cable);
+            p.run.setAttribute(attr, joinList(list));
+        }
         d.setChanged(true);
     }
 
@@ -309,15 +368,38 @@ struct DuctbookVertRunOps
         Place p = locate(d, runTag);
         if (p.isNull())
             return;
-        QStringList list = splitList(p.run.attribute(attr));
-        list.removeAll(cable);
-        d.setChildAttr(attr, joinList(list), p.run);
+        if (RiserIndex* idx = holding(d, p)) {
+            idx->remove(p.run.tagName(), listOf(attr), cable);
+        } else {
+            QStringList list = splitList(p.run.attribute(attr));
+            list.removeAll(cable);
+            d.setChildAttr(attr, joinList(list), p.run);
+        }
+        d.setChanged(true);
+    }
+
+    // A whole list overwritten (only when the element has the attribute). The
+    // index holds every run a walk reaches; one it does not hold (on a floor
+    // the floor map does not name) is written directly.
+    static void replaceList(Ductbook& d, const QString& floor, const QString& room,
+                            const QString& tag, const QString& attr, const QString& joined)
+    {
+        Place p = inRoom(d, floor, room, tag);
+        if (p.isNull())
+            return;
+        RiserIndex& idx = d.m_maps->risers;
+        if (idx.holds(p.run.tagName(), p.run))
+            idx.replace(p.run.tagName(), listOf(attr), joined);
+        else
+            d.setChildAttr(attr, joined, p.run);
         d.setChanged(true);
     }
 
     // The tags of the runs whose list attr holds cable, in walk order.
     static QStringList runsListing(Ductbook& d, const QString& attr, const QString& cable)
     {
+        if (const RiserIndex* idx = orderedRisers(d))
+            return idx->runsListing(listOf(attr), cable);
         QStringList tags;
         forEachRun(d, [&](const Place& p) {
             if (splitList(p.run.attribute(attr)).contains(cable) && !tags.contains(p.run.tagName()))
@@ -327,9 +409,27 @@ struct DuctbookVertRunOps
         return tags;
     }
 
+    // Applies edit (which changes one list of one run and says whether it
+    // did) to every list that names one of cables; marks the document changed
+    // when some list changed.
+    template <typename Edit>
+    static void editListsNaming(Ductbook& d, RiserIndex& idx, const QStringList& cables, Edit edit)
+    {
+        bool changed = false;
+        for (RiserIndex::List list : {RiserIndex::Disconnected, RiserIndex::Connected}) {
+            for (const QString& cable : cables) {
+                for (const QString& run : idx.runsListing(list, cable))
+                    changed = edit(run, list, cable) || changed;
+            }
+        }
+        if (changed)
+            d.setChanged(true);
+    }
+
     // Rewrites both lists of every run through edit (which changes the list
     // in place and says whether it did) in one walk; marks the document
-    // changed when some list changed.
+    // changed when some list changed. For a file that repeats run tags, where
+    // the index is not kept.
     template <typename Edit>
     static void editAllLists(Ductbook& d, Edit edit)
     {
@@ -402,6 +502,12 @@ QString Ductbook::addVertRun(const QString& floor, const QString& room, int x, i
 
     m_maps->vertRunElements.insert(runTag, run);
     m_maps->vertRuns.insert(runTag, runId);
+    RiserIndex& risers = m_maps->risers;
+    if (risers.isBuilt()) {
+        if (!DuctbookVertRunOps::placeOf(*this, run).isNull())
+            risers.addRun(runTag, run);
+        risers.forgetOrder();
+    }
     setChanged(true);
     return runTag;
 }
@@ -510,21 +616,13 @@ QStringList Ductbook::getVertRunDisconnectedList(const QString& tag)
 void Ductbook::setVertRunConnectedList(const QString& floor, const QString& room,
                                        const QString& tag, const QString& joined)
 {
-    DuctbookVertRunOps::Place p = DuctbookVertRunOps::inRoom(*this, floor, room, tag);
-    if (p.isNull())
-        return;
-    setChildAttr(attrConnected(), joined, p.run);
-    setChanged(true);
+    DuctbookVertRunOps::replaceList(*this, floor, room, tag, attrConnected(), joined);
 }
 
 void Ductbook::setVertRunDisconnectedList(const QString& floor, const QString& room,
                                           const QString& tag, const QString& joined)
 {
-    DuctbookVertRunOps::Place p = DuctbookVertRunOps::inRoom(*this, floor, room, tag);
-    if (p.isNull())
-        return;
-    setChildAttr(attrDisconnected(), joined, p.run);
-    setChanged(true);
+    DuctbookVertRunOps::replaceList(*this, floor, room, tag, attrDisconnected(), joined);
 }
 
 void Ductbook::addConnectedCableToVertRun(const QString& runTag, const QString& cableTag)
@@ -576,6 +674,14 @@ void Ductbook::removeCablesFromAllVRLists(const QSet<QString>& cableTags)
 {
     if (cableTags.isEmpty())
         return;
+    if (RiserIndex* idx = DuctbookVertRunOps::risers(*this)) {
+        DuctbookVertRunOps::editListsNaming(
+            *this, *idx, cableTags.values(),
+            [idx](const QString& run, RiserIndex::List list, const QString& cable) {
+                return idx->remove(run, list, cable);
+            });
+        return;
+    }
     DuctbookVertRunOps::editAllLists(*this, [&](QStringList& list) {
         return list.removeIf([&](const QString& t) { return cableTags.contains(t); }) > 0;
     });
@@ -587,6 +693,14 @@ void Ductbook::renameCableInAllVertRuns(const QString& oldTag, const QString& ne
 {
     if (oldTag == newTag)
         return;
+    if (RiserIndex* idx = DuctbookVertRunOps::risers(*this)) {
+        DuctbookVertRunOps::editListsNaming(
+            *this, *idx, {oldTag},
+            [idx, &newTag](const QString& run, RiserIndex::List list, const QString& cable) {
+                return idx->rename(run, list, cable, newTag);
+            });
+        return;
+    }
     DuctbookVertRunOps::editAllLists(*this, [&](QStringList& list) {
         if (list.removeAll(oldTag) == 0)
             return false;
@@ -615,7 +729,7 @@ void Ductbook::moveVertRun(const QString& floor, const QString& room, const QStr
     const VertRun run = getVertRunByTag(floor, room, tag);
     if (run.element().isEmpty())
         return;
-    setVertRunPos(floor, room, tag, run.x() + dx, run.y() + dy);
+    setVertRunPos(floor, room, tag, movedBy(run.x(), dx), movedBy(run.y(), dy));
 }
 
 void Ductbook::renameVertRun(const QString& floor, const QString& room, const QString& tag,
@@ -688,6 +802,7 @@ void Ductbook::setVertRunRoom(const QString& floor, const QString& id, const QSt
     p.run.parentNode().removeChild(p.run);
     target.appendChild(p.run);
     m_maps->vertRunElements.insert(tag, p.run);
+    m_maps->risers.forgetOrder();
     setChanged(true);
 }
 
@@ -702,6 +817,8 @@ void Ductbook::removeVertRun(const QString& floor, const QString& room, const QS
     if (run.isNull())
         return;
     const bool wasMapped = m_maps->vertRunElements.any(tag) == run;
+    if (m_maps->risers.holds(tag, run))
+        m_maps->risers.removeRun(tag);
     DuctbookVertRunOps::forget(*this, tag, run);
     list.removeChild(run);
     // A file that repeats the tag elsewhere: the next element of the tag
@@ -716,16 +833,80 @@ void Ductbook::removeVertRun(VertRun& run)
     removeVertRun(run.floor(), run.room(), run.element());
 }
 
+// --- cables in the runs ---------------------------------------------------------------
+
+bool Ductbook::isCableInVertRun(const QString& tag)
+{
+    if (const RiserIndex* idx = DuctbookVertRunOps::risers(*this))
+        return idx->isListed(tag);
+    return cablesInVertRuns().contains(tag);
+}
+
+QSet<QString> Ductbook::cablesInVertRuns()
+{
+    QSet<QString> listed;
+    if (const RiserIndex* idx = DuctbookVertRunOps::risers(*this)) {
+        for (RiserIndex::List list : {RiserIndex::Connected, RiserIndex::Disconnected}) {
+            for (const QString& cable : idx->listedCables(list))
+                listed.insert(cable);
+        }
+        return listed;
+    }
+    DuctbookVertRunOps::forEachRun(*this, [&listed](const DuctbookVertRunOps::Place& p) {
+        for (const QString& attr : {attrConnected(), attrDisconnected()}) {
+            for (const QString& cable : splitList(p.run.attribute(attr)))
+                listed.insert(cable);
+        }
+        return false;
+    });
+    return listed;
+}
+
+// The runs of the floor are asked in document order; a run stored at x = -1
+// is not found on its floor and does not count.
+QString Ductbook::firstRunListing(const QString& floor, const QString& cable, bool connected)
+{
+    const QString attr = connected ? attrConnected() : attrDisconnected();
+    if (RiserIndex* idx = DuctbookVertRunOps::orderedRisers(*this)) {
+        if (m_maps->floors.containsTag(floor)) {
+            for (const QString& run : idx->runsListing(DuctbookVertRunOps::listOf(attr), cable)) {
+                const DuctbookVertRunOps::Place p = DuctbookVertRunOps::onFloor(*this, floor, run);
+                if (!p.isNull())
+                    return run;
+            }
+            return QString();
+        }
+        idx->flushAll(); // the walk below reads the lists from the elements
+    }
+    for (const QString& run : getVertRuns(floor, true)) {
+        const DuctbookVertRunOps::Place p = DuctbookVertRunOps::onFloor(*this, floor, run);
+        if (!p.isNull() && splitList(p.run.attribute(attr)).contains(cable))
+            return run;
+    }
+    return QString();
+}
+
 // --- repair ---------------------------------------------------------------------------
 
 bool Ductbook::fixBrokenVerticalRunCables()
 {
     updateAllInternalLists();
-    DuctbookVertRunOps::editAllLists(*this, [this](QStringList& list) {
-        const qsizetype before = list.size();
-        list.removeIf([this](const QString& cable) { return !cableExists(cable, true); });
-        return list.size() != before;
-    });
+    if (RiserIndex* idx = DuctbookVertRunOps::risers(*this)) {
+        QSet<QString> gone;
+        for (RiserIndex::List list : {RiserIndex::Disconnected, RiserIndex::Connected}) {
+            for (const QString& cable : idx->listedCables(list)) {
+                if (!cableExists(cable, true))
+                    gone.insert(cable);
+            }
+        }
+        removeCablesFromAllVRLists(gone);
+    } else {
+        DuctbookVertRunOps::editAllLists(*this, [this](QStringList& list) {
+            const qsizetype before = list.size();
+            list.removeIf([this](const QString& cable) { return !cableExists(cable, true); });
+            return list.size() != before;
+        });
+    }
     detachSameFloorCables();
     return true;
 }

@@ -154,7 +154,7 @@ bool QvtEditor::writeTo(const QString& path)
         error() = tr("There is no template to save");
         return false;
     }
-    return SaveFile::replaceContents(path, XmlWriter::toLatin1(document, docTypeName()), &error());
+    return SaveFile::replaceContents(path, document, docTypeName(), &error());
 }
 
 bool QvtEditor::save()

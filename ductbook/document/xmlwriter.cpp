@@ -1,9 +1,13 @@
 #include "xmlwriter_p.h"
 
+#include "savefile_p.h"
+
 #include <QDomDocument>
+#include <QIODevice>
 #include <QStringList>
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -33,73 +37,179 @@ bool isXmlChar(char32_t c)
     return c != 0xFFFE && c != 0xFFFF;
 }
 
-void appendReference(QString& out, char32_t c)
+// The Latin-1 bytes of the file, written straight into a buffer. With a
+// device the buffer is handed on each time it fills, so a large job is never
+// held twice in memory; without one the buffer is the result.
+class Output
 {
-    out += QLatin1String("&#");
-    out += QString::number(quint32(c));
-    out += QLatin1Char(';');
+public:
+    explicit Output(QIODevice* device) : m_device(device) {}
+
+    // Room for n more bytes; returns where they go. advance() then says how
+    // many were written.
+    char* reserve(qsizetype n)
+    {
+        if (m_device && m_used > 0 && m_used + n > Chunk)
+            flush();
+        if (m_used + n > m_buffer.size())
+            m_buffer.resize(std::max(m_used + n, 2 * m_buffer.size() + 4096));
+        return m_buffer.data() + m_used;
+    }
+    void advance(const char* end) { m_used = end - m_buffer.constData(); }
+
+    void put(char c)
+    {
+        *reserve(1) = c;
+        ++m_used;
+    }
+    void put(const char* text, qsizetype n)
+    {
+        std::memcpy(reserve(n), text, size_t(n));
+        m_used += n;
+    }
+    void put(QLatin1String text) { put(text.data(), text.size()); }
+
+    // Text that takes no references (names, the document type, comments): a
+    // character beyond Latin-1 becomes "?". A name read from a Latin-1 file
+    // holds none.
+    void putLatin1(const QString& name)
+    {
+        char* out = reserve(name.size());
+        for (const QChar ch : name)
+            *out++ = ch.unicode() > 0xFF ? '?' : char(ch.unicode());
+        advance(out);
+    }
+
+    void indent(int depth)
+    {
+        char* out = reserve(depth);
+        std::memset(out, ' ', size_t(depth));
+        m_used += depth;
+    }
+
+    // The bytes, when there is no device.
+    QByteArray take()
+    {
+        m_buffer.resize(m_used);
+        return std::move(m_buffer);
+    }
+
+    // Hands the rest to the device; false when some write failed.
+    bool finish()
+    {
+        flush();
+        return m_ok;
+    }
+
+private:
+    static constexpr qsizetype Chunk = 1 << 20;
+
+    void flush()
+    {
+        if (m_used > 0 && m_ok)
+            m_ok = SaveFile::writeAll(m_device, m_buffer.constData(), m_used);
+        m_used = 0;
+    }
+
+    QIODevice* m_device;
+    QByteArray m_buffer;
+    qsizetype m_used = 0;
+    bool m_ok = true;
+};
+
+char* putReference(char* out, char32_t c)
+{
+    char digits[10];
+    int n = 0;
+    do {
+        digits[n++] = char('0' + c % 10);
+        c /= 10;
+    } while (c > 0);
+    *out++ = '&';
+    *out++ = '#';
+    while (n > 0)
+        *out++ = digits[--n];
+    *out++ = ';';
+    return out;
 }
+
+char* putLiteral(char* out, const char* text)
+{
+    while (*text)
+        *out++ = *text++;
+    return out;
+}
+
+// Characters written as they are, in attributes and text alike: printable
+// ASCII other than markup, and the Latin-1 letters and signs above it.
+struct PlainTable
+{
+    bool plain[256];
+    constexpr PlainTable() : plain()
+    {
+        for (int c = 0; c < 256; ++c)
+            plain[c] = c >= 0x20 && c != '<' && c != '&' && c != '"' && c != '>';
+    }
+};
+constexpr PlainTable Plain;
 
 // The escaping of QDom's writer: in attributes (inAttribute) quotes and the
 // white-space characters that attribute-value normalisation would otherwise
 // turn into spaces are escaped too. Characters beyond Latin-1 become numeric
 // references; characters that XML cannot carry at all are dropped.
-void appendEscaped(QString& out, const QString& text, bool inAttribute)
+void putEscaped(Output& output, const QString& text, bool inAttribute)
 {
+    const char16_t* in = reinterpret_cast<const char16_t*>(text.utf16());
     const qsizetype n = text.size();
+    // The longest form of one code unit is a reference of five digits.
+    char* out = output.reserve(8 * n);
     for (qsizetype i = 0; i < n; ++i) {
-        const QChar ch = text.at(i);
-        const char16_t u = ch.unicode();
+        const char16_t u = in[i];
+        if (u <= 0xFF && Plain.plain[u]) {
+            *out++ = char(u);
+            continue;
+        }
         switch (u) {
         case u'<':
-            out += QLatin1String("&lt;");
+            out = putLiteral(out, "&lt;");
             continue;
         case u'&':
-            out += QLatin1String("&amp;");
+            out = putLiteral(out, "&amp;");
             continue;
         case u'"':
-            out += inAttribute ? QLatin1String("&quot;") : QLatin1String("\"");
+            out = inAttribute ? putLiteral(out, "&quot;") : putLiteral(out, "\"");
             continue;
         case u'>':
-            if (i >= 2 && text.at(i - 1) == QLatin1Char(']') && text.at(i - 2) == QLatin1Char(']'))
-                out += QLatin1String("&gt;");
-            else
-                out += QLatin1Char('>');
+            // Only "]]>" needs it outside a CDATA section.
+            out = i >= 2 && in[i - 1] == u']' && in[i - 2] == u']' ? putLiteral(out, "&gt;")
+                                                                   : putLiteral(out, ">");
             continue;
         case u'\r':
-            out += QLatin1String("&#xd;");
+            out = putLiteral(out, "&#xd;");
             continue;
         case u'\n':
-            out += inAttribute ? QLatin1String("&#xa;") : QLatin1String("\n");
+            out = inAttribute ? putLiteral(out, "&#xa;") : putLiteral(out, "\n");
             continue;
         case u'\t':
-            out += inAttribute ? QLatin1String("&#x9;") : QLatin1String("\t");
+            out = inAttribute ? putLiteral(out, "&#x9;") : putLiteral(out, "\t");
             continue;
         default:
             break;
         }
-        if (ch.isHighSurrogate() && i + 1 < n && text.at(i + 1).isLowSurrogate()) {
-            appendReference(out, QChar::surrogateToUcs4(ch, text.at(i + 1)));
+        if (QChar::isHighSurrogate(u) && i + 1 < n && QChar::isLowSurrogate(in[i + 1])) {
+            out = putReference(out, QChar::surrogateToUcs4(u, in[i + 1]));
             ++i;
             continue;
         }
-        if (!isXmlChar(u))
-            continue;
-        if (u > 0xFF)
-            appendReference(out, u);
-        else
-            out += ch;
+        if (isXmlChar(u))
+            out = putReference(out, u);
     }
+    output.advance(out);
 }
 
-void indent(QString& out, int depth)
-{
-    out += QString(depth, QLatin1Char(' '));
-}
+void writeNode(Output& out, const QDomNode& node, int depth);
 
-void writeNode(QString& out, const QDomNode& node, int depth);
-
-void writeChildren(QString& out, const QDomNode& parent, int depth)
+void writeChildren(Output& out, const QDomNode& parent, int depth)
 {
     for (QDomNode child = parent.firstChild(); !child.isNull(); child = child.nextSibling())
         writeNode(out, child, depth);
@@ -107,14 +217,13 @@ void writeChildren(QString& out, const QDomNode& parent, int depth)
 
 // Mirrors the layout of QDom's own writer with an indentation of one: a node
 // next to a text node is not broken onto its own line.
-void writeElement(QString& out, const QDomElement& e, int depth)
+void writeElement(Output& out, const QDomElement& e, int depth)
 {
-    const QDomNode prev = e.previousSibling();
-    const QDomNode next = e.nextSibling();
-    if (!(prev.isText()))
-        indent(out, depth);
-    out += QLatin1Char('<');
-    out += e.tagName();
+    if (!e.previousSibling().isText())
+        out.indent(depth);
+    out.put('<');
+    const QString tag = e.tagName();
+    out.putLatin1(tag);
 
     const QDomNamedNodeMap attrs = e.attributes();
     const int count = attrs.count();
@@ -125,70 +234,83 @@ void writeElement(QString& out, const QDomElement& e, int depth)
             names.append(attrs.item(i).nodeName());
         std::sort(names.begin(), names.end(), attributeBefore);
         for (const QString& name : std::as_const(names)) {
-            out += QLatin1Char(' ');
-            out += name;
-            out += QLatin1String("=\"");
-            appendEscaped(out, attrs.namedItem(name).nodeValue(), true);
-            out += QLatin1Char('"');
+            out.put(' ');
+            out.putLatin1(name);
+            out.put(QLatin1String("=\""));
+            putEscaped(out, attrs.namedItem(name).nodeValue(), true);
+            out.put('"');
         }
     }
 
     const QDomNode first = e.firstChild();
     if (!first.isNull()) {
-        out += QLatin1Char('>');
+        out.put('>');
         if (!first.isText())
-            out += QLatin1Char('\n');
+            out.put('\n');
         writeChildren(out, e, depth + 1);
         if (!e.lastChild().isText())
-            indent(out, depth);
-        out += QLatin1String("</");
-        out += e.tagName();
-        out += QLatin1Char('>');
+            out.indent(depth);
+        out.put(QLatin1String("</"));
+        out.putLatin1(tag);
+        out.put('>');
     } else {
-        out += QLatin1String("/>");
+        out.put(QLatin1String("/>"));
     }
-    if (!(next.isText()))
-        out += QLatin1Char('\n');
+    if (!e.nextSibling().isText())
+        out.put('\n');
 }
 
-void writeNode(QString& out, const QDomNode& node, int depth)
+void writeNode(Output& out, const QDomNode& node, int depth)
 {
     switch (node.nodeType()) {
     case QDomNode::ElementNode:
         writeElement(out, node.toElement(), depth);
         break;
     case QDomNode::TextNode:
-        appendEscaped(out, node.nodeValue(), false);
+        putEscaped(out, node.nodeValue(), false);
         break;
     case QDomNode::CDATASectionNode: {
         // A CDATA section cannot hold "]]>" or references; split it where needed.
         QString data = node.nodeValue();
         data.replace(QLatin1String("]]>"), QLatin1String("]]]]><![CDATA[>"));
-        out += QLatin1String("<![CDATA[");
-        appendEscaped(out, data, false);
-        out += QLatin1String("]]>");
+        out.put(QLatin1String("<![CDATA["));
+        putEscaped(out, data, false);
+        out.put(QLatin1String("]]>"));
         break;
     }
     case QDomNode::CommentNode: {
         // Comments are not parsed for references: what cannot be written in
         // Latin-1 is lost there, as it always was.
         if (!node.previousSibling().isText())
-            indent(out, depth);
-        out += QLatin1String("<!--");
+            out.indent(depth);
+        out.put(QLatin1String("<!--"));
         const QString value = node.nodeValue();
-        for (const QChar ch : value)
-            out += ch.unicode() > 0xFF ? QLatin1Char('?') : ch;
+        out.putLatin1(value);
         if (value.endsWith(QLatin1Char('-')))
-            out += QLatin1Char(' ');
-        out += QLatin1String("-->");
+            out.put(' ');
+        out.put(QLatin1String("-->"));
         if (!node.nextSibling().isText())
-            out += QLatin1Char('\n');
+            out.put('\n');
         break;
     }
     default:
         // Processing instructions (an XML declaration among them) would claim an
         // encoding the file does not have; the job format never had any.
         break;
+    }
+}
+
+void writeDocument(Output& out, const QDomDocument& document, const QString& docTypeName)
+{
+    if (!docTypeName.isEmpty()) {
+        out.put(QLatin1String("<!DOCTYPE "));
+        out.putLatin1(docTypeName);
+        out.put(QLatin1String(">\n"));
+    }
+    // Comments around the root are kept; the root itself is the one element.
+    for (QDomNode n = document.firstChild(); !n.isNull(); n = n.nextSibling()) {
+        if (n.isElement() || n.isComment())
+            writeNode(out, n, 0);
     }
 }
 
@@ -211,23 +333,21 @@ namespace XmlWriter {
 
 QString toText(const QDomDocument& document, const QString& docTypeName)
 {
-    QString out;
-    if (!docTypeName.isEmpty()) {
-        out += QLatin1String("<!DOCTYPE ");
-        out += docTypeName;
-        out += QLatin1String(">\n");
-    }
-    // Comments around the root are kept; the root itself is the one element.
-    for (QDomNode n = document.firstChild(); !n.isNull(); n = n.nextSibling()) {
-        if (n.isElement() || n.isComment())
-            writeNode(out, n, 0);
-    }
-    return out;
+    return QString::fromLatin1(toLatin1(document, docTypeName));
 }
 
 QByteArray toLatin1(const QDomDocument& document, const QString& docTypeName)
 {
-    return toText(document, docTypeName).toLatin1();
+    Output out(nullptr);
+    writeDocument(out, document, docTypeName);
+    return out.take();
+}
+
+bool write(QIODevice* device, const QDomDocument& document, const QString& docTypeName)
+{
+    Output out(device);
+    writeDocument(out, document, docTypeName);
+    return out.finish();
 }
 
 bool isValidName(const QString& name)

@@ -7,6 +7,7 @@
 #include <QString>
 
 class QDomDocument;
+class QIODevice;
 
 // Writes a document as the job and template files have always looked: the
 // document-type line, the root element, one space of indentation per level and
@@ -20,10 +21,16 @@ namespace XmlWriter {
 // The text of the document; docTypeName is written in the document-type line.
 DUCTBOOK_PRIVATE_EXPORT QString toText(const QDomDocument& document, const QString& docTypeName);
 
-// toText() encoded as ISO-8859-1. Every character above U+00FF in the text is
-// already a character reference, so nothing is lost in the conversion.
+// The file's bytes: toText() in ISO-8859-1, written as such from the start
+// (every character above U+00FF is a character reference, so nothing is
+// lost).
 DUCTBOOK_PRIVATE_EXPORT QByteArray toLatin1(const QDomDocument& document,
                                             const QString& docTypeName);
+
+// The same bytes written to device piece by piece, so that a large job is not
+// held in memory a second time. False when the device refused a write.
+DUCTBOOK_PRIVATE_EXPORT bool write(QIODevice* device, const QDomDocument& document,
+                                   const QString& docTypeName);
 
 // True when name can be an element or attribute name in a file that is read
 // back as ISO-8859-1: an XML name made only of Latin-1 characters.

@@ -116,6 +116,17 @@ void TestActiveTests::generatedNamesCountOn()
     job.addActivePort(QStringLiteral("ActivePort7"), QStringLiteral("Desk"), {}, 2);
     QCOMPARE(job.addActivePort(QString(), QStringLiteral("Port"), {}, 0), QStringLiteral("Port03"));
     QCOMPARE(job.getActivePorts(true).constLast(), QStringLiteral("ActivePort8"));
+
+    // Past nine the greatest tag is still "ActivePort9", and the count goes
+    // on above every tag taken; a tag that becomes free is found again.
+    for (int i = 0; i < 4; ++i)
+        job.addActivePort(QString(), QStringLiteral("Port"), {}, 0);
+    QCOMPARE(job.getActivePorts(true).constLast(), QStringLiteral("ActivePort12"));
+    job.removeActivePort(QStringLiteral("ActivePort11"));
+    job.addActivePort(QString(), QStringLiteral("Port"), {}, 0);
+    QCOMPARE(job.getActivePorts(true).constLast(), QStringLiteral("ActivePort11"));
+    job.addActivePort(QString(), QStringLiteral("Port"), {}, 0);
+    QCOMPARE(job.getActivePorts(true).constLast(), QStringLiteral("ActivePort13"));
 }
 
 void TestActiveTests::duplicateTagAddsNothing()

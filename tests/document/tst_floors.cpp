@@ -23,6 +23,7 @@ private slots:
     void floorAndSheetNumbers_data();
     void floorAndSheetNumbers();
     void removeFloorAndSheet();
+    void removeFloorLeavesTheMapsOfTheFile();
     void floorRecordsRoundTrip();
 
 private:
@@ -231,6 +232,72 @@ void TestFloors::floorRecordsRoundTrip()
     QCOMPARE(back.pic(), QStringLiteral("m.png"));
     QCOMPARE(back.ceilingHeight(), 12.5);
     QCOMPARE(again.getFloorTagById(QStringLiteral("Mezzanine")), tag);
+}
+
+// Removing a floor or sheet takes its items out of the maps one by one; what the job
+// answers afterwards must be what it answers from the saved file.
+void TestFloors::removeFloorLeavesTheMapsOfTheFile()
+{
+    Ductbook& job = newJob(m_dir);
+    const QString ground = job.getFloorTags().constFirst();
+    const QString upper = job.addFloor(QString(), QStringLiteral("Floor_"), 8.0, QString(), 0);
+    for (const QString& floor : {ground, upper}) {
+        const QString room =
+            job.addRoom(floor, 0, 0, 9, 9, QString(), QStringLiteral("R"), 0, 0, 3, 3, 3, 0);
+        for (int i = 0; i < 3; ++i)
+            job.addPort(floor, room, i, i, QString(), QStringLiteral("P"),
+                        QStringLiteral("Network"), QString(), 7.0, 0);
+        QStringList none;
+        QStringList noneEither;
+        job.addVertRun(floor, QStringLiteral("Undefined"), 1, 1, none, noneEither, QString(),
+                       QStringLiteral("VR"), QStringLiteral("vertical_run"), QString(), 0.0, 0);
+        job.addPoint(floor, 2, 2, QString(), QStringLiteral("Pt"), 0);
+        job.addFloorFreeText(floor, 3, 3, QStringLiteral("note"), 9);
+    }
+    const QStringList ports = job.getPorts(false);
+    job.addCable(QString(), QStringLiteral("Cable"), QStringLiteral("Network"), ports.at(0),
+                 ports.at(1), 0);
+    job.addCable(QString(), QStringLiteral("Cable"), QStringLiteral("Network"), ports.at(4),
+                 ports.at(0), 0);
+    job.addCable(QString(), QStringLiteral("Cable"), QStringLiteral("Network"), ports.at(4),
+                 ports.at(5), 0);
+    job.addConnectedCableToVertRun(job.getVertRuns().constFirst(), QStringLiteral("Cable1"));
+    // The riser index is built before the floor goes.
+    QVERIFY(job.isCableInVertRun(QStringLiteral("Cable1")));
+
+    job.removeFloor(upper);
+    const auto answers = [&job] {
+        return QStringList{job.getPorts(true).join(QLatin1Char(',')),
+                           job.getVertRuns().join(QLatin1Char(',')),
+                           job.getCables(true).join(QLatin1Char(',')),
+                           job.getFloorTags().join(QLatin1Char(','))} +
+               QStringList{QString::number(job.itemCounts().value(QStringLiteral("rooms"))),
+                           QString::number(job.itemCounts().value(QStringLiteral("points"))),
+                           QString::number(job.itemCounts().value(QStringLiteral("floor texts"))),
+                           QString::number(job.portExists(QStringLiteral("P04"), false)),
+                           QString::number(job.roomExists(QStringLiteral("R2"), false)),
+                           job.getVertRunsWithCableInConnectedList(QStringLiteral("Cable1"))
+                               .join(QLatin1Char(','))};
+    };
+    // And a sheet with its items.
+    const QString sheet = job.addSheet(QString(), QStringLiteral("Sheet_"), 0);
+    job.addDevice(sheet, 1, 1, QString(), QStringLiteral("D"), QString(), QString(), QString(), 0);
+    job.addVertice(sheet, 1, 1, QString(), QStringLiteral("V"), 0);
+    job.addFreeText(sheet, 1, 1, QStringLiteral("t"), 9);
+    job.addDevice(job.getSheetTags().constFirst(), 1, 1, QString(), QStringLiteral("D"), QString(),
+                  QString(), QString(), 0);
+    job.removeSheet(sheet);
+    const auto allAnswers = [&job, &answers] {
+        return answers() +
+               QStringList{job.getDevices(false).join(QLatin1Char(',')),
+                           QString::number(job.verticeExists(QStringLiteral("V1"), false)),
+                           QString::number(job.itemCounts().value(QStringLiteral("sheet texts")))};
+    };
+    const QStringList inMemory = allAnswers();
+    QCOMPARE(inMemory.at(2), QStringLiteral("Cable1"));
+    QVERIFY(job.save());
+    QVERIFY(job.Load(job.filename()));
+    QCOMPARE(allAnswers(), inMemory);
 }
 
 QTEST_GUILESS_MAIN(TestFloors)

@@ -22,6 +22,8 @@ private slots:
     void undefinedRoomRecords();
     void lookupAcrossFloorsFollowsFloorMap();
     void sameIdOnTwoFloors();
+    void lookupsByIdTakeTheFirstInTheFile_data();
+    void lookupsByIdTakeTheFirstInTheFile();
     void labelAndDisplaySetters();
     void generatedNamesAfterLoad();
     void removeRoomKeepsItsPortsAndRuns();
@@ -266,6 +268,54 @@ void TestRooms::sameIdOnTwoFloors()
     job.setRoomName(second, QStringLiteral("Office"), QStringLiteral("X"));
     QVERIFY(!job.isChanged());
     QVERIFY(!job.roomExists(QStringLiteral("X"), false));
+}
+
+// Lookups by id answer with the first room of the floor in document order,
+// whatever the tags' order and wherever the "Undefined" room stands.
+void TestRooms::lookupsByIdTakeTheFirstInTheFile_data()
+{
+    QTest::addColumn<QByteArray>("rooms");
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<int>("count");
+    QTest::newRow("later tag first in the file")
+        << QByteArray("<Undefined id=\"Undefined\"/><Room3 id=\"Lab\"/><Room1 id=\"Lab\"/>")
+        << "Room3" << 2;
+    QTest::newRow("one of its name") << QByteArray("<Undefined id=\"Undefined\"/>"
+                                                   "<Room3 id=\"Store\"/><Room1 id=\"Lab\"/>")
+                                     << "Room1" << 1;
+    QTest::newRow("\"Undefined\" named like a room")
+        << QByteArray("<Undefined id=\"Lab\"/><Room1 id=\"Lab\"/>") << "Undefined" << 2;
+    QTest::newRow("\"Undefined\" not first")
+        << QByteArray("<Room1 id=\"Store\"/><Undefined id=\"Lab\"/><Room2 id=\"Lab\"/>")
+        << "Undefined" << 2;
+    QTest::newRow("none of that name")
+        << QByteArray("<Undefined id=\"Undefined\"/><Room1 id=\"Store\"/>") << "" << 0;
+}
+
+void TestRooms::lookupsByIdTakeTheFirstInTheFile()
+{
+    QFETCH(QByteArray, rooms);
+    QFETCH(QString, first);
+    QFETCH(int, count);
+    rooms.replace("id=", "x=\"0\" y=\"0\" width=\"1\" height=\"1\" id=");
+    // A room of that name on another floor must not answer for this one.
+    QVERIFY(loadText(m_dir, jobText(" <Floor_List><FFloor_1 id=\"G\"><Room_List>" + rooms +
+                                    "</Room_List></FFloor_1><FFloor_2 id=\"U\"><Room_List>"
+                                    "<Room9 id=\"Lab\"/></Room_List></FFloor_2></Floor_List>\n")));
+    Ductbook& job = Ductbook::Instance();
+    const QString lab = QStringLiteral("Lab");
+    QCOMPARE(job.getRoomById(kFloor, lab).element(), first);
+    QCOMPARE(job.roomExistsOnFloor(kFloor, lab, false), count > 0);
+    job.setRoomPos(kFloor, lab, 7, 7, 7, 7);
+    int moved = 0;
+    for (const QString& tag : job.getRooms(kFloor, true))
+        moved += job.getRoomByTag(kFloor, tag).x() == 7.0 ? 1 : 0;
+    // The "Undefined" room reads as a fixed record, so it is counted apart.
+    if (first == kUndefined)
+        QVERIFY(job.save() &&
+                readFile(job.filename()).contains("<Undefined id=\"Lab\" height=\"7\""));
+    QCOMPARE(moved + (first == kUndefined ? 1 : 0), count);
+    QCOMPARE(job.getRoomById(QStringLiteral("FFloor_2"), lab).element(), QStringLiteral("Room9"));
 }
 
 // Label and display setters add a missing attribute; setRoomPos only

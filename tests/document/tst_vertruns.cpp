@@ -100,6 +100,9 @@ private slots:
     void lookupsOnAFloorSkipUnplacedRuns();
     void repeatedTagsInAFile();
     void removeAndRoundTrip();
+    void listEditsReachTheFileWithoutARead_data();
+    void listEditsReachTheFileWithoutARead();
+    void riserQueriesFollowFloorAndRoomOrder();
 
 private:
     QTemporaryDir m_dir;
@@ -546,6 +549,115 @@ void TestVertRuns::removeAndRoundTrip()
     // Its tag is free again.
     QCOMPARE(loaded.addVertRun(in, 2), in.element());
     QCOMPARE(loaded.getVertRunFloor(in.element()), F1);
+}
+
+// Edits of the cable lists are kept in memory until the run is read or the
+// job saved; a save right after the edits must still write them.
+void TestVertRuns::listEditsReachTheFileWithoutARead_data()
+{
+    QTest::addColumn<int>("edit");
+    QTest::addColumn<QString>("connected");
+    QTest::addColumn<QString>("disconnected");
+    QTest::newRow("add to a list") << 0 << "Cable1,Cable2,Cable4"
+                                   << "Cable3";
+    QTest::newRow("remove from a list") << 1 << "Cable2"
+                                        << "Cable3";
+    QTest::newRow("rename in every run") << 2 << "Cable2,Cable4"
+                                         << "Cable3";
+    QTest::newRow("remove from every run") << 3 << "Cable1,Cable2"
+                                           << "";
+    QTest::newRow("replace after an add") << 4 << "Cable3"
+                                          << "Cable3";
+    QTest::newRow("remove several at once by the repair") << 5 << "Cable1"
+                                                          << "Cable3";
+}
+
+void TestVertRuns::listEditsReachTheFileWithoutARead()
+{
+    QFETCH(int, edit);
+    QFETCH(QString, connected);
+    QFETCH(QString, disconnected);
+    Layout l;
+    l.cables = "<Cable1 id=\"C001\"/><Cable3 id=\"C003\"/><Cable4 id=\"C004\"/>";
+    l.firstUndefined = run("VerticalRun1", "VR01", "Cable1,Cable2", "Cable3");
+    QVERIFY(loadText(m_dir, layoutText(l)));
+    Ductbook& job = Ductbook::Instance();
+    // The queries build the index the edits then go through.
+    QCOMPARE(job.getVertRunsWithCableInConnectedList(QStringLiteral("Cable1")), QStringList{VR1});
+
+    switch (edit) {
+    case 0:
+        job.addConnectedCableToVertRun(VR1, QStringLiteral("Cable4"));
+        break;
+    case 1:
+        job.removeConnectedCableFromVertRun(VR1, QStringLiteral("Cable1"));
+        break;
+    case 2:
+        job.renameCableInAllVertRuns(QStringLiteral("Cable1"), QStringLiteral("Cable4"));
+        break;
+    case 3:
+        job.removeCableFromAllVRLists(QStringLiteral("Cable3"));
+        break;
+    case 4:
+        job.addConnectedCableToVertRun(VR1, QStringLiteral("Cable4"));
+        job.setVertRunConnectedList(F2, Undef, VR1, QStringLiteral("Cable3"));
+        break;
+    default:
+        // Cable2 has no element: the repair drops it without reading the run.
+        job.fixBrokenVerticalRunCables();
+        break;
+    }
+    QVERIFY(job.isChanged());
+    QVERIFY(job.save());
+    QCOMPARE(savedAttr(job.filename(), VR1, QStringLiteral("connected")), connected);
+    QCOMPARE(savedAttr(job.filename(), VR1, QStringLiteral("disconnected")), disconnected);
+    QVERIFY(Ductbook::Instance().Load(job.filename()));
+    QCOMPARE(Ductbook::Instance().getVertRunConnectedList(VR1).join(QLatin1Char(',')), connected);
+}
+
+// The runs that list a cable come floor by floor in the order of the floor
+// map, and room by room in document order on each floor, however the runs
+// were added or moved.
+void TestVertRuns::riserQueriesFollowFloorAndRoomOrder()
+{
+    Layout l;
+    l.room2 = run("VerticalRun1", "VR01", "Cable1", "Cable2");
+    l.firstUndefined = run("VerticalRun2", "VR02", "Cable1", "Cable2");
+    QVERIFY(loadText(m_dir, layoutText(l)));
+    Ductbook& job = Ductbook::Instance();
+    const QString cable1 = QStringLiteral("Cable1");
+    QCOMPARE(job.getVertRunsWithCableInConnectedList(cable1), (QStringList{VR1, VR2}));
+
+    // A new run in Room1, ahead of Room2, comes before VR01.
+    QStringList listed{cable1};
+    QStringList none;
+    const QString vr3 =
+        job.addVertRun(F1, Room1, 1, 1, listed, none, QString(), QStringLiteral("VR"),
+                       QStringLiteral("vertical_run"), QString(), 0.0, 0);
+    QCOMPARE(job.getVertRunsWithCableInConnectedList(cable1), (QStringList{vr3, VR1, VR2}));
+    QVERIFY(job.isCableInVertRun(cable1));
+
+    // VR01 moves into "Undefined", the first room of the floor.
+    job.setVertRunRoom(F1, QStringLiteral("VR01"), Undef);
+    QCOMPARE(job.getVertRunsWithCableInConnectedList(cable1), (QStringList{VR1, vr3, VR2}));
+    // Room1 goes; its run moves to the end of "Undefined".
+    job.removeRoom(F1, Room1);
+    QCOMPARE(job.getVertRunsWithCableInConnectedList(cable1), (QStringList{VR1, vr3, VR2}));
+    job.addDisconnectedCableToVertRun(vr3, QStringLiteral("Cable2"));
+    QCOMPARE(job.getVertRunsWithCableInDisconnectedList(QStringLiteral("Cable2")),
+             (QStringList{VR1, vr3, VR2}));
+
+    job.removeVertRun(F1, Undef, VR1);
+    QCOMPARE(job.findCableConnectedLists(cable1), (QStringList{vr3, VR2}));
+    job.removeConnectedCableFromVertRun(vr3, cable1);
+    job.removeConnectedCableFromVertRun(VR2, cable1);
+    QVERIFY(!job.isCableInVertRun(cable1));
+    QVERIFY(job.isCableInVertRun(QStringLiteral("Cable2")));
+
+    // A floor map without the first floor: its run is no longer walked.
+    job.setAllFloorIds({{F1, QStringLiteral("Ground")}});
+    QCOMPARE(job.getVertRunsWithCableInDisconnectedList(QStringLiteral("Cable2")),
+             QStringList{vr3});
 }
 
 QTEST_GUILESS_MAIN(TestVertRuns)

@@ -2,6 +2,7 @@
 #include "tagindex_p.h"
 #include "xmlwriter_p.h"
 
+#include <QBuffer>
 #include <QDomDocument>
 #include <QtTest>
 
@@ -14,6 +15,7 @@ private slots:
     void attributesInFixedOrder();
     void charactersBeyondLatin1BecomeReferences();
     void charactersXmlCannotCarryAreDropped();
+    void writingToADeviceGivesTheSameBytes();
     void validNames_data();
     void validNames();
     void tagIndexReverseLookup();
@@ -106,6 +108,34 @@ void TestXmlWriter::charactersXmlCannotCarryAreDropped()
     QDomDocument back;
     QVERIFY(back.setContent(XmlWriter::toText(doc, QStringLiteral("Job"))));
     QCOMPARE(back.documentElement().attribute(QStringLiteral("text")), QStringLiteral("ab"));
+}
+
+// Saving hands the bytes to the file a piece at a time; the pieces must add
+// up to the whole text, escapes that straddle two pieces included, and a
+// device that refuses a write must make the save fail.
+void TestXmlWriter::writingToADeviceGivesTheSameBytes()
+{
+    QDomDocument doc(QStringLiteral("Job"));
+    QDomElement root = doc.createElement(QStringLiteral("Job"));
+    doc.appendChild(root);
+    const QString value = QString::fromUtf8("<&\"\u00e9\u6771\n") + QString(377, QLatin1Char('7'));
+    for (int i = 0; i < 12000; ++i) {
+        QDomElement e = doc.createElement(QStringLiteral("Cable%1").arg(i));
+        e.setAttribute(QStringLiteral("data"), value.left(1 + i % value.size()));
+        root.appendChild(e);
+    }
+    const QByteArray whole = XmlWriter::toLatin1(doc, QStringLiteral("Job"));
+    QVERIFY(whole.size() > 2 * (1 << 20));
+
+    QBuffer buffer;
+    QVERIFY(buffer.open(QIODevice::WriteOnly));
+    QVERIFY(XmlWriter::write(&buffer, doc, QStringLiteral("Job")));
+    QCOMPARE(buffer.data().size(), whole.size());
+    QVERIFY(buffer.data() == whole);
+    QCOMPARE(XmlWriter::toText(doc, QStringLiteral("Job")), QString::fromLatin1(whole));
+
+    QBuffer notOpen;
+    QVERIFY(!XmlWriter::write(&notOpen, doc, QStringLiteral("Job")));
 }
 
 void TestXmlWriter::validNames_data()

@@ -1,0 +1,100 @@
+#ifndef RISERINDEX_P_H
+#define RISERINDEX_P_H
+
+#include "ductbook_global.h"
+#include "namesequence_p.h"
+
+#include <QDomElement>
+#include <QHash>
+#include <QString>
+#include <QStringList>
+
+// The cable lists of the vertical runs ("connected" and "disconnected", the
+// tags joined with ","), held beside the tree for the runs a walk from the
+// top reaches, with the reverse: which runs list each cable.
+//
+// The riser queries ask, per cable, which runs list it; without this each
+// walked every run and split every list. And a riser of a campus job lists
+// thousands of cables, so rewriting its whole attribute for each cable added
+// or removed made a single edit cost the length of the list. Here an edit
+// changes the list in memory and marks it; the attribute is written when the
+// run is read, when the document is saved and before the index is dropped.
+// A list whose text names a tag twice cannot be kept as a set: such lists
+// (left by older writers) are edited in the text at once, as they always
+// were, and so is an edit that brings in a name with a comma.
+class DUCTBOOK_PRIVATE_EXPORT RiserIndex
+{
+public:
+    enum List { Connected = 0, Disconnected = 1 };
+    static QString attributeName(List list);
+
+    bool isBuilt() const { return m_built; }
+    // Writes what is pending and forgets every run; the next use rebuilds.
+    void reset();
+    // Empties the index for a rebuild: the runs are added in walk order.
+    void startBuild();
+    // A run the walk reaches, with the lists its element holds now.
+    void addRun(const QString& tag, const QDomElement& run);
+    // Forgets a run that leaves the document; its pending edits go with it.
+    void removeRun(const QString& tag);
+    // The index holds the run of tag, and it is run.
+    bool holds(const QString& tag, const QDomElement& run) const;
+
+    // The edits of one list, with the effect the text edits always had: an
+    // add writes the list (creating the attribute) even when the cable was
+    // there; a removal or rename writes it only when the attribute exists.
+    // Each returns whether the list now differs from what it was.
+    bool add(const QString& run, List list, const QString& cable);
+    bool remove(const QString& run, List list, const QString& cable);
+    bool rename(const QString& run, List list, const QString& from, const QString& to);
+    // The list's text replaced by text (only when the attribute exists).
+    void replace(const QString& run, List list, const QString& text);
+
+    // The runs whose list holds cable, each once; in walk order once the order
+    // is known (see setOrder).
+    QStringList runsListing(List list, const QString& cable) const;
+    // Whether some run lists cable (in either list).
+    bool isListed(const QString& cable) const;
+    // Every cable some list names, in no particular order.
+    QStringList listedCables(List list) const { return m_byCable[list].keys(); }
+
+    // The walk order of the runs, which changes when a run is added or moves.
+    bool orderKnown() const { return m_orderKnown; }
+    void forgetOrder() { m_orderKnown = false; }
+    void setOrder(const QStringList& tagsInWalkOrder);
+
+    // Writes the pending lists of one run, or of all of them, to their
+    // elements.
+    void flush(const QString& run);
+    void flushAll();
+
+private:
+    struct Run
+    {
+        QDomElement element;
+        NameSequence lists[2];
+        // The stored text names no tag twice, so the sequence is the list.
+        bool plain[2] = {true, true};
+        // Edited since the element was written.
+        bool pending[2] = {false, false};
+        // The write creates the attribute when the element lacks it.
+        bool create[2] = {false, false};
+    };
+
+    void load(Run& run, List list);
+    void write(Run& run, List list);
+    // The text of a list that is not plain, edited in place as a list of
+    // tags with their repeats; the sequence and the reverse follow.
+    template <typename Edit>
+    bool editText(const QString& tag, Run& run, List list, bool create, Edit edit);
+    void listed(List list, const QString& cable, const QString& run);
+    void unlisted(List list, const QString& cable, const QString& run);
+
+    QHash<QString, Run> m_runs;
+    QHash<QString, QStringList> m_byCable[2];
+    QHash<QString, qsizetype> m_order;
+    bool m_orderKnown = false;
+    bool m_built = false;
+};
+
+#endif // RISERINDEX_P_H
