@@ -876,9 +876,9 @@ bool conversionPasses(Bench& bench, int n, const QTemporaryDir& dir)
     const QString older = dir.filePath(QStringLiteral("generated-2.3-%1.job").arg(n));
     CampusJobSize old = size;
     old.format23 = true;
-    for (const auto& [path, spec] : {std::pair{current, size}, std::pair{older, old}}) {
+    for (const auto& [path, jobSize] : {std::pair{current, size}, std::pair{older, old}}) {
         QFile file(path);
-        const QByteArray text = generateCampusJob(spec);
+        const QByteArray text = generateCampusJob(jobSize);
         if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size())
             return false;
     }
