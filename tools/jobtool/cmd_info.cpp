@@ -1,4 +1,5 @@
 // jobtool info: a readable (or JSON) summary of one job.
+#include "cmdargs_p.h"
 #include "jobtool_p.h"
 
 #include <ductbook.h>
@@ -249,16 +250,13 @@ void printBlock(const QString& title, const QList<QPair<QString, QString>>& pair
 
 int infoCommand(const QStringList& args)
 {
-    QStringList files;
-    bool json = false;
-    for (const QString& a : args) {
-        if (a == QLatin1String("--json"))
-            json = true;
-        else if (a.startsWith(QLatin1String("--")))
-            return usageError(QStringLiteral("info: unknown option '%1'").arg(a));
-        else
-            files.append(a);
-    }
+    Arguments parsed;
+    QString error;
+    if (!parseArguments(QStringLiteral("info"), args, {QStringLiteral("--json")}, {}, &parsed,
+                        &error))
+        return usageError(error);
+    const QStringList& files = parsed.positional;
+    const bool json = parsed.has(QStringLiteral("--json"));
     if (files.size() != 1)
         return usageError(QStringLiteral("usage: jobtool info FILE [--json]"));
 

@@ -1,6 +1,7 @@
 // jobtool template new/info, export and import: the template (".qvt") that
 // jobs take their defaults from, and moving those defaults between a job and
 // a template.
+#include "cmdargs_p.h"
 #include "jobtool_p.h"
 
 #include <ductbook.h>
@@ -276,16 +277,13 @@ int templateNew(const QStringList& args)
 // Loads a copy, so that looking at an old template does not upgrade it.
 int templateInfo(const QStringList& args)
 {
-    QStringList files;
-    bool json = false;
-    for (const QString& a : args) {
-        if (a == QLatin1String("--json"))
-            json = true;
-        else if (a.startsWith(QLatin1String("--")))
-            return usageError(QStringLiteral("template info: unknown option '%1'").arg(a));
-        else
-            files.append(a);
-    }
+    Arguments parsed;
+    QString error;
+    if (!parseArguments(QStringLiteral("template info"), args, {QStringLiteral("--json")}, {}, &parsed,
+                        &error))
+        return usageError(error);
+    const QStringList& files = parsed.positional;
+    const bool json = parsed.has(QStringLiteral("--json"));
     if (files.size() != 1)
         return usageError(QStringLiteral("usage: jobtool template info FILE [--json]"));
     const QString file = files.at(0);
