@@ -114,7 +114,7 @@ class Checker
 public:
     Checker(Ductbook& job, QList<Problem>* problems) : m_job(job), m_problems(problems)
     {
-        const QStringList keys = useKeys();
+        const QStringList keys = Plan::useKeys();
         m_uses = QSet<QString>(keys.cbegin(), keys.cend());
     }
 

@@ -279,8 +279,8 @@ int templateInfo(const QStringList& args)
 {
     Arguments parsed;
     QString error;
-    if (!parseArguments(QStringLiteral("template info"), args, {QStringLiteral("--json")}, {}, &parsed,
-                        &error))
+    if (!parseArguments(QStringLiteral("template info"), args, {QStringLiteral("--json")}, {},
+                        &parsed, &error))
         return usageError(error);
     const QStringList& files = parsed.positional;
     const bool json = parsed.has(QStringLiteral("--json"));

@@ -8,7 +8,7 @@
 class Ductbook;
 class TestResults;
 
-namespace JobTool {
+namespace Plan {
 
 QString lengthUnit(bool metric);
 // The estimate from the drawing; empty when an end of the cable names no
@@ -21,6 +21,6 @@ QString measuredLength(Ductbook& job, const QString& tag, const TestResults& res
 QString pairLength(Ductbook& job, const QString& tag, const TestResults& results, int pair,
                    bool metric);
 
-} // namespace JobTool
+} // namespace Plan
 
 #endif // CABLELENGTHS_P_H

@@ -4,7 +4,7 @@
 
 #include <QColor>
 
-namespace JobTool {
+namespace Plan {
 
 namespace {
 
@@ -223,4 +223,4 @@ QString JobModel::colorName(const QString& color)
     return c.isValid() ? c.name() : QStringLiteral("#000000");
 }
 
-} // namespace JobTool
+} // namespace Plan

@@ -5,13 +5,13 @@
 #include <QString>
 #include <QStringList>
 
-namespace JobTool {
+namespace Plan {
 
 // "#rrggbb" for a use key; white for a word that is no use.
 QString useColor(const QString& use);
 // Every use key, in the order pictures list them in a legend.
 QStringList useKeys();
 
-} // namespace JobTool
+} // namespace Plan
 
 #endif // USECOLORS_P_H

@@ -12,7 +12,7 @@
 #include <QList>
 #include <QRect>
 
-namespace JobTool {
+namespace Plan {
 
 class FloorPlan
 {
@@ -59,14 +59,12 @@ private:
     QHash<int, QList<Leg>> m_legs;
 };
 
-// Colours and sizes shared by the pictures.
-namespace Plan {
+// Sizes shared by the pictures, in drawing units.
 const int Margin = 30;
 const double PortRadius = 7;
 const double RunSize = 14;
 const int LabelSize = 10;
-} // namespace Plan
 
-} // namespace JobTool
+} // namespace Plan
 
 #endif // FLOORPLAN_P_H

@@ -7,7 +7,7 @@
 
 #include <cmath>
 
-namespace JobTool {
+namespace Plan {
 
 namespace {
 
@@ -187,52 +187,19 @@ void SvgWriter::text(const QPointF& at, const QString& text, double size, const 
     m_xml.writeEndElement();
 }
 
-namespace {
-
-// A step of 1, 2 or 5 times a power of ten that cuts range into about
-// `parts` pieces.
-double tickStep(double range, int parts)
-{
-    const double raw = range / parts;
-    const double magnitude = std::pow(10.0, std::floor(std::log10(raw)));
-    const double n = raw / magnitude;
-    const double factor = n <= 1.0 ? 1.0 : n <= 2.0 ? 2.0 : n <= 5.0 ? 5.0 : 10.0;
-    return factor * magnitude;
-}
-
-} // namespace
-
 void writePlot(SvgWriter& svg, const QString& title, const QString& xLabel,
                const QList<PlotSeries>& series, const QSize& size,
                const SvgWriter::Attributes& extra)
 {
-    const double left = 46;
-    const double top = 20;
-    const double right = 8;
-    const double bottom = 30;
-    const double width = size.width() - left - right;
-    const double height = size.height() - top - bottom;
-
-    int count = 0;
-    qint64 low = 0;
-    qint64 high = 0;
-    bool any = false;
-    for (const PlotSeries& s : series) {
-        count = qMax(count, s.count);
-        for (int i = 0; i < s.count; ++i) {
-            low = any ? qMin(low, qint64(s.values[i])) : s.values[i];
-            high = any ? qMax(high, qint64(s.values[i])) : s.values[i];
-            any = true;
-        }
-    }
-    if (high == low) {
-        --low;
-        ++high;
-    }
-    const double step = tickStep(double(high - low), 4);
-    const double yMin = std::floor(low / step) * step;
-    const double yMax = std::ceil(high / step) * step;
-    const double lastIndex = qMax(1, count - 1);
+    const PlotAxes axes(series, size);
+    const QRectF frame = axes.frame();
+    const double left = frame.left();
+    const double top = frame.top();
+    const double width = frame.width();
+    const double height = frame.height();
+    const double yMin = axes.yMin();
+    const double yMax = axes.yMax();
+    const double lastIndex = axes.lastIndex();
 
     svg.beginSvg(QRectF(0, 0, size.width(), size.height()), size, extra);
     svg.text(QPointF(left, 13), title, 12, QStringLiteral("#000000"));
@@ -240,10 +207,9 @@ void writePlot(SvgWriter& svg, const QString& title, const QString& xLabel,
              1);
 
     // Grid lines and ticks as one path each, labels beside them.
-    auto yPixel = [&](double v) { return top + height - (v - yMin) / (yMax - yMin) * height; };
     QString grid;
-    for (double v = yMin; v <= yMax + step / 2; v += step) {
-        const double y = yPixel(v);
+    for (double v : axes.yTicks()) {
+        const double y = axes.yPixel(v);
         grid += QStringLiteral("M%1 %2H%3")
                     .arg(SvgWriter::number(left - 3), SvgWriter::number(y),
                          SvgWriter::number(left + width));
@@ -251,10 +217,9 @@ void writePlot(SvgWriter& svg, const QString& title, const QString& xLabel,
                  SvgWriter::End);
     }
     svg.path(grid, QStringLiteral("#dddddd"), 0.5);
-    const double xStep = tickStep(lastIndex, 4);
     QString ticks;
-    for (double i = 0; i <= lastIndex + xStep / 2; i += xStep) {
-        const double x = left + i / lastIndex * width;
+    for (double i : axes.xTicks()) {
+        const double x = axes.xPixel(i);
         ticks +=
             QStringLiteral("M%1 %2v3").arg(SvgWriter::number(x), SvgWriter::number(top + height));
         svg.text(QPointF(x, top + height + 12), SvgWriter::number(i), 9, QStringLiteral("#333333"),
@@ -291,4 +256,4 @@ void writePlot(SvgWriter& svg, const QString& title, const QString& xLabel,
     svg.endSvg();
 }
 
-} // namespace JobTool
+} // namespace Plan

@@ -3,7 +3,7 @@
 #include <ductbook.h>
 #include <runekit.h>
 
-namespace JobTool {
+namespace Plan {
 
 namespace {
 
@@ -49,4 +49,4 @@ QString pairLength(Ductbook& job, const QString& tag, const TestResults& results
     return oneDecimal(job.getRoundedCableLength(tag, pair, metric));
 }
 
-} // namespace JobTool
+} // namespace Plan

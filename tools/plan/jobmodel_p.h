@@ -15,7 +15,7 @@
 
 class Ductbook;
 
-namespace JobTool {
+namespace Plan {
 
 struct RoomItem
 {
@@ -138,6 +138,6 @@ private:
     QHash<QString, QList<RunRef>> m_runsByCable;
 };
 
-} // namespace JobTool
+} // namespace Plan
 
 #endif // JOBMODEL_P_H

@@ -11,9 +11,11 @@
 #include <QString>
 #include <QVector>
 
+#include "plotaxes_p.h"
+
 class QXmlStreamWriter;
 
-namespace JobTool {
+namespace Plan {
 
 class XmlOutput;
 
@@ -67,15 +69,6 @@ private:
     XmlOutput* m_direct;
 };
 
-// One line of a chart: values[0..count-1] drawn against their index.
-struct PlotSeries
-{
-    const qint32* values = nullptr;
-    int count = 0;
-    QString color;
-    QString name;
-};
-
 // A line chart of size (pixels) with a frame, ticks and labels on both
 // axes, a title, and each series as a polyline in the series' own units
 // (the index across, the value up).
@@ -83,6 +76,6 @@ void writePlot(SvgWriter& svg, const QString& title, const QString& xLabel,
                const QList<PlotSeries>& series, const QSize& size,
                const SvgWriter::Attributes& extra = {});
 
-} // namespace JobTool
+} // namespace Plan
 
 #endif // SVGWRITER_P_H

@@ -9,7 +9,7 @@
 
 class QIODevice;
 
-namespace JobTool {
+namespace Plan {
 
 class XmlOutput
 {
@@ -35,6 +35,6 @@ private:
     QXmlStreamWriter m_xml;
 };
 
-} // namespace JobTool
+} // namespace Plan
 
 #endif // XMLOUTPUT_P_H

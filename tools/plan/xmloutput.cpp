@@ -2,7 +2,7 @@
 
 #include <QIODevice>
 
-namespace JobTool {
+namespace Plan {
 
 XmlOutput::XmlOutput(QIODevice& device) : m_device(device), m_xml(&m_buffer) {}
 
@@ -25,4 +25,4 @@ bool XmlOutput::flush(bool force, QString* error)
     return false;
 }
 
-} // namespace JobTool
+} // namespace Plan

@@ -5,7 +5,7 @@
 #include <QMap>
 #include <QSet>
 
-namespace JobTool {
+namespace Plan {
 
 namespace {
 
@@ -316,4 +316,4 @@ int FloorPlan::drawLegend(SvgWriter& svg, int floor, const QPoint& at, int width
     return legendHeight(floor, width);
 }
 
-} // namespace JobTool
+} // namespace Plan

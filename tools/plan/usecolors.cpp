@@ -1,6 +1,6 @@
 #include "usecolors_p.h"
 
-namespace JobTool {
+namespace Plan {
 
 namespace {
 
@@ -43,4 +43,4 @@ QStringList useKeys()
     return keys;
 }
 
-} // namespace JobTool
+} // namespace Plan
