@@ -28,7 +28,8 @@ QString hostOperatingSystem();
 QUrl serverUrl(const QString& text, QString* reason);
 
 // Where the update check goes, and where an installer named by its server
-// path is fetched from.
+// path is fetched from. The server path is percent-encoded as it is to be
+// sent, perhaps with a query after "?"; a fragment after "#" is not sent.
 QUrl checkUrl(const QUrl& server);
 QUrl downloadUrl(const QUrl& server, const QString& serverPath);
 
@@ -53,8 +54,8 @@ struct UpdateReply
 
 UpdateReply parseReply(const QByteArray& body);
 
-// The installer's name: the part of the server path after the last "\" if
-// it has one, else after the last "/".
+// The installer's name: the part of the server path (before any "?" or "#")
+// after the last "\" if it has one, else after the last "/", percent-decoded.
 QString installerFileName(const QString& serverPath);
 
 // Whether a name from the server may be used as a file name in the download

@@ -260,29 +260,44 @@ void TestUpdateDialog::checkSendsTheInstallation()
 void TestUpdateDialog::offerIsDownloaded_data()
 {
     QTest::addColumn<QByteArray>("serverPath");
-    QTest::newRow("slashes") << QByteArray("/files/setup.exe");
-    QTest::newRow("backslash") << QByteArray("/files\\setup.exe");
+    QTest::addColumn<QByteArray>("requested"); // the path in the request line, exactly
+    QTest::addColumn<QString>("name");
+
+    QTest::newRow("slashes") << QByteArray("/files/setup.exe") << QByteArray("/files/setup.exe")
+                             << "setup.exe";
+    QTest::newRow("backslash") << QByteArray("/files\\setup.exe")
+                               << QByteArray("/files%5Csetup.exe") << "setup.exe";
+    // The server's path is already encoded: "%20" goes out as "%20".
+    QTest::newRow("encoded space")
+        << QByteArray("/files/Gridwell%20Setup.exe") << QByteArray("/files/Gridwell%20Setup.exe")
+        << "Gridwell Setup.exe";
+    QTest::newRow("query and fragment")
+        << QByteArray("/get/setup.exe?release=4.1&key=a%2Bb#sha256")
+        << QByteArray("/get/setup.exe?release=4.1&key=a%2Bb") << "setup.exe";
 }
 
 void TestUpdateDialog::offerIsDownloaded()
 {
     QFETCH(QByteArray, serverPath);
+    QFETCH(QByteArray, requested);
+    QFETCH(QString, name);
     m_server->check.body = offer(serverPath);
+    m_server->installerPath = requested;
 
     auto d = open();
     QVERIFY(finishes(*d));
     QCOMPARE(m_server->count("GET"), 1);
-    QCOMPARE(QUrl::fromPercentEncoding(m_server->requests.at(1).path),
-             QString::fromLatin1(serverPath));
-    QCOMPARE(readFile(target()), installerBytes());
-    QCOMPARE(filesIn(m_downloads), QStringList{"setup.exe"});
+    QCOMPARE(m_server->requests.at(1).path, requested);
+    const QString target = QDir(m_downloads).filePath(name);
+    QCOMPARE(readFile(target), installerBytes());
+    QCOMPARE(filesIn(m_downloads), QStringList{name});
 
     // Newest first: the completion, then the offer.
     const QString started = QStringLiteral("Starting to download the latest version: \n"
                                            "Version: 4.1 \nReleased Date: 2009-06-01 \n"
                                            "Local Download Directory: %1 \n"
-                                           "Approximate File Size: 25 MB \nFile Name: setup.exe")
-                                .arg(m_downloads);
+                                           "Approximate File Size: 25 MB \nFile Name: %2")
+                                .arg(m_downloads, name);
     QCOMPARE(logOf(*d),
              QStringLiteral("The download is complete. Please install the new release.\n\n") +
                  started + QStringLiteral("\n\n"));

@@ -53,6 +53,8 @@ private slots:
     void progress();
     void serverAddress_data();
     void serverAddress();
+    void downloadAddress_data();
+    void downloadAddress();
     void commandLine_data();
     void commandLine();
     void helpSaysWhereThingsComeFrom();
@@ -252,6 +254,19 @@ void TestUpdatePieces::installerNames_data()
                                    << "a<b.exe" << false;
     QTest::newRow("tab") << "/files/set\tup.exe"
                          << "set\tup.exe" << false;
+    // The path is encoded as sent; the file takes the name it encodes.
+    QTest::newRow("encoded space") << "/files/Gridwell%20Setup.exe"
+                                   << "Gridwell Setup.exe" << true;
+    QTest::newRow("lone percent") << "/files/100%.exe"
+                                  << "100%.exe" << true;
+    QTest::newRow("query") << "/get/setup.exe?release=4.1/x.exe"
+                           << "setup.exe" << true;
+    QTest::newRow("fragment") << "/files/setup.exe#a/b"
+                              << "setup.exe" << true;
+    QTest::newRow("encoded slash") << "/files/..%2F..%2Fevil.exe"
+                                   << "../../evil.exe" << false;
+    QTest::newRow("encoded zero byte")
+        << "/files/setup.exe%00.txt" << QStringLiteral("setup.exe") + QChar(0) + ".txt" << false;
 }
 
 void TestUpdatePieces::installerNames()
@@ -327,13 +342,41 @@ void TestUpdatePieces::serverAddress()
     const QUrl server = serverUrl(text, &reason);
     QCOMPARE(server.toString(), url);
     QCOMPARE(reason.isEmpty(), !url.isEmpty());
-    if (!server.isEmpty()) {
+    if (!server.isEmpty())
         QCOMPARE(checkUrl(server).toString(), url + QLatin1String("/updatecheck.php"));
-        QCOMPARE(downloadUrl(server, QStringLiteral("/files/setup.exe")).toString(),
-                 url + QLatin1String("/files/setup.exe"));
-        QCOMPARE(downloadUrl(server, QStringLiteral("files/setup.exe")).toString(),
-                 url + QLatin1String("/files/setup.exe"));
-    }
+}
+
+void TestUpdatePieces::downloadAddress_data()
+{
+    QTest::addColumn<QString>("serverPath");
+    QTest::addColumn<QByteArray>("url"); // as it goes on the wire
+
+    QTest::newRow("plain") << "/files/setup.exe" << QByteArray("http://h:8080/files/setup.exe");
+    QTest::newRow("relative") << "files/setup.exe" << QByteArray("http://h:8080/files/setup.exe");
+    QTest::newRow("encoded space stays encoded")
+        << "/files/Gridwell%20Setup.exe" << QByteArray("http://h:8080/files/Gridwell%20Setup.exe");
+    QTest::newRow("encoded slash stays encoded")
+        << "/files/a%2Fb.exe" << QByteArray("http://h:8080/files/a%2Fb.exe");
+    QTest::newRow("raw space is encoded")
+        << "/files/Gridwell Setup.exe" << QByteArray("http://h:8080/files/Gridwell%20Setup.exe");
+    QTest::newRow("lone percent is encoded")
+        << "/files/100%.exe" << QByteArray("http://h:8080/files/100%25.exe");
+    QTest::newRow("query is sent as given")
+        << "/get.php?file=setup.exe&key=a%2Bb"
+        << QByteArray("http://h:8080/get.php?file=setup.exe&key=a%2Bb");
+    QTest::newRow("fragment is not sent")
+        << "/files/setup.exe#sha256" << QByteArray("http://h:8080/files/setup.exe");
+    QTest::newRow("question mark inside the fragment")
+        << "/files/setup.exe#a?b" << QByteArray("http://h:8080/files/setup.exe");
+}
+
+void TestUpdatePieces::downloadAddress()
+{
+    QFETCH(QString, serverPath);
+    QFETCH(QByteArray, url);
+    QString reason;
+    const QUrl server = serverUrl(QStringLiteral("http://h:8080"), &reason);
+    QCOMPARE(downloadUrl(server, serverPath).toEncoded(), url);
 }
 
 void TestUpdatePieces::commandLine_data()
