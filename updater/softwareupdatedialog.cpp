@@ -229,6 +229,10 @@ QString SoftwareUpdateDialog::parseReply(const QByteArray& body)
     const UpdateReply reply = Updater::parseReply(body);
     qCDebug(lcUpdater) << "State 1" << reply.status << reply.code << reply.message << reply.version
                        << reply.releaseDate << reply.approximateSize << reply.serverPath;
+    if (reply.isUpToDate()) {
+        m_upToDate = true;
+        return tr("Gridwell Update: No new update is available at this time");
+    }
     const QString failed =
         tr("Error C308: Gridwell Update Failed with error Code %1. Error message %2");
     if (!reply.offersUpdate())
@@ -352,7 +356,8 @@ void SoftwareUpdateDialog::updateDataReadProgress(qint64 done, qint64 total)
 
 void SoftwareUpdateDialog::handleDone(bool error)
 {
-    if (!error && m_downloadComplete) {
+    // A check that found nothing newer has ended as well as a download.
+    if (!error && (m_downloadComplete || m_upToDate)) {
         ui->updateProgressBar->setRange(0, 100);
         ui->updateProgressBar->setValue(100);
     }

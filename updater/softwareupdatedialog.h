@@ -90,6 +90,7 @@ private:
     bool m_cancelled = false;
     bool m_busy = false;
     bool m_updateAvailable = false;
+    bool m_upToDate = false;
     bool m_downloadComplete = false;
     QString m_installFolder;
     QString m_downloadFolder;

@@ -110,7 +110,14 @@ QByteArray requestBody(const Deployment& deployment, const QString& version, con
 
 bool UpdateReply::offersUpdate() const
 {
-    return status.contains(QLatin1String("PASS")) && code.contains(QLatin1String("C000"));
+    // Exact values only: a status such as "NOPASS" or a code such as "C0001"
+    // must not start the download of a program.
+    return status == QLatin1String("PASS") && code == QLatin1String("C000");
+}
+
+bool UpdateReply::isUpToDate() const
+{
+    return status == QLatin1String("PASS") && code == QLatin1String("C001");
 }
 
 UpdateReply parseReply(const QByteArray& body)

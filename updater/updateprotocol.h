@@ -49,7 +49,10 @@ struct UpdateReply
     QString approximateSize;
     QString serverPath;
 
+    // "PASS" with "C000": a newer release, named by the fields below.
     bool offersUpdate() const;
+    // "PASS" with "C001": the installed release is the newest there is.
+    bool isUpToDate() const;
 };
 
 UpdateReply parseReply(const QByteArray& body);

@@ -145,6 +145,7 @@ private slots:
     void offerIsDownloaded();
     void noOffer_data();
     void noOffer();
+    void upToDateIsNoFailure();
     void unusableInstallerNameIsRefused_data();
     void unusableInstallerNameIsRefused();
     void progressOfAnnouncedTotal();
@@ -321,6 +322,19 @@ void TestUpdateDialog::noOffer_data()
     QTest::newRow("no status line")
         << 200 << QByteArray("OK") << QByteArray("<html>maintenance</html>")
         << "Error C308: Gridwell Update Failed with error Code . Error message ";
+    // Only "PASS" with "C000" is an offer, only "PASS" with "C001" says there
+    // is nothing newer; anything else is a failure.
+    QTest::newRow("status merely containing PASS")
+        << 200 << QByteArray("OK")
+        << QByteArray("COMPLETION_STATUS:NOPASS:C000:4.1:2009-06-01:25 MB:/files/setup.exe")
+        << "Error C308: Gridwell Update Failed with error Code C000. Error message 4.1";
+    QTest::newRow("code merely containing C000")
+        << 200 << QByteArray("OK")
+        << QByteArray("COMPLETION_STATUS:PASS:C0001:4.1:2009-06-01:25 MB:/files/setup.exe")
+        << "Error C308: Gridwell Update Failed with error Code C0001. Error message 4.1";
+    QTest::newRow("PASS with another code")
+        << 200 << QByteArray("OK") << QByteArray("COMPLETION_STATUS:PASS:C002:later")
+        << "Error C308: Gridwell Update Failed with error Code C002. Error message later";
     QTest::newRow("message with a placeholder")
         << 200 << QByteArray("OK") << QByteArray("COMPLETION_STATUS:FAIL:C%2:50%1 done")
         << "Error C308: Gridwell Update Failed with error Code C%2. Error message 50%1 done";
@@ -350,6 +364,23 @@ void TestUpdateDialog::noOffer()
     QVERIFY(newestIs(*d, message));
     QCOMPARE(labelOf(*d), QStringLiteral("Update download cancelled"));
     QCOMPARE(barOf(*d)->value(), 0);
+    QCOMPARE(barOf(*d)->maximum(), 100);
+    QCOMPARE(m_server->count("GET"), 0);
+    QVERIFY(downloadsAsBefore(false));
+}
+
+void TestUpdateDialog::upToDateIsNoFailure()
+{
+    m_server->check.body = "Update check\r\nCOMPLETION_STATUS:PASS:C001:up to date\r\n";
+    auto d = open();
+    QSignalSpy done(d.get(), &SoftwareUpdateDialog::transfersDone);
+    QVERIFY(done.wait(10000));
+    QCOMPARE(done.constFirst().constFirst().toBool(), false);
+    QVERIFY(newestIs(*d, QStringLiteral("Gridwell Update: No new update is available at this "
+                                        "time")));
+    QVERIFY2(!logOf(*d).contains(QLatin1String("Error")), qPrintable(logOf(*d)));
+    QCOMPARE(labelOf(*d), QStringLiteral("Verification of new update complete"));
+    QCOMPARE(barOf(*d)->value(), 100);
     QCOMPARE(barOf(*d)->maximum(), 100);
     QCOMPARE(m_server->count("GET"), 0);
     QVERIFY(downloadsAsBefore(false));

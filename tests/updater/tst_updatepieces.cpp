@@ -178,45 +178,56 @@ void TestUpdatePieces::requestBodyInOrder()
 void TestUpdatePieces::reply_data()
 {
     QTest::addColumn<QByteArray>("body");
-    QTest::addColumn<bool>("offer");
+    QTest::addColumn<QString>("meaning");    // "offer", "up to date" or neither
     QTest::addColumn<QStringList>("fields"); // status, code, message, version, date, size, path
 
     const QByteArray offer = "COMPLETION_STATUS:PASS:C000:4.1:2009-06-01:25 MB:/files/setup.exe";
-    QTest::newRow("offer")
-        << offer << true
-        << QStringList{"PASS", "C000", "4.1", "4.1", "2009-06-01", "25 MB", "/files/setup.exe"};
+    const QStringList offered{
+        "PASS", "C000", "4.1", "4.1", "2009-06-01", "25 MB", "/files/setup.exe"};
+    QTest::newRow("offer") << offer << "offer" << offered;
     QTest::newRow("offer among other lines, CRLF")
-        << QByteArray("<html>\r\nnoise: here\r\n" + offer + "\r\n</html>\r\n") << true
-        << QStringList{"PASS", "C000", "4.1", "4.1", "2009-06-01", "25 MB", "/files/setup.exe"};
+        << QByteArray("<html>\r\nnoise: here\r\n" + offer + "\r\n</html>\r\n") << "offer"
+        << offered;
     QTest::newRow("marker inside a line")
-        << QByteArray("<p>COMPLETION_STATUS:FAIL:C123:x</p>\n") << false
+        << QByteArray("<p>COMPLETION_STATUS:FAIL:C123:x</p>\n") << ""
         << QStringList{"FAIL", "C123", "x</p>", "", "", "", ""};
-    QTest::newRow("failure") << QByteArray("COMPLETION_STATUS:FAIL:C123:x\n") << false
+    QTest::newRow("failure") << QByteArray("COMPLETION_STATUS:FAIL:C123:x\n") << ""
                              << QStringList{"FAIL", "C123", "x", "", "", "", ""};
     QTest::newRow("a later failure wins")
-        << QByteArray(offer + "\nCOMPLETION_STATUS:FAIL:C200:later\n") << false
+        << QByteArray(offer + "\nCOMPLETION_STATUS:FAIL:C200:later\n") << ""
         << QStringList{"FAIL", "C200", "later", "", "", "", ""};
     QTest::newRow("a later offer wins")
-        << QByteArray("COMPLETION_STATUS:FAIL:C200:earlier\n" + offer) << true
-        << QStringList{"PASS", "C000", "4.1", "4.1", "2009-06-01", "25 MB", "/files/setup.exe"};
-    QTest::newRow("PASS with another code is no offer")
-        << QByteArray("COMPLETION_STATUS:PASS:C001:none") << false
-        << QStringList{"PASS", "C001", "none", "", "", "", ""};
+        << QByteArray("COMPLETION_STATUS:FAIL:C200:earlier\n" + offer) << "offer" << offered;
+    QTest::newRow("no newer release")
+        << QByteArray("COMPLETION_STATUS:PASS:C001:up to date\r\n") << "up to date"
+        << QStringList{"PASS", "C001", "up to date", "", "", "", ""};
+    // Status and code are compared whole: containing the word is not enough.
+    QTest::newRow("status merely containing PASS")
+        << QByteArray("COMPLETION_STATUS:NOPASS:C000:4.1:d:s:/x.exe") << ""
+        << QStringList{"NOPASS", "C000", "4.1", "", "", "", ""};
+    QTest::newRow("code merely containing C000")
+        << QByteArray("COMPLETION_STATUS:PASS:C0001:4.1:d:s:/x.exe") << ""
+        << QStringList{"PASS", "C0001", "4.1", "", "", "", ""};
+    QTest::newRow("status merely containing PASS, code C001")
+        << QByteArray("COMPLETION_STATUS:PASSED:C001:x") << ""
+        << QStringList{"PASSED", "C001", "x", "", "", "", ""};
+    QTest::newRow("PASS with another code") << QByteArray("COMPLETION_STATUS:PASS:C002:x") << ""
+                                            << QStringList{"PASS", "C002", "x", "", "", "", ""};
     QTest::newRow("marker is case-sensitive")
-        << QByteArray("completion_status:PASS:C000:4.1:d:s:/x.exe") << false
+        << QByteArray("completion_status:PASS:C000:4.1:d:s:/x.exe") << ""
         << QStringList{"", "", "", "", "", "", ""};
-    QTest::newRow("empty reply") << QByteArray() << false
-                                 << QStringList{"", "", "", "", "", "", ""};
+    QTest::newRow("empty reply") << QByteArray() << "" << QStringList{"", "", "", "", "", "", ""};
 }
 
 void TestUpdatePieces::reply()
 {
     QFETCH(QByteArray, body);
-    QFETCH(bool, offer);
+    QFETCH(QString, meaning);
     QFETCH(QStringList, fields);
 
     const UpdateReply reply = parseReply(body);
-    QCOMPARE(reply.offersUpdate(), offer);
+    QCOMPARE(reply.offersUpdate(), meaning == QLatin1String("offer"));
+    QCOMPARE(reply.isUpToDate(), meaning == QLatin1String("up to date"));
     QCOMPARE((QStringList{reply.status, reply.code, reply.message, reply.version, reply.releaseDate,
                           reply.approximateSize, reply.serverPath}),
              fields);
