@@ -66,7 +66,6 @@ SoftwareUpdateDialog::SoftwareUpdateDialog(const Deployment& deployment, UpdateP
     connect(m_http, &QNetworkAccessManager::finished, this,
             &SoftwareUpdateDialog::handleHttpRequestFinished);
     connect(ui->CancelPushButton, &QPushButton::clicked, this, &SoftwareUpdateDialog::exitDlg);
-    checkForUpdate();
 }
 
 SoftwareUpdateDialog::~SoftwareUpdateDialog()
@@ -79,6 +78,23 @@ SoftwareUpdateDialog::~SoftwareUpdateDialog()
             reply->abort();
         }
     }
+}
+
+void SoftwareUpdateDialog::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (m_started)
+        return;
+    m_started = true;
+    // The folder question belongs in front of this window, which is not on
+    // screen until the show has finished.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (isVisible())
+                checkForUpdate();
+        },
+        Qt::QueuedConnection);
 }
 
 void SoftwareUpdateDialog::checkForUpdate()
@@ -135,6 +151,7 @@ void SoftwareUpdateDialog::sendUpdateRequest()
     request.setHeader(QNetworkRequest::ContentTypeHeader,
                       QByteArrayLiteral("application/x-www-form-urlencoded"));
     m_busy = true;
+    ui->updateProgressBar->setRange(0, 0); // until the reply says how long it is
     // The reply stays in memory: the current folder of an installed program
     // is often not writable, and nothing else needs it on disk.
     m_checkReply = watch(m_http->post(request, requestBody(m_deployment, m_version, m_edition)));
@@ -268,7 +285,7 @@ void SoftwareUpdateDialog::startDownload()
     m_updateAvailable = false;
     m_busy = false;
     m_file.reset();
-    ui->updateProgressBar->reset();
+    stopBusyBar(); // nothing moves while the user is asked
 
     const QString folder = downloadFolderText();
     const QString target = QDir(m_downloadFolder).filePath(m_fileName);
@@ -375,6 +392,12 @@ void SoftwareUpdateDialog::stopTransfers()
         if (reply && reply->isRunning())
             reply->abort();
     }
+}
+
+void SoftwareUpdateDialog::stopBusyBar()
+{
+    ui->updateProgressBar->setRange(0, 100);
+    ui->updateProgressBar->reset();
 }
 
 void SoftwareUpdateDialog::exitDlg()

@@ -21,6 +21,23 @@ using namespace Updater;
 
 namespace {
 
+// What the user saw behind a question: whether the update window was on
+// screen, its label, and whether its bar was running.
+struct Backdrop
+{
+    bool shown = false;
+    QString label;
+    bool busyBar = false;
+};
+
+Backdrop backdropOf(QWidget* dialog)
+{
+    const auto* bar = dialog->findChild<QProgressBar*>(QStringLiteral("updateProgressBar"));
+    return {dialog->isVisible(),
+            dialog->findChild<QLabel*>(QStringLiteral("progressLabel"))->text(),
+            bar->minimum() == bar->maximum()};
+}
+
 class ScriptedPrompts : public UpdatePrompts
 {
 public:
@@ -28,15 +45,18 @@ public:
     bool overwrite = false; // answer to the overwrite question
     QStringList captions;   // of each folder picker shown
     QStringList questions;  // title, "|", text of each overwrite question
+    QList<Backdrop> behind; // of each question, in order
 
-    QString chooseDownloadFolder(QWidget*, const QString& caption) override
+    QString chooseDownloadFolder(QWidget* parent, const QString& caption) override
     {
         captions.append(caption);
+        behind.append(backdropOf(parent));
         return folder;
     }
-    bool confirmOverwrite(QWidget*, const QString& title, const QString& text) override
+    bool confirmOverwrite(QWidget* parent, const QString& title, const QString& text) override
     {
         questions.append(title + QLatin1Char('|') + text);
+        behind.append(backdropOf(parent));
         return overwrite;
     }
 };
@@ -141,6 +161,7 @@ private slots:
     void cleanup();
 
     void checkSendsTheInstallation();
+    void checkSaysWhatItDoes();
     void offerIsDownloaded_data();
     void offerIsDownloaded();
     void noOffer_data();
@@ -190,6 +211,7 @@ std::unique_ptr<SoftwareUpdateDialog> TestUpdateDialog::open(const Deployment& d
 {
     auto dialog = std::make_unique<SoftwareUpdateDialog>(deployment, &m_prompts);
     dialog->show();
+    QCoreApplication::processEvents(); // the check starts once the window is up
     return dialog;
 }
 
@@ -256,6 +278,18 @@ void TestUpdateDialog::checkSendsTheInstallation()
     QCOMPARE(post.body, QByteArray("loginName=tstacct&loginPassword=tstpass&gridwellVersion=30"
                                    "&gridwellType=NETWORK&eMailAddr=updates@example.test"
                                    "&operatingSystem=LINUX"));
+}
+
+void TestUpdateDialog::checkSaysWhatItDoes()
+{
+    m_server->check.holdAfter = 0;
+    auto d = open();
+    QTRY_VERIFY(m_server->holding());
+    QCOMPARE(labelOf(*d), QStringLiteral("Checking for updates…"));
+    QCOMPARE(barOf(*d)->maximum(), 0); // busy: nothing says how long it takes
+    m_server->release();
+    QVERIFY(finishes(*d));
+    QCOMPARE(labelOf(*d), QStringLiteral("Update download complete"));
 }
 
 void TestUpdateDialog::offerIsDownloaded_data()
@@ -565,9 +599,14 @@ void TestUpdateDialog::overwriteQuestion()
     QFETCH(bool, answer);
     QVERIFY(writeFile(target(), kOldInstaller));
     m_prompts.overwrite = answer;
+    // A reply of unknown length leaves the bar busy at the end of the check.
+    m_server->check.announceLength = false;
 
     auto d = open();
     QVERIFY(finishes(*d));
+    QCOMPARE(m_prompts.behind.size(), 1);
+    QVERIFY(m_prompts.behind.constFirst().shown);
+    QVERIFY2(!m_prompts.behind.constFirst().busyBar, "the bar runs behind the question");
     QCOMPARE(m_prompts.questions,
              QStringList{QStringLiteral("Gridwell Update|The download file %1/setup.exe already "
                                         "exists.\n Do you want to over ride this file?")
@@ -658,6 +697,10 @@ void TestUpdateDialog::downloadFolderIsAskedForAndRemembered()
     auto d = open();
     QCOMPARE(m_prompts.captions,
              QStringList{"Select a directory to save the new Gridwell Application Install file"});
+    // The question comes in front of the update window, which says what it does.
+    QCOMPARE(m_prompts.behind.size(), 1);
+    QVERIFY(m_prompts.behind.constFirst().shown);
+    QCOMPARE(m_prompts.behind.constFirst().label, QStringLiteral("Checking for updates…"));
     QCOMPARE(downloadStore().value(QStringLiteral("/location")).toString(), chosen);
     QVERIFY(finishes(*d));
     QCOMPARE(readFile(QDir(chosen).filePath(QStringLiteral("setup.exe"))), installerBytes());
