@@ -147,6 +147,11 @@ void SoftwareUpdateDialog::sendUpdateRequest()
         report(tr("Error: C305: Gridwell Update Failed: %1.").arg(reason));
         return;
     }
+    if (m_server.scheme() == QLatin1String("http")) {
+        report(tr("Warning: the update server %1 is asked over plain HTTP, so the download is "
+                  "not protected: the installer could be changed on its way to this computer.")
+                   .arg(m_server.toString()));
+    }
     QNetworkRequest request = plainRequest(checkUrl(m_server));
     request.setHeader(QNetworkRequest::ContentTypeHeader,
                       QByteArrayLiteral("application/x-www-form-urlencoded"));

@@ -36,8 +36,8 @@ QUrl serverUrl(const QString& text, QString* reason)
     const bool bare = url.path().isEmpty() || url.path() == QLatin1String("/");
     if (!url.isValid() || !web || url.host().isEmpty() || !bare || url.hasQuery() ||
         url.hasFragment()) {
-        *reason = tr("\"%1\" is not the address of an update server (http://host or "
-                     "http://host:port)")
+        *reason = tr("\"%1\" is not the address of an update server (https://host or "
+                     "https://host:port)")
                       .arg(text);
         return QUrl();
     }

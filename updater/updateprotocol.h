@@ -12,7 +12,7 @@ namespace Updater {
 // the server may be replaced on the command line.
 struct Deployment
 {
-    QString server; // http://host or http://host:port
+    QString server; // https://host[:port]; http:// only where given explicitly
     QString account;
     QString password;
     QString email;
@@ -23,7 +23,7 @@ struct Deployment
 // "NONE" for any other.
 QString hostOperatingSystem();
 
-// The server address as a URL: http or https, a host, perhaps a port, and
+// The server address as a URL: https or http, a host, perhaps a port, and
 // nothing after it. An empty URL and *reason when the text is not one.
 QUrl serverUrl(const QString& text, QString* reason);
 

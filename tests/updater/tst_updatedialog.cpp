@@ -143,6 +143,14 @@ QProgressBar* barOf(const QDialog& d)
     return d.findChild<QProgressBar*>(QStringLiteral("updateProgressBar"));
 }
 
+QString plainHttpWarning(const QString& server)
+{
+    return QStringLiteral("Warning: the update server %1 is asked over plain HTTP, so the "
+                          "download is not protected: the installer could be changed on its way "
+                          "to this computer.")
+        .arg(server);
+}
+
 bool finishes(SoftwareUpdateDialog& d)
 {
     QSignalSpy done(&d, &SoftwareUpdateDialog::transfersDone);
@@ -162,6 +170,8 @@ private slots:
 
     void checkSendsTheInstallation();
     void checkSaysWhatItDoes();
+    void plainHttpIsNamed_data();
+    void plainHttpIsNamed();
     void offerIsDownloaded_data();
     void offerIsDownloaded();
     void noOffer_data();
@@ -292,6 +302,31 @@ void TestUpdateDialog::checkSaysWhatItDoes()
     QCOMPARE(labelOf(*d), QStringLiteral("Update download complete"));
 }
 
+void TestUpdateDialog::plainHttpIsNamed_data()
+{
+    QTest::addColumn<QString>("scheme");
+    QTest::newRow("http") << "http";
+    QTest::newRow("https") << "https";
+}
+
+void TestUpdateDialog::plainHttpIsNamed()
+{
+    QFETCH(QString, scheme);
+    Deployment deployment = this->deployment();
+    QUrl server(deployment.server);
+    server.setScheme(scheme);
+    deployment.server = server.toString();
+    m_server->close(); // the connection is refused whatever the scheme
+
+    auto d = open(deployment);
+    QVERIFY(finishes(*d));
+    const QString refused =
+        QStringLiteral("Error: C306: Gridwell Update Failed: Connection refused.\n\n");
+    QCOMPARE(logOf(*d), scheme == QLatin1String("http")
+                            ? refused + plainHttpWarning(deployment.server) + QStringLiteral("\n\n")
+                            : refused);
+}
+
 void TestUpdateDialog::offerIsDownloaded_data()
 {
     QTest::addColumn<QByteArray>("serverPath");
@@ -335,7 +370,8 @@ void TestUpdateDialog::offerIsDownloaded()
                                 .arg(m_downloads, name);
     QCOMPARE(logOf(*d),
              QStringLiteral("The download is complete. Please install the new release.\n\n") +
-                 started + QStringLiteral("\n\n"));
+                 started + QStringLiteral("\n\n") + plainHttpWarning(m_server->url()) +
+                 QStringLiteral("\n\n"));
     QCOMPARE(labelOf(*d), QStringLiteral("Update download complete"));
     QCOMPARE(barOf(*d)->value(), 100);
     QCOMPARE(barOf(*d)->maximum(), 100);
@@ -653,7 +689,7 @@ void TestUpdateDialog::stopsBeforeAsking_data()
     QTest::newRow("not a server address")
         << "bad server"
         << "Error: C305: Gridwell Update Failed: \"updates\" is not the address of an update "
-           "server (http://host or http://host:port).";
+           "server (https://host or https://host:port).";
 }
 
 void TestUpdateDialog::stopsBeforeAsking()
