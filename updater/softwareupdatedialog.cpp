@@ -150,7 +150,7 @@ void SoftwareUpdateDialog::sendUpdateRequest()
     if (m_server.scheme() == QLatin1String("http")) {
         report(tr("Warning: the update server %1 is asked over plain HTTP, so the download is "
                   "not protected: the installer could be changed on its way to this computer.")
-                   .arg(m_server.toString()));
+                   .arg(m_server.toString(QUrl::RemoveUserInfo)));
     }
     QNetworkRequest request = plainRequest(checkUrl(m_server));
     request.setHeader(QNetworkRequest::ContentTypeHeader,
@@ -304,8 +304,10 @@ void SoftwareUpdateDialog::startDownload()
             return;
         }
         // The old installer stays until a complete new one replaces it; here
-        // we only make sure that replacing it can work.
-        bool replaceable = QFileInfo(m_downloadFolder).isWritable();
+        // we only make sure that replacing it can work. The folder may have
+        // gone while the question was open.
+        const QFileInfo folderInfo(m_downloadFolder);
+        bool replaceable = folderInfo.isDir() && folderInfo.isWritable();
 #if defined(Q_OS_WIN)
         replaceable = replaceable && QFileInfo(target).isWritable();
 #endif

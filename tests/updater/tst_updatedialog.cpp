@@ -4,9 +4,13 @@
 #include "updateprompts.h"
 #include "updatetestserver.h"
 
+#include <QApplication>
 #include <QDataStream>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QFileDialog>
 #include <QLabel>
+#include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSettings>
@@ -15,6 +19,7 @@
 #include <QTextEdit>
 #include <QtTest>
 
+#include <functional>
 #include <memory>
 
 using namespace Updater;
@@ -41,11 +46,12 @@ Backdrop backdropOf(QWidget* dialog)
 class ScriptedPrompts : public UpdatePrompts
 {
 public:
-    QString folder;         // answer to the folder picker
-    bool overwrite = false; // answer to the overwrite question
-    QStringList captions;   // of each folder picker shown
-    QStringList questions;  // title, "|", text of each overwrite question
-    QList<Backdrop> behind; // of each question, in order
+    QString folder;                    // answer to the folder picker
+    bool overwrite = false;            // answer to the overwrite question
+    QStringList captions;              // of each folder picker shown
+    QStringList questions;             // title, "|", text of each overwrite question
+    QList<Backdrop> behind;            // of each question, in order
+    std::function<void()> whileAsking; // runs while the overwrite question is open
 
     QString chooseDownloadFolder(QWidget* parent, const QString& caption) override
     {
@@ -57,6 +63,8 @@ public:
     {
         questions.append(title + QLatin1Char('|') + text);
         behind.append(backdropOf(parent));
+        if (whileAsking)
+            whileAsking();
         return overwrite;
     }
 };
@@ -151,6 +159,30 @@ QString plainHttpWarning(const QString& server)
         .arg(server);
 }
 
+// Acts on the modal window of type T that is open, from a timer, as a person
+// would: `act` returns false to be asked again on the next tick. A window
+// that nobody acts on is closed after a while, so that a test fails instead
+// of waiting for ever.
+template <typename T>
+void whenModal(QObject* owner, std::function<bool(T*)> act)
+{
+    auto* timer = new QTimer(owner);
+    QElapsedTimer clock;
+    clock.start();
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, act, clock] {
+        QWidget* modal = QApplication::activeModalWidget();
+        auto* window = qobject_cast<T*>(modal);
+        if (window && act(window)) {
+            timer->stop();
+        } else if (clock.hasExpired(15000)) {
+            timer->stop();
+            if (modal)
+                modal->close();
+        }
+    });
+    timer->start(20);
+}
+
 bool finishes(SoftwareUpdateDialog& d)
 {
     QSignalSpy done(&d, &SoftwareUpdateDialog::transfersDone);
@@ -168,10 +200,12 @@ private slots:
     void init();
     void cleanup();
 
+    void formAsDesigned();
     void checkSendsTheInstallation();
     void checkSaysWhatItDoes();
     void plainHttpIsNamed_data();
     void plainHttpIsNamed();
+    void onlyErrorMarksAFailure();
     void offerIsDownloaded_data();
     void offerIsDownloaded();
     void noOffer_data();
@@ -191,10 +225,15 @@ private slots:
     void stopsBeforeAsking();
     void downloadFolderIsAskedForAndRemembered();
     void checkNeedsNoWritableCurrentFolder();
+    void realPrompts_data();
+    void realPrompts();
+    void folderThatCannotTakeTheInstaller_data();
+    void folderThatCannotTakeTheInstaller();
 
 private:
     Deployment deployment() const;
-    std::unique_ptr<SoftwareUpdateDialog> open(const Deployment& deployment);
+    std::unique_ptr<SoftwareUpdateDialog> open(const Deployment& deployment,
+                                               UpdatePrompts* prompts = nullptr);
     std::unique_ptr<SoftwareUpdateDialog> open() { return open(deployment()); }
     QString target() const { return QDir(m_downloads).filePath(QStringLiteral("setup.exe")); }
     bool downloadsAsBefore(bool replacing) const;
@@ -202,6 +241,7 @@ private:
     std::unique_ptr<UpdateTestServer> m_server;
     std::unique_ptr<QTemporaryDir> m_root;
     ScriptedPrompts m_prompts;
+    std::unique_ptr<QObject> m_pollers; // owns the timers that answer real prompts
     QString m_install;
     QString m_downloads;
 };
@@ -217,9 +257,11 @@ Deployment TestUpdateDialog::deployment() const
     return d;
 }
 
-std::unique_ptr<SoftwareUpdateDialog> TestUpdateDialog::open(const Deployment& deployment)
+std::unique_ptr<SoftwareUpdateDialog> TestUpdateDialog::open(const Deployment& deployment,
+                                                             UpdatePrompts* prompts)
 {
-    auto dialog = std::make_unique<SoftwareUpdateDialog>(deployment, &m_prompts);
+    auto dialog =
+        std::make_unique<SoftwareUpdateDialog>(deployment, prompts ? prompts : &m_prompts);
     dialog->show();
     QCoreApplication::processEvents(); // the check starts once the window is up
     return dialog;
@@ -263,14 +305,38 @@ void TestUpdateDialog::init()
     applicationStore().setValue(QStringLiteral("/installpath"), m_install);
     downloadStore().setValue(QStringLiteral("/location"), m_downloads);
     m_prompts = ScriptedPrompts();
+    m_pollers = std::make_unique<QObject>();
 }
 
 void TestUpdateDialog::cleanup()
 {
+    m_pollers.reset();
     applicationStore().clear();
     downloadStore().clear();
     m_server.reset();
     m_root.reset();
+}
+
+void TestUpdateDialog::formAsDesigned()
+{
+    m_server->check.holdAfter = 0; // the window as it stands during the check
+    auto d = open();
+    QTRY_VERIFY(m_server->holding());
+    QCOMPARE(d->windowTitle(), QStringLiteral("Gridwell software Update"));
+    QCOMPARE(d->size(), QSize(513, 191));
+    const auto* exit = d->findChild<QPushButton*>(QStringLiteral("CancelPushButton"));
+    QCOMPARE(exit->text(), QStringLiteral("Exit"));
+    QVERIFY(exit->isEnabled());
+    // The log is for reading: typing into it changes nothing.
+    auto* log = d->findChild<QTextEdit*>(QStringLiteral("statusTextEdit"));
+    const QString before = log->toPlainText();
+    QVERIFY(!before.isEmpty());
+    log->setFocus();
+    QTest::keyClicks(log, QStringLiteral("typed"));
+    QTest::keyClick(log, Qt::Key_Backspace);
+    QCOMPARE(log->toPlainText(), before);
+    m_server->release();
+    QVERIFY(finishes(*d));
 }
 
 void TestUpdateDialog::checkSendsTheInstallation()
@@ -325,6 +391,19 @@ void TestUpdateDialog::plainHttpIsNamed()
     QCOMPARE(logOf(*d), scheme == QLatin1String("http")
                             ? refused + plainHttpWarning(deployment.server) + QStringLiteral("\n\n")
                             : refused);
+}
+
+void TestUpdateDialog::onlyErrorMarksAFailure()
+{
+    // The warning names a server called "error-reports": that is no failure.
+    Deployment deployment = this->deployment();
+    deployment.server = QStringLiteral("http://error-reports.invalid");
+    auto d = open(deployment); // looked at before the name can be looked up
+    QVERIFY2(logOf(*d).startsWith(QLatin1String("Warning: the update server "
+                                                "http://error-reports.invalid is asked")),
+             qPrintable(logOf(*d)));
+    QCOMPARE(labelOf(*d), QStringLiteral("Checking for updates…"));
+    QCOMPARE(barOf(*d)->maximum(), 0);
 }
 
 void TestUpdateDialog::offerIsDownloaded_data()
@@ -758,6 +837,155 @@ void TestUpdateDialog::checkNeedsNoWritableCurrentFolder()
     QVERIFY(finished);
     QVERIFY2(!logOf(*d).contains(QLatin1String("Error")), qPrintable(logOf(*d)));
     QCOMPARE(readFile(target()), installerBytes());
+}
+
+void TestUpdateDialog::realPrompts_data()
+{
+    QTest::addColumn<bool>("chooseFolder"); // answer the folder picker, or cancel it
+    QTest::addColumn<bool>("replace");      // answer Yes to replacing, or No
+    QTest::addColumn<QString>("outcome");   // the newest line of the log
+
+    QTest::newRow("folder chosen, Yes to replacing")
+        << true << true << "The download is complete. Please install the new release.";
+    QTest::newRow("folder chosen, No to replacing")
+        << true << false
+        << "Error C311: Gridwell Update failed:You have choosen not to over ride the file. "
+           "Therefore can not download the new update.\n";
+    QTest::newRow("folder picker cancelled")
+        << false << false
+        << "Error C302: You have not selected a directory to download the update. therefore "
+           "can not check for update";
+}
+
+void TestUpdateDialog::realPrompts()
+{
+    QFETCH(bool, chooseFolder);
+    QFETCH(bool, replace);
+    QFETCH(QString, outcome);
+
+    downloadStore().remove(QStringLiteral("/location"));
+    m_downloads = m_root->filePath(QStringLiteral("chosen"));
+    QVERIFY(QDir().mkpath(m_downloads));
+    QVERIFY(writeFile(target(), kOldInstaller));
+    // A reply of unknown length leaves the bar busy at the end of the check.
+    m_server->check.announceLength = false;
+
+    // What each window showed, read while it was open.
+    struct Seen
+    {
+        QString pickerTitle;
+        bool pickerForFolders = false;
+        Backdrop behindPicker;
+        QString boxTitle;
+        QString boxText;
+        bool boxIsYesNoWarning = false;
+        Backdrop behindBox;
+    };
+    auto seen = std::make_shared<Seen>();
+    const QString folder = m_downloads;
+    whenModal<QFileDialog>(m_pollers.get(), [=](QFileDialog* picker) {
+        seen->pickerTitle = picker->windowTitle();
+        seen->pickerForFolders = picker->fileMode() == QFileDialog::Directory &&
+                                 picker->testOption(QFileDialog::ShowDirsOnly) &&
+                                 picker->testOption(QFileDialog::DontResolveSymlinks);
+        seen->behindPicker = backdropOf(picker->parentWidget());
+        if (chooseFolder) {
+            picker->setDirectory(folder);
+            static_cast<QDialog*>(picker)->accept(); // as the Choose button does
+        } else {
+            picker->reject();
+        }
+        return true;
+    });
+    whenModal<QMessageBox>(m_pollers.get(), [=](QMessageBox* box) {
+        seen->boxTitle = box->windowTitle();
+        seen->boxText = box->text();
+        seen->boxIsYesNoWarning = box->icon() == QMessageBox::Warning &&
+                                  box->standardButtons() == (QMessageBox::Yes | QMessageBox::No);
+        seen->behindBox = backdropOf(box->parentWidget());
+        box->button(replace ? QMessageBox::Yes : QMessageBox::No)->click();
+        return true;
+    });
+
+    DialogPrompts prompts;
+    auto d = open(deployment(), &prompts);
+    if (chooseFolder)
+        QVERIFY(finishes(*d));
+    QVERIFY(newestIs(*d, outcome));
+
+    QCOMPARE(
+        seen->pickerTitle,
+        QStringLiteral("Select a directory to save the new Gridwell Application Install file"));
+    QVERIFY(seen->pickerForFolders);
+    QVERIFY2(seen->behindPicker.shown, "the folder picker came before the update window");
+    QCOMPARE(seen->behindPicker.label, QStringLiteral("Checking for updates…"));
+    if (!chooseFolder) {
+        QVERIFY(m_server->requests.isEmpty());
+        QVERIFY(seen->boxTitle.isEmpty());
+        return;
+    }
+    QCOMPARE(downloadStore().value(QStringLiteral("/location")).toString(), m_downloads);
+    QCOMPARE(seen->boxTitle, QStringLiteral("Gridwell Update"));
+    QCOMPARE(seen->boxText, QStringLiteral("The download file %1/setup.exe already exists.\n Do "
+                                           "you want to over ride this file?")
+                                .arg(m_downloads));
+    QVERIFY(seen->boxIsYesNoWarning);
+    QVERIFY2(!seen->behindBox.busyBar, "the bar runs behind the question");
+    QCOMPARE(readFile(target()), replace ? installerBytes() : kOldInstaller);
+}
+
+void TestUpdateDialog::folderThatCannotTakeTheInstaller_data()
+{
+    QTest::addColumn<bool>("replacing");
+    QTest::addColumn<QString>("message"); // how the newest line of the log starts
+
+    // Nothing can be made below a regular file, not even by root.
+    QTest::newRow("folder below a regular file")
+        << false
+        << "Error C312: Gridwell Update failed:Unable to update file: %1/setup.exe. Error: ";
+    QTest::newRow("folder replaced by a file while asking")
+        << true
+        << "Error C310: Gridwell Update failed: Unable to Remove file: %1/setup.exe. Check File "
+           "permission. Can not download update\n\n";
+}
+
+void TestUpdateDialog::folderThatCannotTakeTheInstaller()
+{
+    QFETCH(bool, replacing);
+    QFETCH(QString, message);
+
+    const QString plain = m_root->filePath(QStringLiteral("plain"));
+    const QByteArray plainText = "a file, not a folder";
+    QVERIFY(writeFile(plain, plainText));
+    const QString moved = m_root->filePath(QStringLiteral("moved"));
+    if (replacing) {
+        QVERIFY(writeFile(target(), kOldInstaller));
+        m_prompts.overwrite = true;
+        // As with a removable disk swapped while the question was open.
+        const QString folder = m_downloads;
+        m_prompts.whileAsking = [folder, moved, plain] {
+            QDir().rename(folder, moved);
+            QFile::rename(plain, folder);
+        };
+    } else {
+        m_downloads = QDir(plain).filePath(QStringLiteral("downloads"));
+        downloadStore().remove(QStringLiteral("/location"));
+        m_prompts.folder = m_downloads;
+    }
+
+    auto d = open();
+    QVERIFY(finishes(*d));
+    const QString log = logOf(*d);
+    QVERIFY2(log.startsWith(message.arg(m_downloads)), qPrintable(log));
+    if (!replacing)
+        QVERIFY2(log.section(QLatin1String("\n\n"), 0, 0).endsWith(". Check file permission"),
+                 qPrintable(log));
+    QCOMPARE(labelOf(*d), QStringLiteral("Update download cancelled"));
+    QCOMPARE(m_server->count("GET"), 0);
+    if (replacing) {
+        QCOMPARE(readFile(QDir(moved).filePath(QStringLiteral("setup.exe"))), kOldInstaller);
+        QCOMPARE(readFile(m_downloads), plainText);
+    }
 }
 
 QTEST_MAIN(TestUpdateDialog)
