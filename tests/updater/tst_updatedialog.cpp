@@ -1,6 +1,7 @@
 // The update dialog end to end against a server inside the test: what it
 // sends, what it shows, and what it leaves in the download folder.
 #include "softwareupdatedialog.h"
+#include "updateprogram.h"
 #include "updateprompts.h"
 #include "updatetestserver.h"
 
@@ -229,6 +230,8 @@ private slots:
     void realPrompts();
     void folderThatCannotTakeTheInstaller_data();
     void folderThatCannotTakeTheInstaller();
+    void programEndsWithZeroWhenClosed_data();
+    void programEndsWithZeroWhenClosed();
 
 private:
     Deployment deployment() const;
@@ -986,6 +989,59 @@ void TestUpdateDialog::folderThatCannotTakeTheInstaller()
         QCOMPARE(readFile(QDir(moved).filePath(QStringLiteral("setup.exe"))), kOldInstaller);
         QCOMPARE(readFile(m_downloads), plainText);
     }
+}
+
+void TestUpdateDialog::programEndsWithZeroWhenClosed_data()
+{
+    QTest::addColumn<QByteArray>("reply");
+    QTest::addColumn<bool>("escape");  // close with the Escape key, else with Exit
+    QTest::addColumn<QString>("last"); // the newest line of the log when the user closes
+
+    QTest::newRow("Exit after a failure")
+        << QByteArray("COMPLETION_STATUS:FAIL:C123:x") << false
+        << "Error C308: Gridwell Update Failed with error Code C123. Error message x";
+    QTest::newRow("Escape after the download")
+        << offer("/files/setup.exe") << true
+        << "The download is complete. Please install the new release.";
+}
+
+void TestUpdateDialog::programEndsWithZeroWhenClosed()
+{
+    QFETCH(QByteArray, reply);
+    QFETCH(bool, escape);
+    QFETCH(QString, last);
+    m_server->check.body = reply;
+
+    auto closed = std::make_shared<bool>(false);
+    whenModal<SoftwareUpdateDialog>(m_pollers.get(), [=](SoftwareUpdateDialog* d) {
+        if (!logOf(*d).startsWith(last))
+            return false;
+        if (escape)
+            QTest::keyClick(d, Qt::Key_Escape);
+        else
+            d->findChild<QPushButton*>(QStringLiteral("CancelPushButton"))->click();
+        *closed = true;
+        return true;
+    });
+
+    // Should closing not end the program, the test ends it and fails.
+    auto rescued = std::make_shared<bool>(false);
+    QTimer::singleShot(20000, m_pollers.get(), [rescued] {
+        if (QWidget* window = QApplication::activeModalWidget()) {
+            *rescued = true;
+            window->hide();
+        }
+    });
+
+    Deployment builtIn = deployment();
+    builtIn.server = QStringLiteral("https://updates.invalid"); // the command line names ours
+    const int status =
+        runProgram({QStringLiteral("updater"), QStringLiteral("--server"), m_server->url()},
+                   builtIn, &m_prompts);
+    QVERIFY2(*closed, "the window never showed the expected outcome");
+    QVERIFY2(!*rescued, "the program went on after its window was closed");
+    QCOMPARE(status, 0);
+    QCOMPARE(m_server->count("POST"), 1);
 }
 
 QTEST_MAIN(TestUpdateDialog)

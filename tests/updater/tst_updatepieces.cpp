@@ -9,6 +9,7 @@
 #include <QDataStream>
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -58,6 +59,8 @@ private slots:
     void commandLine_data();
     void commandLine();
     void helpSaysWhereThingsComeFrom();
+    void programExitStatus_data();
+    void programExitStatus();
 };
 
 void TestUpdatePieces::configuration_data()
@@ -444,6 +447,59 @@ void TestUpdatePieces::helpSaysWhereThingsComeFrom()
           "gridwell.cfg", "Korvex/Gridwell.conf", "Almaren/Support.conf"})
         QVERIFY2(help.contains(QLatin1String(needed)), needed);
     QVERIFY2(!help.contains(QLatin1String("hunter2")), "the help text shows the password");
+}
+
+void TestUpdatePieces::programExitStatus_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<bool>("windowSystem");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("out"); // how standard output starts
+    QTest::addColumn<QString>("err"); // what standard error holds
+
+    const QString tryHelp = QStringLiteral("\nTry 'updater --help' for more information.\n");
+    QTest::newRow("--help without a window system")
+        << QStringList{"--help"} << false << 0 << "Usage: updater [--server URL]\n"
+        << "";
+    QTest::newRow("unknown option") << QStringList{"--bogus"} << true << 2 << ""
+                                    << "updater: Unknown option 'bogus'." + tryHelp;
+    QTest::newRow("not a server address")
+        << QStringList{"--server", "updates"} << true << 2 << ""
+        << "updater: \"updates\" is not the address of an update server (https://host or "
+           "https://host:port)" +
+               tryHelp;
+    QTest::newRow("stray argument") << QStringList{"now"} << true << 2 << ""
+                                    << "updater: Unexpected argument 'now'." + tryHelp;
+}
+
+void TestUpdatePieces::programExitStatus()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(bool, windowSystem);
+    QFETCH(int, status);
+    QFETCH(QString, out);
+    QFETCH(QString, err);
+
+    QTemporaryDir home;
+    QVERIFY(home.isValid());
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("HOME"), home.path());
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral(".config")));
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), home.path()); // private, as Qt expects
+    for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+        env.remove(QString::fromLatin1(name));
+    if (windowSystem)
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+
+    QProcess program;
+    program.setProcessEnvironment(env);
+    program.start(QStringLiteral(GRIDWELL_UPDATER), arguments);
+    QVERIFY(program.waitForFinished(30000));
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), status);
+    const QString stdOut = QString::fromUtf8(program.readAllStandardOutput());
+    QVERIFY2(out.isEmpty() ? stdOut.isEmpty() : stdOut.startsWith(out), qPrintable(stdOut));
+    QCOMPARE(QString::fromUtf8(program.readAllStandardError()), err);
 }
 
 QTEST_GUILESS_MAIN(TestUpdatePieces)
