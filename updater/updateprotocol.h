@@ -49,9 +49,11 @@ struct UpdateReply
     QString approximateSize;
     QString serverPath;
 
-    // "PASS" with "C000": a newer release, named by the fields below.
+    // A status containing "PASS" with a code containing "C000": a newer
+    // release, named by the fields below.
     bool offersUpdate() const;
-    // "PASS" with "C001": the installed release is the newest there is.
+    // A status containing "PASS" with a code containing "C001" (and no
+    // offer): the installed release is the newest there is.
     bool isUpToDate() const;
 };
 

