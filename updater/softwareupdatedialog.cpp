@@ -66,7 +66,6 @@ SoftwareUpdateDialog::SoftwareUpdateDialog(const Deployment& deployment, UpdateP
     connect(m_http, &QNetworkAccessManager::finished, this,
             &SoftwareUpdateDialog::handleHttpRequestFinished);
     connect(ui->CancelPushButton, &QPushButton::clicked, this, &SoftwareUpdateDialog::exitDlg);
-    checkForUpdate();
 }
 
 SoftwareUpdateDialog::~SoftwareUpdateDialog()
@@ -79,6 +78,23 @@ SoftwareUpdateDialog::~SoftwareUpdateDialog()
             reply->abort();
         }
     }
+}
+
+void SoftwareUpdateDialog::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (m_started)
+        return;
+    m_started = true;
+    // The folder question belongs in front of this window, which is not on
+    // screen until the show has finished.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (isVisible())
+                checkForUpdate();
+        },
+        Qt::QueuedConnection);
 }
 
 void SoftwareUpdateDialog::checkForUpdate()
@@ -131,10 +147,16 @@ void SoftwareUpdateDialog::sendUpdateRequest()
         report(tr("Error: C305: Gridwell Update Failed: %1.").arg(reason));
         return;
     }
+    if (m_server.scheme() == QLatin1String("http")) {
+        report(tr("Warning: the update server %1 is asked over plain HTTP, so the download is "
+                  "not protected: the installer could be changed on its way to this computer.")
+                   .arg(m_server.toString(QUrl::RemoveUserInfo)));
+    }
     QNetworkRequest request = plainRequest(checkUrl(m_server));
     request.setHeader(QNetworkRequest::ContentTypeHeader,
                       QByteArrayLiteral("application/x-www-form-urlencoded"));
     m_busy = true;
+    ui->updateProgressBar->setRange(0, 0); // until the reply says how long it is
     // The reply stays in memory: the current folder of an installed program
     // is often not writable, and nothing else needs it on disk.
     m_checkReply = watch(m_http->post(request, requestBody(m_deployment, m_version, m_edition)));
@@ -229,6 +251,10 @@ QString SoftwareUpdateDialog::parseReply(const QByteArray& body)
     const UpdateReply reply = Updater::parseReply(body);
     qCDebug(lcUpdater) << "State 1" << reply.status << reply.code << reply.message << reply.version
                        << reply.releaseDate << reply.approximateSize << reply.serverPath;
+    if (reply.isUpToDate()) {
+        m_upToDate = true;
+        return tr("Gridwell Update: No new update is available at this time");
+    }
     const QString failed =
         tr("Error C308: Gridwell Update Failed with error Code %1. Error message %2");
     if (!reply.offersUpdate())
@@ -264,7 +290,7 @@ void SoftwareUpdateDialog::startDownload()
     m_updateAvailable = false;
     m_busy = false;
     m_file.reset();
-    ui->updateProgressBar->reset();
+    stopBusyBar(); // nothing moves while the user is asked
 
     const QString folder = downloadFolderText();
     const QString target = QDir(m_downloadFolder).filePath(m_fileName);
@@ -278,8 +304,10 @@ void SoftwareUpdateDialog::startDownload()
             return;
         }
         // The old installer stays until a complete new one replaces it; here
-        // we only make sure that replacing it can work.
-        bool replaceable = QFileInfo(m_downloadFolder).isWritable();
+        // we only make sure that replacing it can work. The folder may have
+        // gone while the question was open.
+        const QFileInfo folderInfo(m_downloadFolder);
+        bool replaceable = folderInfo.isDir() && folderInfo.isWritable();
 #if defined(Q_OS_WIN)
         replaceable = replaceable && QFileInfo(target).isWritable();
 #endif
@@ -352,7 +380,8 @@ void SoftwareUpdateDialog::updateDataReadProgress(qint64 done, qint64 total)
 
 void SoftwareUpdateDialog::handleDone(bool error)
 {
-    if (!error && m_downloadComplete) {
+    // A check that found nothing newer has ended as well as a download.
+    if (!error && (m_downloadComplete || m_upToDate)) {
         ui->updateProgressBar->setRange(0, 100);
         ui->updateProgressBar->setValue(100);
     }
@@ -370,6 +399,12 @@ void SoftwareUpdateDialog::stopTransfers()
         if (reply && reply->isRunning())
             reply->abort();
     }
+}
+
+void SoftwareUpdateDialog::stopBusyBar()
+{
+    ui->updateProgressBar->setRange(0, 100);
+    ui->updateProgressBar->reset();
 }
 
 void SoftwareUpdateDialog::exitDlg()

@@ -38,8 +38,8 @@ class SoftwareUpdateDialog : public QDialog
     Q_OBJECT
 
 public:
-    // Starts the update check at once; the prompts answer the folder and
-    // overwrite questions and must outlive the dialog.
+    // Starts the update check once the dialog is first shown; the prompts
+    // answer the folder and overwrite questions and must outlive the dialog.
     SoftwareUpdateDialog(const Updater::Deployment& deployment, Updater::UpdatePrompts* prompts,
                          QWidget* parent = nullptr);
     ~SoftwareUpdateDialog() override;
@@ -49,6 +49,9 @@ public:
 public slots:
     // Closing the window any other way cancels like Exit does.
     void reject() override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
 
 signals:
     // The last request of the check or the download has ended.
@@ -72,6 +75,7 @@ private:
     QNetworkReply* watch(QNetworkReply* reply);
     void readReply(QNetworkReply* reply);
     void stopTransfers();
+    void stopBusyBar();
     void report(const QString& message);
     QString downloadFolderText() const;
 
@@ -87,9 +91,11 @@ private:
     std::unique_ptr<QSaveFile> m_file;
     qint64 m_received = 0;
 
+    bool m_started = false;
     bool m_cancelled = false;
     bool m_busy = false;
     bool m_updateAvailable = false;
+    bool m_upToDate = false;
     bool m_downloadComplete = false;
     QString m_installFolder;
     QString m_downloadFolder;

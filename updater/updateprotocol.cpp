@@ -36,8 +36,8 @@ QUrl serverUrl(const QString& text, QString* reason)
     const bool bare = url.path().isEmpty() || url.path() == QLatin1String("/");
     if (!url.isValid() || !web || url.host().isEmpty() || !bare || url.hasQuery() ||
         url.hasFragment()) {
-        *reason = tr("\"%1\" is not the address of an update server (http://host or "
-                     "http://host:port)")
+        *reason = tr("\"%1\" is not the address of an update server (https://host or "
+                     "https://host:port)")
                       .arg(text);
         return QUrl();
     }
@@ -53,11 +53,48 @@ QUrl checkUrl(const QUrl& server)
     return url;
 }
 
+namespace {
+
+// The server's text as a request target: a path, perhaps a query after "?",
+// perhaps a fragment after "#", which stays with the client.
+struct RequestTarget
+{
+    QStringView path;
+    QStringView query;
+    bool hasQuery = false;
+};
+
+RequestTarget requestTarget(const QString& serverPath)
+{
+    QStringView rest(serverPath);
+    const qsizetype fragment = rest.indexOf(QLatin1Char('#'));
+    if (fragment >= 0)
+        rest = rest.left(fragment);
+    RequestTarget target;
+    const qsizetype query = rest.indexOf(QLatin1Char('?'));
+    target.path = query < 0 ? rest : rest.left(query);
+    if (query >= 0) {
+        target.query = rest.mid(query + 1);
+        target.hasQuery = true;
+    }
+    return target;
+}
+
+} // namespace
+
 QUrl downloadUrl(const QUrl& server, const QString& serverPath)
 {
+    // The server writes the path as it goes on the wire, percent-encoded.
+    // Tolerant mode keeps "%20" as "%20" and encodes only what cannot stand
+    // in a request as it is (a space, a "%" that starts no escape).
+    const RequestTarget target = requestTarget(serverPath);
     QUrl url = server;
-    url.setPath(serverPath.startsWith(QLatin1Char('/')) ? serverPath
-                                                        : QLatin1Char('/') + serverPath);
+    QString path = target.path.toString();
+    if (!path.startsWith(QLatin1Char('/')))
+        path.prepend(QLatin1Char('/'));
+    url.setPath(path, QUrl::TolerantMode);
+    if (target.hasQuery)
+        url.setQuery(target.query.toString(), QUrl::TolerantMode);
     return url;
 }
 
@@ -73,7 +110,16 @@ QByteArray requestBody(const Deployment& deployment, const QString& version, con
 
 bool UpdateReply::offersUpdate() const
 {
+    // Servers have always been read this loosely ("PASSED", " C000" offer
+    // too), and the update servers in the field may rely on it.
     return status.contains(QLatin1String("PASS")) && code.contains(QLatin1String("C000"));
+}
+
+bool UpdateReply::isUpToDate() const
+{
+    // Read by the same loose rule as an offer, which is tested first.
+    return !offersUpdate() && status.contains(QLatin1String("PASS")) &&
+           code.contains(QLatin1String("C001"));
 }
 
 UpdateReply parseReply(const QByteArray& body)
@@ -104,10 +150,16 @@ UpdateReply parseReply(const QByteArray& body)
 
 QString installerFileName(const QString& serverPath)
 {
-    const qsizetype backslash = serverPath.lastIndexOf(QLatin1Char('\\'));
-    if (backslash >= 0)
-        return serverPath.mid(backslash + 1);
-    return serverPath.mid(serverPath.lastIndexOf(QLatin1Char('/')) + 1);
+    const QStringView path = requestTarget(serverPath).path;
+    const qsizetype backslash = path.lastIndexOf(QLatin1Char('\\'));
+    const QStringView last =
+        backslash >= 0 ? path.mid(backslash + 1) : path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
+    // Decoded the way the request encodes it, so the file is named what the
+    // server serves: "Gridwell%20Setup.exe" is "Gridwell Setup.exe", and a
+    // "%" that starts no escape stays a "%".
+    QUrl name;
+    name.setPath(last.toString(), QUrl::TolerantMode);
+    return name.path(QUrl::FullyDecoded);
 }
 
 bool isUsableFileName(const QString& name)

@@ -12,7 +12,7 @@ namespace Updater {
 // the server may be replaced on the command line.
 struct Deployment
 {
-    QString server; // http://host or http://host:port
+    QString server; // https://host[:port]; http:// only where given explicitly
     QString account;
     QString password;
     QString email;
@@ -23,12 +23,13 @@ struct Deployment
 // "NONE" for any other.
 QString hostOperatingSystem();
 
-// The server address as a URL: http or https, a host, perhaps a port, and
+// The server address as a URL: https or http, a host, perhaps a port, and
 // nothing after it. An empty URL and *reason when the text is not one.
 QUrl serverUrl(const QString& text, QString* reason);
 
 // Where the update check goes, and where an installer named by its server
-// path is fetched from.
+// path is fetched from. The server path is percent-encoded as it is to be
+// sent, perhaps with a query after "?"; a fragment after "#" is not sent.
 QUrl checkUrl(const QUrl& server);
 QUrl downloadUrl(const QUrl& server, const QString& serverPath);
 
@@ -48,13 +49,18 @@ struct UpdateReply
     QString approximateSize;
     QString serverPath;
 
+    // A status containing "PASS" with a code containing "C000": a newer
+    // release, named by the fields below.
     bool offersUpdate() const;
+    // A status containing "PASS" with a code containing "C001" (and no
+    // offer): the installed release is the newest there is.
+    bool isUpToDate() const;
 };
 
 UpdateReply parseReply(const QByteArray& body);
 
-// The installer's name: the part of the server path after the last "\" if
-// it has one, else after the last "/".
+// The installer's name: the part of the server path (before any "?" or "#")
+// after the last "\" if it has one, else after the last "/", percent-decoded.
 QString installerFileName(const QString& serverPath);
 
 // Whether a name from the server may be used as a file name in the download

@@ -1,12 +1,17 @@
 // The update dialog end to end against a server inside the test: what it
 // sends, what it shows, and what it leaves in the download folder.
 #include "softwareupdatedialog.h"
+#include "updateprogram.h"
 #include "updateprompts.h"
 #include "updatetestserver.h"
 
+#include <QApplication>
 #include <QDataStream>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QFileDialog>
 #include <QLabel>
+#include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSettings>
@@ -15,19 +20,38 @@
 #include <QTextEdit>
 #include <QtTest>
 
+#include <functional>
 #include <memory>
 
 using namespace Updater;
 
 namespace {
 
+// What the user saw behind a question: whether the update window was on
+// screen, its label, and whether its bar was running.
+struct Backdrop
+{
+    bool shown = false;
+    QString label;
+    bool busyBar = false;
+};
+
+Backdrop backdropOf(QWidget* dialog)
+{
+    const auto* bar = dialog->findChild<QProgressBar*>(QStringLiteral("updateProgressBar"));
+    return {dialog->isVisible(),
+            dialog->findChild<QLabel*>(QStringLiteral("progressLabel"))->text(),
+            bar->minimum() == bar->maximum()};
+}
+
 class ScriptedPrompts : public UpdatePrompts
 {
 public:
-    QString folder;         // answer to the folder picker
-    bool overwrite = false; // answer to the overwrite question
-    QStringList captions;   // of each folder picker shown
-    QStringList questions;  // title, "|", text of each overwrite question
+    QString folder;                    // answer to the folder picker
+    bool overwrite = false;            // answer to the overwrite question
+    QStringList captions;              // of each folder picker shown
+    QStringList questions;             // title, "|", text of each overwrite question
+    std::function<void()> whileAsking; // runs while the overwrite question is open
 
     QString chooseDownloadFolder(QWidget*, const QString& caption) override
     {
@@ -37,6 +61,8 @@ public:
     bool confirmOverwrite(QWidget*, const QString& title, const QString& text) override
     {
         questions.append(title + QLatin1Char('|') + text);
+        if (whileAsking)
+            whileAsking();
         return overwrite;
     }
 };
@@ -123,6 +149,38 @@ QProgressBar* barOf(const QDialog& d)
     return d.findChild<QProgressBar*>(QStringLiteral("updateProgressBar"));
 }
 
+QString plainHttpWarning(const QString& server)
+{
+    return QStringLiteral("Warning: the update server %1 is asked over plain HTTP, so the "
+                          "download is not protected: the installer could be changed on its way "
+                          "to this computer.")
+        .arg(server);
+}
+
+// Acts on the modal window of type T that is open, from a timer, as a person
+// would: `act` returns false to be asked again on the next tick. A window
+// that nobody acts on is closed after a while, so that a test fails instead
+// of waiting for ever.
+template <typename T>
+void whenModal(QObject* owner, std::function<bool(T*)> act)
+{
+    auto* timer = new QTimer(owner);
+    QElapsedTimer clock;
+    clock.start();
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, act, clock] {
+        QWidget* modal = QApplication::activeModalWidget();
+        auto* window = qobject_cast<T*>(modal);
+        if (window && act(window)) {
+            timer->stop();
+        } else if (clock.hasExpired(15000)) {
+            timer->stop();
+            if (modal)
+                modal->close();
+        }
+    });
+    timer->start(20);
+}
+
 bool finishes(SoftwareUpdateDialog& d)
 {
     QSignalSpy done(&d, &SoftwareUpdateDialog::transfersDone);
@@ -140,11 +198,16 @@ private slots:
     void init();
     void cleanup();
 
+    void windowDuringTheCheck();
     void checkSendsTheInstallation();
+    void plainHttpIsNamed_data();
+    void plainHttpIsNamed();
+    void onlyErrorMarksAFailure();
     void offerIsDownloaded_data();
     void offerIsDownloaded();
     void noOffer_data();
     void noOffer();
+    void upToDateIsNoFailure();
     void unusableInstallerNameIsRefused_data();
     void unusableInstallerNameIsRefused();
     void progressOfAnnouncedTotal();
@@ -159,10 +222,17 @@ private slots:
     void stopsBeforeAsking();
     void downloadFolderIsAskedForAndRemembered();
     void checkNeedsNoWritableCurrentFolder();
+    void realPrompts_data();
+    void realPrompts();
+    void folderThatCannotTakeTheInstaller_data();
+    void folderThatCannotTakeTheInstaller();
+    void programEndsWithZeroWhenClosed_data();
+    void programEndsWithZeroWhenClosed();
 
 private:
     Deployment deployment() const;
-    std::unique_ptr<SoftwareUpdateDialog> open(const Deployment& deployment);
+    std::unique_ptr<SoftwareUpdateDialog> open(const Deployment& deployment,
+                                               UpdatePrompts* prompts = nullptr);
     std::unique_ptr<SoftwareUpdateDialog> open() { return open(deployment()); }
     QString target() const { return QDir(m_downloads).filePath(QStringLiteral("setup.exe")); }
     bool downloadsAsBefore(bool replacing) const;
@@ -170,6 +240,7 @@ private:
     std::unique_ptr<UpdateTestServer> m_server;
     std::unique_ptr<QTemporaryDir> m_root;
     ScriptedPrompts m_prompts;
+    std::unique_ptr<QObject> m_pollers; // owns the timers that answer real prompts
     QString m_install;
     QString m_downloads;
 };
@@ -185,10 +256,13 @@ Deployment TestUpdateDialog::deployment() const
     return d;
 }
 
-std::unique_ptr<SoftwareUpdateDialog> TestUpdateDialog::open(const Deployment& deployment)
+std::unique_ptr<SoftwareUpdateDialog> TestUpdateDialog::open(const Deployment& deployment,
+                                                             UpdatePrompts* prompts)
 {
-    auto dialog = std::make_unique<SoftwareUpdateDialog>(deployment, &m_prompts);
+    auto dialog =
+        std::make_unique<SoftwareUpdateDialog>(deployment, prompts ? prompts : &m_prompts);
     dialog->show();
+    QCoreApplication::processEvents(); // the check starts once the window is up
     return dialog;
 }
 
@@ -230,14 +304,40 @@ void TestUpdateDialog::init()
     applicationStore().setValue(QStringLiteral("/installpath"), m_install);
     downloadStore().setValue(QStringLiteral("/location"), m_downloads);
     m_prompts = ScriptedPrompts();
+    m_pollers = std::make_unique<QObject>();
 }
 
 void TestUpdateDialog::cleanup()
 {
+    m_pollers.reset();
     applicationStore().clear();
     downloadStore().clear();
     m_server.reset();
     m_root.reset();
+}
+
+void TestUpdateDialog::windowDuringTheCheck()
+{
+    m_server->check.holdAfter = 0;
+    auto d = open();
+    QTRY_VERIFY(m_server->holding());
+    QCOMPARE(d->windowTitle(), QStringLiteral("Gridwell software Update"));
+    QCOMPARE(d->size(), QSize(513, 191));
+    QCOMPARE(labelOf(*d), QStringLiteral("Checking for updates…"));
+    QCOMPARE(barOf(*d)->maximum(), 0); // busy: nothing says how long it takes
+    const auto* exit = d->findChild<QPushButton*>(QStringLiteral("CancelPushButton"));
+    QCOMPARE(exit->text(), QStringLiteral("Exit"));
+    QVERIFY(exit->isEnabled());
+    // The log is for reading: typing into it changes nothing.
+    auto* log = d->findChild<QTextEdit*>(QStringLiteral("statusTextEdit"));
+    const QString before = log->toPlainText();
+    QVERIFY(!before.isEmpty());
+    log->setFocus();
+    QTest::keyClicks(log, QStringLiteral("typed"));
+    QTest::keyClick(log, Qt::Key_Backspace);
+    QCOMPARE(log->toPlainText(), before);
+    m_server->release();
+    QVERIFY(finishes(*d));
 }
 
 void TestUpdateDialog::checkSendsTheInstallation()
@@ -257,35 +357,89 @@ void TestUpdateDialog::checkSendsTheInstallation()
                                    "&operatingSystem=LINUX"));
 }
 
+void TestUpdateDialog::plainHttpIsNamed_data()
+{
+    QTest::addColumn<QString>("scheme");
+    QTest::newRow("http") << "http";
+    QTest::newRow("https") << "https";
+}
+
+void TestUpdateDialog::plainHttpIsNamed()
+{
+    QFETCH(QString, scheme);
+    Deployment deployment = this->deployment();
+    QUrl server(deployment.server);
+    server.setScheme(scheme);
+    deployment.server = server.toString();
+    m_server->close(); // the connection is refused whatever the scheme
+
+    auto d = open(deployment);
+    QVERIFY(finishes(*d));
+    const QString refused =
+        QStringLiteral("Error: C306: Gridwell Update Failed: Connection refused.\n\n");
+    QCOMPARE(logOf(*d), scheme == QLatin1String("http")
+                            ? refused + plainHttpWarning(deployment.server) + QStringLiteral("\n\n")
+                            : refused);
+}
+
+void TestUpdateDialog::onlyErrorMarksAFailure()
+{
+    // The warning names a server called "error-reports": that is no failure.
+    Deployment deployment = this->deployment();
+    deployment.server = QStringLiteral("http://error-reports.invalid");
+    auto d = open(deployment); // looked at before the name can be looked up
+    QVERIFY2(logOf(*d).startsWith(QLatin1String("Warning: the update server "
+                                                "http://error-reports.invalid is asked")),
+             qPrintable(logOf(*d)));
+    QCOMPARE(labelOf(*d), QStringLiteral("Checking for updates…"));
+    QCOMPARE(barOf(*d)->maximum(), 0);
+}
+
 void TestUpdateDialog::offerIsDownloaded_data()
 {
     QTest::addColumn<QByteArray>("serverPath");
-    QTest::newRow("slashes") << QByteArray("/files/setup.exe");
-    QTest::newRow("backslash") << QByteArray("/files\\setup.exe");
+    QTest::addColumn<QByteArray>("requested"); // the path in the request line, exactly
+    QTest::addColumn<QString>("name");
+
+    QTest::newRow("slashes") << QByteArray("/files/setup.exe") << QByteArray("/files/setup.exe")
+                             << "setup.exe";
+    QTest::newRow("backslash") << QByteArray("/files\\setup.exe")
+                               << QByteArray("/files%5Csetup.exe") << "setup.exe";
+    // The server's path is already encoded: "%20" goes out as "%20".
+    QTest::newRow("encoded space")
+        << QByteArray("/files/Gridwell%20Setup.exe") << QByteArray("/files/Gridwell%20Setup.exe")
+        << "Gridwell Setup.exe";
+    QTest::newRow("query and fragment")
+        << QByteArray("/get/setup.exe?release=4.1&key=a%2Bb#sha256")
+        << QByteArray("/get/setup.exe?release=4.1&key=a%2Bb") << "setup.exe";
 }
 
 void TestUpdateDialog::offerIsDownloaded()
 {
     QFETCH(QByteArray, serverPath);
+    QFETCH(QByteArray, requested);
+    QFETCH(QString, name);
     m_server->check.body = offer(serverPath);
+    m_server->installerPath = requested;
 
     auto d = open();
     QVERIFY(finishes(*d));
     QCOMPARE(m_server->count("GET"), 1);
-    QCOMPARE(QUrl::fromPercentEncoding(m_server->requests.at(1).path),
-             QString::fromLatin1(serverPath));
-    QCOMPARE(readFile(target()), installerBytes());
-    QCOMPARE(filesIn(m_downloads), QStringList{"setup.exe"});
+    QCOMPARE(m_server->requests.at(1).path, requested);
+    const QString target = QDir(m_downloads).filePath(name);
+    QCOMPARE(readFile(target), installerBytes());
+    QCOMPARE(filesIn(m_downloads), QStringList{name});
 
     // Newest first: the completion, then the offer.
     const QString started = QStringLiteral("Starting to download the latest version: \n"
                                            "Version: 4.1 \nReleased Date: 2009-06-01 \n"
                                            "Local Download Directory: %1 \n"
-                                           "Approximate File Size: 25 MB \nFile Name: setup.exe")
-                                .arg(m_downloads);
+                                           "Approximate File Size: 25 MB \nFile Name: %2")
+                                .arg(m_downloads, name);
     QCOMPARE(logOf(*d),
              QStringLiteral("The download is complete. Please install the new release.\n\n") +
-                 started + QStringLiteral("\n\n"));
+                 started + QStringLiteral("\n\n") + plainHttpWarning(m_server->url()) +
+                 QStringLiteral("\n\n"));
     QCOMPARE(labelOf(*d), QStringLiteral("Update download complete"));
     QCOMPARE(barOf(*d)->value(), 100);
     QCOMPARE(barOf(*d)->maximum(), 100);
@@ -306,6 +460,11 @@ void TestUpdateDialog::noOffer_data()
     QTest::newRow("no status line")
         << 200 << QByteArray("OK") << QByteArray("<html>maintenance</html>")
         << "Error C308: Gridwell Update Failed with error Code . Error message ";
+    // A status containing "PASS" with a code that contains neither "C000"
+    // (an offer) nor "C001" (nothing newer) is a failure.
+    QTest::newRow("PASS with another code")
+        << 200 << QByteArray("OK") << QByteArray("COMPLETION_STATUS:PASS:C002:later")
+        << "Error C308: Gridwell Update Failed with error Code C002. Error message later";
     QTest::newRow("message with a placeholder")
         << 200 << QByteArray("OK") << QByteArray("COMPLETION_STATUS:FAIL:C%2:50%1 done")
         << "Error C308: Gridwell Update Failed with error Code C%2. Error message 50%1 done";
@@ -335,6 +494,23 @@ void TestUpdateDialog::noOffer()
     QVERIFY(newestIs(*d, message));
     QCOMPARE(labelOf(*d), QStringLiteral("Update download cancelled"));
     QCOMPARE(barOf(*d)->value(), 0);
+    QCOMPARE(barOf(*d)->maximum(), 100);
+    QCOMPARE(m_server->count("GET"), 0);
+    QVERIFY(downloadsAsBefore(false));
+}
+
+void TestUpdateDialog::upToDateIsNoFailure()
+{
+    m_server->check.body = "Update check\r\nCOMPLETION_STATUS:PASS:C001:up to date\r\n";
+    auto d = open();
+    QSignalSpy done(d.get(), &SoftwareUpdateDialog::transfersDone);
+    QVERIFY(done.wait(10000));
+    QCOMPARE(done.constFirst().constFirst().toBool(), false);
+    QVERIFY(newestIs(*d, QStringLiteral("Gridwell Update: No new update is available at this "
+                                        "time")));
+    QVERIFY2(!logOf(*d).contains(QLatin1String("Error")), qPrintable(logOf(*d)));
+    QCOMPARE(labelOf(*d), QStringLiteral("Verification of new update complete"));
+    QCOMPARE(barOf(*d)->value(), 100);
     QCOMPARE(barOf(*d)->maximum(), 100);
     QCOMPARE(m_server->count("GET"), 0);
     QVERIFY(downloadsAsBefore(false));
@@ -568,7 +744,7 @@ void TestUpdateDialog::stopsBeforeAsking_data()
     QTest::newRow("not a server address")
         << "bad server"
         << "Error: C305: Gridwell Update Failed: \"updates\" is not the address of an update "
-           "server (http://host or http://host:port).";
+           "server (https://host or https://host:port).";
 }
 
 void TestUpdateDialog::stopsBeforeAsking()
@@ -633,6 +809,208 @@ void TestUpdateDialog::checkNeedsNoWritableCurrentFolder()
     QVERIFY(finished);
     QVERIFY2(!logOf(*d).contains(QLatin1String("Error")), qPrintable(logOf(*d)));
     QCOMPARE(readFile(target()), installerBytes());
+}
+
+void TestUpdateDialog::realPrompts_data()
+{
+    QTest::addColumn<bool>("chooseFolder"); // answer the folder picker, or cancel it
+    QTest::addColumn<bool>("replace");      // answer Yes to replacing, or No
+    QTest::addColumn<QString>("outcome");   // the newest line of the log
+
+    QTest::newRow("folder chosen, Yes to replacing")
+        << true << true << "The download is complete. Please install the new release.";
+    QTest::newRow("folder chosen, No to replacing")
+        << true << false
+        << "Error C311: Gridwell Update failed:You have choosen not to over ride the file. "
+           "Therefore can not download the new update.\n";
+    QTest::newRow("folder picker cancelled")
+        << false << false
+        << "Error C302: You have not selected a directory to download the update. therefore "
+           "can not check for update";
+}
+
+void TestUpdateDialog::realPrompts()
+{
+    QFETCH(bool, chooseFolder);
+    QFETCH(bool, replace);
+    QFETCH(QString, outcome);
+
+    downloadStore().remove(QStringLiteral("/location"));
+    m_downloads = m_root->filePath(QStringLiteral("chosen"));
+    QVERIFY(QDir().mkpath(m_downloads));
+    QVERIFY(writeFile(target(), kOldInstaller));
+    // A reply of unknown length leaves the bar busy at the end of the check.
+    m_server->check.announceLength = false;
+
+    // What each window showed, read while it was open.
+    struct Seen
+    {
+        QString pickerTitle;
+        bool pickerForFolders = false;
+        Backdrop behindPicker;
+        QString boxTitle;
+        QString boxText;
+        bool boxIsYesNoWarning = false;
+        Backdrop behindBox;
+    };
+    auto seen = std::make_shared<Seen>();
+    const QString folder = m_downloads;
+    whenModal<QFileDialog>(m_pollers.get(), [=](QFileDialog* picker) {
+        seen->pickerTitle = picker->windowTitle();
+        seen->pickerForFolders = picker->fileMode() == QFileDialog::Directory &&
+                                 picker->testOption(QFileDialog::ShowDirsOnly) &&
+                                 picker->testOption(QFileDialog::DontResolveSymlinks);
+        seen->behindPicker = backdropOf(picker->parentWidget());
+        if (chooseFolder) {
+            picker->setDirectory(folder);
+            static_cast<QDialog*>(picker)->accept(); // as the Choose button does
+        } else {
+            picker->reject();
+        }
+        return true;
+    });
+    whenModal<QMessageBox>(m_pollers.get(), [=](QMessageBox* box) {
+        seen->boxTitle = box->windowTitle();
+        seen->boxText = box->text();
+        seen->boxIsYesNoWarning = box->icon() == QMessageBox::Warning &&
+                                  box->standardButtons() == (QMessageBox::Yes | QMessageBox::No);
+        seen->behindBox = backdropOf(box->parentWidget());
+        box->button(replace ? QMessageBox::Yes : QMessageBox::No)->click();
+        return true;
+    });
+
+    DialogPrompts prompts;
+    auto d = open(deployment(), &prompts);
+    if (chooseFolder)
+        QVERIFY(finishes(*d));
+    QVERIFY(newestIs(*d, outcome));
+
+    QCOMPARE(
+        seen->pickerTitle,
+        QStringLiteral("Select a directory to save the new Gridwell Application Install file"));
+    QVERIFY(seen->pickerForFolders);
+    QVERIFY2(seen->behindPicker.shown, "the folder picker came before the update window");
+    QCOMPARE(seen->behindPicker.label, QStringLiteral("Checking for updates…"));
+    if (!chooseFolder) {
+        QVERIFY(m_server->requests.isEmpty());
+        QVERIFY(seen->boxTitle.isEmpty());
+        return;
+    }
+    QCOMPARE(downloadStore().value(QStringLiteral("/location")).toString(), m_downloads);
+    QCOMPARE(seen->boxTitle, QStringLiteral("Gridwell Update"));
+    QCOMPARE(seen->boxText, QStringLiteral("The download file %1/setup.exe already exists.\n Do "
+                                           "you want to over ride this file?")
+                                .arg(m_downloads));
+    QVERIFY(seen->boxIsYesNoWarning);
+    QVERIFY2(!seen->behindBox.busyBar, "the bar runs behind the question");
+    QCOMPARE(readFile(target()), replace ? installerBytes() : kOldInstaller);
+}
+
+void TestUpdateDialog::folderThatCannotTakeTheInstaller_data()
+{
+    QTest::addColumn<bool>("replacing");
+    QTest::addColumn<QString>("message"); // how the newest line of the log starts
+
+    // Nothing can be made below a regular file, not even by root.
+    QTest::newRow("folder below a regular file")
+        << false
+        << "Error C312: Gridwell Update failed:Unable to update file: %1/setup.exe. Error: ";
+    QTest::newRow("folder replaced by a file while asking")
+        << true
+        << "Error C310: Gridwell Update failed: Unable to Remove file: %1/setup.exe. Check File "
+           "permission. Can not download update\n\n";
+}
+
+void TestUpdateDialog::folderThatCannotTakeTheInstaller()
+{
+    QFETCH(bool, replacing);
+    QFETCH(QString, message);
+
+    const QString plain = m_root->filePath(QStringLiteral("plain"));
+    const QByteArray plainText = "a file, not a folder";
+    QVERIFY(writeFile(plain, plainText));
+    const QString moved = m_root->filePath(QStringLiteral("moved"));
+    if (replacing) {
+        QVERIFY(writeFile(target(), kOldInstaller));
+        m_prompts.overwrite = true;
+        // As with a removable disk swapped while the question was open.
+        const QString folder = m_downloads;
+        m_prompts.whileAsking = [folder, moved, plain] {
+            QDir().rename(folder, moved);
+            QFile::rename(plain, folder);
+        };
+    } else {
+        m_downloads = QDir(plain).filePath(QStringLiteral("downloads"));
+        downloadStore().remove(QStringLiteral("/location"));
+        m_prompts.folder = m_downloads;
+    }
+
+    auto d = open();
+    QVERIFY(finishes(*d));
+    const QString log = logOf(*d);
+    QVERIFY2(log.startsWith(message.arg(m_downloads)), qPrintable(log));
+    if (!replacing)
+        QVERIFY2(log.section(QLatin1String("\n\n"), 0, 0).endsWith(". Check file permission"),
+                 qPrintable(log));
+    QCOMPARE(labelOf(*d), QStringLiteral("Update download cancelled"));
+    QCOMPARE(m_server->count("GET"), 0);
+    if (replacing) {
+        QCOMPARE(readFile(QDir(moved).filePath(QStringLiteral("setup.exe"))), kOldInstaller);
+        QCOMPARE(readFile(m_downloads), plainText);
+    }
+}
+
+void TestUpdateDialog::programEndsWithZeroWhenClosed_data()
+{
+    QTest::addColumn<QByteArray>("reply");
+    QTest::addColumn<bool>("escape");  // close with the Escape key, else with Exit
+    QTest::addColumn<QString>("last"); // the newest line of the log when the user closes
+
+    QTest::newRow("Exit after a failure")
+        << QByteArray("COMPLETION_STATUS:FAIL:C123:x") << false
+        << "Error C308: Gridwell Update Failed with error Code C123. Error message x";
+    QTest::newRow("Escape after the download")
+        << offer("/files/setup.exe") << true
+        << "The download is complete. Please install the new release.";
+}
+
+void TestUpdateDialog::programEndsWithZeroWhenClosed()
+{
+    QFETCH(QByteArray, reply);
+    QFETCH(bool, escape);
+    QFETCH(QString, last);
+    m_server->check.body = reply;
+
+    auto closed = std::make_shared<bool>(false);
+    whenModal<SoftwareUpdateDialog>(m_pollers.get(), [=](SoftwareUpdateDialog* d) {
+        if (!logOf(*d).startsWith(last))
+            return false;
+        if (escape)
+            QTest::keyClick(d, Qt::Key_Escape);
+        else
+            d->findChild<QPushButton*>(QStringLiteral("CancelPushButton"))->click();
+        *closed = true;
+        return true;
+    });
+
+    // Should closing not end the program, the test ends it and fails.
+    auto rescued = std::make_shared<bool>(false);
+    QTimer::singleShot(20000, m_pollers.get(), [rescued] {
+        if (QWidget* window = QApplication::activeModalWidget()) {
+            *rescued = true;
+            window->hide();
+        }
+    });
+
+    Deployment builtIn = deployment();
+    builtIn.server = QStringLiteral("https://updates.invalid"); // the command line names ours
+    const int status =
+        runProgram({QStringLiteral("updater"), QStringLiteral("--server"), m_server->url()},
+                   builtIn, &m_prompts);
+    QVERIFY2(*closed, "the window never showed the expected outcome");
+    QVERIFY2(!*rescued, "the program went on after its window was closed");
+    QCOMPARE(status, 0);
+    QCOMPARE(m_server->count("POST"), 1);
 }
 
 QTEST_MAIN(TestUpdateDialog)

@@ -9,6 +9,7 @@
 #include <QDataStream>
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -53,9 +54,13 @@ private slots:
     void progress();
     void serverAddress_data();
     void serverAddress();
+    void downloadAddress_data();
+    void downloadAddress();
     void commandLine_data();
     void commandLine();
     void helpSaysWhereThingsComeFrom();
+    void programExitStatus_data();
+    void programExitStatus();
 };
 
 void TestUpdatePieces::configuration_data()
@@ -176,45 +181,59 @@ void TestUpdatePieces::requestBodyInOrder()
 void TestUpdatePieces::reply_data()
 {
     QTest::addColumn<QByteArray>("body");
-    QTest::addColumn<bool>("offer");
+    QTest::addColumn<QString>("meaning");    // "offer", "up to date" or neither
     QTest::addColumn<QStringList>("fields"); // status, code, message, version, date, size, path
 
     const QByteArray offer = "COMPLETION_STATUS:PASS:C000:4.1:2009-06-01:25 MB:/files/setup.exe";
-    QTest::newRow("offer")
-        << offer << true
-        << QStringList{"PASS", "C000", "4.1", "4.1", "2009-06-01", "25 MB", "/files/setup.exe"};
+    const QStringList offered{
+        "PASS", "C000", "4.1", "4.1", "2009-06-01", "25 MB", "/files/setup.exe"};
+    QTest::newRow("offer") << offer << "offer" << offered;
     QTest::newRow("offer among other lines, CRLF")
-        << QByteArray("<html>\r\nnoise: here\r\n" + offer + "\r\n</html>\r\n") << true
-        << QStringList{"PASS", "C000", "4.1", "4.1", "2009-06-01", "25 MB", "/files/setup.exe"};
+        << QByteArray("<html>\r\nnoise: here\r\n" + offer + "\r\n</html>\r\n") << "offer"
+        << offered;
     QTest::newRow("marker inside a line")
-        << QByteArray("<p>COMPLETION_STATUS:FAIL:C123:x</p>\n") << false
+        << QByteArray("<p>COMPLETION_STATUS:FAIL:C123:x</p>\n") << ""
         << QStringList{"FAIL", "C123", "x</p>", "", "", "", ""};
-    QTest::newRow("failure") << QByteArray("COMPLETION_STATUS:FAIL:C123:x\n") << false
+    QTest::newRow("failure") << QByteArray("COMPLETION_STATUS:FAIL:C123:x\n") << ""
                              << QStringList{"FAIL", "C123", "x", "", "", "", ""};
     QTest::newRow("a later failure wins")
-        << QByteArray(offer + "\nCOMPLETION_STATUS:FAIL:C200:later\n") << false
+        << QByteArray(offer + "\nCOMPLETION_STATUS:FAIL:C200:later\n") << ""
         << QStringList{"FAIL", "C200", "later", "", "", "", ""};
     QTest::newRow("a later offer wins")
-        << QByteArray("COMPLETION_STATUS:FAIL:C200:earlier\n" + offer) << true
-        << QStringList{"PASS", "C000", "4.1", "4.1", "2009-06-01", "25 MB", "/files/setup.exe"};
-    QTest::newRow("PASS with another code is no offer")
-        << QByteArray("COMPLETION_STATUS:PASS:C001:none") << false
-        << QStringList{"PASS", "C001", "none", "", "", "", ""};
+        << QByteArray("COMPLETION_STATUS:FAIL:C200:earlier\n" + offer) << "offer" << offered;
+    QTest::newRow("no newer release")
+        << QByteArray("COMPLETION_STATUS:PASS:C001:up to date\r\n") << "up to date"
+        << QStringList{"PASS", "C001", "up to date", "", "", "", ""};
+    // Status and code need only contain the words, as servers have always
+    // been read.
+    QTest::newRow("status merely containing PASS")
+        << QByteArray("COMPLETION_STATUS:NOPASS:C000:4.1:d:s:/x.exe") << "offer"
+        << QStringList{"NOPASS", "C000", "4.1", "4.1", "d", "s", "/x.exe"};
+    QTest::newRow("code merely containing C000")
+        << QByteArray("COMPLETION_STATUS:PASS:C0001:4.1:d:s:/x.exe") << "offer"
+        << QStringList{"PASS", "C0001", "4.1", "4.1", "d", "s", "/x.exe"};
+    QTest::newRow("status merely containing PASS, code C001")
+        << QByteArray("COMPLETION_STATUS:PASSED:C001:x") << "up to date"
+        << QStringList{"PASSED", "C001", "x", "", "", "", ""};
+    QTest::newRow("C001 without PASS") << QByteArray("COMPLETION_STATUS:FAIL:C001:x") << ""
+                                       << QStringList{"FAIL", "C001", "x", "", "", "", ""};
+    QTest::newRow("PASS with another code") << QByteArray("COMPLETION_STATUS:PASS:C002:x") << ""
+                                            << QStringList{"PASS", "C002", "x", "", "", "", ""};
     QTest::newRow("marker is case-sensitive")
-        << QByteArray("completion_status:PASS:C000:4.1:d:s:/x.exe") << false
+        << QByteArray("completion_status:PASS:C000:4.1:d:s:/x.exe") << ""
         << QStringList{"", "", "", "", "", "", ""};
-    QTest::newRow("empty reply") << QByteArray() << false
-                                 << QStringList{"", "", "", "", "", "", ""};
+    QTest::newRow("empty reply") << QByteArray() << "" << QStringList{"", "", "", "", "", "", ""};
 }
 
 void TestUpdatePieces::reply()
 {
     QFETCH(QByteArray, body);
-    QFETCH(bool, offer);
+    QFETCH(QString, meaning);
     QFETCH(QStringList, fields);
 
     const UpdateReply reply = parseReply(body);
-    QCOMPARE(reply.offersUpdate(), offer);
+    QCOMPARE(reply.offersUpdate(), meaning == QLatin1String("offer"));
+    QCOMPARE(reply.isUpToDate(), meaning == QLatin1String("up to date"));
     QCOMPARE((QStringList{reply.status, reply.code, reply.message, reply.version, reply.releaseDate,
                           reply.approximateSize, reply.serverPath}),
              fields);
@@ -252,6 +271,19 @@ void TestUpdatePieces::installerNames_data()
                                    << "a<b.exe" << false;
     QTest::newRow("tab") << "/files/set\tup.exe"
                          << "set\tup.exe" << false;
+    // The path is encoded as sent; the file takes the name it encodes.
+    QTest::newRow("encoded space") << "/files/Gridwell%20Setup.exe"
+                                   << "Gridwell Setup.exe" << true;
+    QTest::newRow("lone percent") << "/files/100%.exe"
+                                  << "100%.exe" << true;
+    QTest::newRow("query") << "/get/setup.exe?release=4.1/x.exe"
+                           << "setup.exe" << true;
+    QTest::newRow("fragment") << "/files/setup.exe#a/b"
+                              << "setup.exe" << true;
+    QTest::newRow("encoded slash") << "/files/..%2F..%2Fevil.exe"
+                                   << "../../evil.exe" << false;
+    QTest::newRow("encoded zero byte")
+        << "/files/setup.exe%00.txt" << QStringLiteral("setup.exe") + QChar(0) + ".txt" << false;
 }
 
 void TestUpdatePieces::installerNames()
@@ -327,13 +359,41 @@ void TestUpdatePieces::serverAddress()
     const QUrl server = serverUrl(text, &reason);
     QCOMPARE(server.toString(), url);
     QCOMPARE(reason.isEmpty(), !url.isEmpty());
-    if (!server.isEmpty()) {
+    if (!server.isEmpty())
         QCOMPARE(checkUrl(server).toString(), url + QLatin1String("/updatecheck.php"));
-        QCOMPARE(downloadUrl(server, QStringLiteral("/files/setup.exe")).toString(),
-                 url + QLatin1String("/files/setup.exe"));
-        QCOMPARE(downloadUrl(server, QStringLiteral("files/setup.exe")).toString(),
-                 url + QLatin1String("/files/setup.exe"));
-    }
+}
+
+void TestUpdatePieces::downloadAddress_data()
+{
+    QTest::addColumn<QString>("serverPath");
+    QTest::addColumn<QByteArray>("url"); // as it goes on the wire
+
+    QTest::newRow("plain") << "/files/setup.exe" << QByteArray("http://h:8080/files/setup.exe");
+    QTest::newRow("relative") << "files/setup.exe" << QByteArray("http://h:8080/files/setup.exe");
+    QTest::newRow("encoded space stays encoded")
+        << "/files/Gridwell%20Setup.exe" << QByteArray("http://h:8080/files/Gridwell%20Setup.exe");
+    QTest::newRow("encoded slash stays encoded")
+        << "/files/a%2Fb.exe" << QByteArray("http://h:8080/files/a%2Fb.exe");
+    QTest::newRow("raw space is encoded")
+        << "/files/Gridwell Setup.exe" << QByteArray("http://h:8080/files/Gridwell%20Setup.exe");
+    QTest::newRow("lone percent is encoded")
+        << "/files/100%.exe" << QByteArray("http://h:8080/files/100%25.exe");
+    QTest::newRow("query is sent as given")
+        << "/get.php?file=setup.exe&key=a%2Bb"
+        << QByteArray("http://h:8080/get.php?file=setup.exe&key=a%2Bb");
+    QTest::newRow("fragment is not sent")
+        << "/files/setup.exe#sha256" << QByteArray("http://h:8080/files/setup.exe");
+    QTest::newRow("question mark inside the fragment")
+        << "/files/setup.exe#a?b" << QByteArray("http://h:8080/files/setup.exe");
+}
+
+void TestUpdatePieces::downloadAddress()
+{
+    QFETCH(QString, serverPath);
+    QFETCH(QByteArray, url);
+    QString reason;
+    const QUrl server = serverUrl(QStringLiteral("http://h:8080"), &reason);
+    QCOMPARE(downloadUrl(server, serverPath).toEncoded(), url);
 }
 
 void TestUpdatePieces::commandLine_data()
@@ -390,6 +450,59 @@ void TestUpdatePieces::helpSaysWhereThingsComeFrom()
           "gridwell.cfg", "Korvex/Gridwell.conf", "Almaren/Support.conf"})
         QVERIFY2(help.contains(QLatin1String(needed)), needed);
     QVERIFY2(!help.contains(QLatin1String("hunter2")), "the help text shows the password");
+}
+
+void TestUpdatePieces::programExitStatus_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<bool>("windowSystem");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("out"); // how standard output starts
+    QTest::addColumn<QString>("err"); // what standard error holds
+
+    const QString tryHelp = QStringLiteral("\nTry 'updater --help' for more information.\n");
+    QTest::newRow("--help without a window system")
+        << QStringList{"--help"} << false << 0 << "Usage: updater [--server URL]\n"
+        << "";
+    QTest::newRow("unknown option") << QStringList{"--bogus"} << true << 2 << ""
+                                    << "updater: Unknown option 'bogus'." + tryHelp;
+    QTest::newRow("not a server address")
+        << QStringList{"--server", "updates"} << true << 2 << ""
+        << "updater: \"updates\" is not the address of an update server (https://host or "
+           "https://host:port)" +
+               tryHelp;
+    QTest::newRow("stray argument") << QStringList{"now"} << true << 2 << ""
+                                    << "updater: Unexpected argument 'now'." + tryHelp;
+}
+
+void TestUpdatePieces::programExitStatus()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(bool, windowSystem);
+    QFETCH(int, status);
+    QFETCH(QString, out);
+    QFETCH(QString, err);
+
+    QTemporaryDir home;
+    QVERIFY(home.isValid());
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("HOME"), home.path());
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral(".config")));
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), home.path()); // private, as Qt expects
+    for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+        env.remove(QString::fromLatin1(name));
+    if (windowSystem)
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+
+    QProcess program;
+    program.setProcessEnvironment(env);
+    program.start(QStringLiteral(GRIDWELL_UPDATER), arguments);
+    QVERIFY(program.waitForFinished(30000));
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), status);
+    const QString stdOut = QString::fromUtf8(program.readAllStandardOutput());
+    QVERIFY2(out.isEmpty() ? stdOut.isEmpty() : stdOut.startsWith(out), qPrintable(stdOut));
+    QCOMPARE(QString::fromUtf8(program.readAllStandardError()), err);
 }
 
 QTEST_GUILESS_MAIN(TestUpdatePieces)

@@ -1,6 +1,8 @@
 // A small HTTP/1.1 server on 127.0.0.1 for the updater's tests. It answers
-// every POST with `check` and every GET with `installer`, keeps what it was
-// asked, and can stop part-way through a body until the test releases it.
+// every POST with `check` and every GET with `installer` (or, once
+// `installerPath` is set, only a GET whose request line holds exactly that
+// path, and 404 to any other), keeps what it was asked, and can stop
+// part-way through a body until the test releases it.
 #pragma once
 
 #include <QHostAddress>
@@ -31,6 +33,7 @@ public:
 
     Response check;
     Response installer;
+    QByteArray installerPath; // as it stands in the request line, query included
     QList<Request> requests;
 
     UpdateTestServer()
@@ -96,7 +99,12 @@ private:
             request.body = pending.mid(headEnd + 4, length);
             pending.remove(0, headEnd + 4 + length);
             requests.append(request);
-            respond(socket, request.method == "POST" ? check : installer);
+            if (request.method == "POST")
+                respond(socket, check);
+            else if (installerPath.isEmpty() || request.path == installerPath)
+                respond(socket, installer);
+            else
+                respond(socket, {404, "Not Found", "no such file"});
         }
     }
 
