@@ -44,6 +44,7 @@ public:
     };
     const QList<Leg>& legs(int floor) const;
     const CableLine& cable(int index) const { return m_cables.at(index); }
+    int cableCount() const { return int(m_cables.size()); }
 
 private:
     struct LegendEntry
