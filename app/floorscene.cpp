@@ -112,6 +112,14 @@ FloorScene::FloorScene(const JobDocument& document, int floor, const PlanStyle& 
         label->setZValue(Labels);
         addItem(label);
     }
+    if (items().isEmpty()) {
+        // A floor nobody has drawn on yet says so rather than stay blank.
+        // The area of a small plan, so that the note is not blown up.
+        m_floorRect = QRectF(0, 0, 800, 500);
+        auto* note = new TextItem(tr("Nothing is drawn on this floor yet."), 12, style.floorFont);
+        note->setPos(30, 40);
+        addItem(note);
+    }
     setSceneRect(m_floorRect.united(itemsBoundingRect()));
 }
 

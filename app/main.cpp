@@ -5,7 +5,11 @@
 #include "mainwindow.h"
 #include "screenshot.h"
 
+#include <qvutils.h>
+#include <runekit.h>
+
 #include <QApplication>
+#include <QFontDatabase>
 #include <QTextStream>
 
 int main(int argc, char** argv)
@@ -39,6 +43,15 @@ int main(int argc, char** argv)
     QApplication::setApplicationVersion(QStringLiteral(GRIDWELL_VERSION));
     if (!options.screenshot.isEmpty())
         return Screenshot::run(options);
+
+    // The application font of the settings, where this system has it; the
+    // store's default family comes from another platform.
+    const auto font = Runekit::readSettings({QVUtils::AppFontFamily, QVUtils::AppFontSize});
+    const QString family = font.value(QVUtils::AppFontFamily);
+    if (QFontDatabase::hasFamily(family)) {
+        const int size = font.value(QVUtils::AppFontSize).toInt();
+        QApplication::setFont(QFont(family, size > 0 ? size : -1));
+    }
 
     MainWindow window;
     window.show();
