@@ -147,8 +147,13 @@ MainWindow::MainWindow(const Options& options)
 
 MainWindow::~MainWindow()
 {
-    // The view must not paint a scene that is being deleted.
+    // The view must not paint a scene that is being deleted, and the panels,
+    // which read the job document, go before it does.
     m_view->setScene(nullptr);
+    delete m_find;
+    delete m_navigatorDock;
+    delete m_cablesDock;
+    delete m_detailsDock;
 }
 
 void MainWindow::createDocks()
