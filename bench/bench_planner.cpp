@@ -8,14 +8,15 @@
 // Times are processor time of this process, so that other work on the
 // machine disturbs them less; each is the best of RUNS (default 3) unless
 // it says otherwise.
-// Each memory figure comes from a process of its own (bench_planner --load
-// JOB or --planner JOB), which prints its peak resident size.
+// The load, the open and the memory figures come from processes of their
+// own (bench_planner --load JOB or --planner JOB).
 #include "jobgenerator.h"
 
 #include <cablepanel.h>
 #include <floorscene.h>
 #include <mainwindow.h>
 #include <planview.h>
+#include <schedule_p.h>
 #include <screenshot.h>
 
 #include <ductbook.h>
@@ -23,6 +24,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QImage>
+#include <QLineEdit>
 #include <QPainter>
 #include <QProcess>
 #include <QTableView>
@@ -91,6 +93,47 @@ void paintView(PlanView* view, QImage* image)
     view->render(&painter, QRectF(image->rect()), view->viewport()->rect());
 }
 
+// Runs this program in mode on job; its output, one figure a line.
+QStringList child(const QString& mode, const QString& job)
+{
+    QProcess p;
+    p.start(QCoreApplication::applicationFilePath(), {mode, job});
+    if (!p.waitForFinished(-1) || p.exitCode() != 0)
+        qFatal("%s failed: %s", qPrintable(mode), p.readAllStandardError().constData());
+    return QString::fromLatin1(p.readAllStandardOutput()).split(QLatin1Char('\n'));
+}
+
+// A child: the bare load, or the planner opening the job; prints the peak
+// resident size (KiB), then the time until the first floor is painted and,
+// for the planner, until the whole table is read (ms).
+int runChild(const QString& mode, const QString& job)
+{
+    CpuTimer t;
+    if (mode == QLatin1String("--load")) {
+        t.start();
+        if (!Ductbook::Instance().Load(job))
+            return 1;
+        const double load = ms(t);
+        out() << peakKiB() << "\n" << load << "\n";
+        return 0;
+    }
+    MainWindow window(windowOptions());
+    window.resize(1400, 900);
+    window.show();
+    QApplication::processEvents();
+    t.start();
+    if (!window.openFile(job))
+        return 1;
+    window.view()->viewport()->repaint();
+    const double open = ms(t);
+    window.document().readAllRows();
+    QApplication::processEvents();
+    window.cablePanel()->table()->viewport()->repaint();
+    const double table = ms(t);
+    out() << peakKiB() << "\n" << open << "\n" << table << "\n";
+    return 0;
+}
+
 struct Figures
 {
     qint64 fileKiB = 0;
@@ -105,42 +148,29 @@ struct Figures
     double selectBest = 0;
     double selectMax = 0;
     double selectOtherFloor = 0;
+    qint64 loadPeak = 0; // KiB
+    qint64 plannerPeak = 0;
+    double filter = 0; // type a text into the table's filter
+    double sort = 0;   // sort the table by its estimated length
 };
 
 Figures measure(const QString& job, int runs)
 {
     Figures f;
     f.fileKiB = QFileInfo(job).size() / 1024;
-    // The bare load and the planner's open take turns, so that both meet
-    // the process's memory in the same state.
+    // Each load and open runs in a fresh process, as a user meets them: in
+    // one process the second load finds memory the first one freed.
     f.bareLoad = 1e12;
     f.open = 1e12;
     f.table = 1e12;
     for (int r = 0; r < runs; ++r) {
-        {
-            Ductbook::Destroy();
-            CpuTimer t;
-            t.start();
-            if (!Ductbook::Instance().Load(job))
-                qFatal("load failed: %s", qPrintable(Ductbook::Instance().error()));
-            f.bareLoad = qMin(f.bareLoad, ms(t));
-            Ductbook::Destroy();
-        }
-        MainWindow window(windowOptions());
-        window.resize(1400, 900);
-        window.show();
-        QApplication::processEvents();
-        CpuTimer t;
-        t.start();
-        if (!window.openFile(job))
-            qFatal("open failed");
-        window.view()->viewport()->repaint();
-        f.open = qMin(f.open, ms(t));
-        window.document().readAllRows();
-        QApplication::processEvents();
-        f.table = qMin(f.table, ms(t));
-        window.document().close();
-        Ductbook::Destroy();
+        const QStringList load = child(QStringLiteral("--load"), job);
+        const QStringList open = child(QStringLiteral("--planner"), job);
+        f.bareLoad = qMin(f.bareLoad, load.value(1).toDouble());
+        f.open = qMin(f.open, open.value(1).toDouble());
+        f.table = qMin(f.table, open.value(2).toDouble());
+        f.loadPeak = qMax(f.loadPeak, load.value(0).toLongLong());
+        f.plannerPeak = qMax(f.plannerPeak, open.value(0).toLongLong());
     }
 
     MainWindow window(windowOptions());
@@ -202,40 +232,16 @@ Figures measure(const QString& job, int runs)
         paintView(view, &image);
         f.selectOtherFloor = ms(t);
     }
+
+    CpuTimer t;
+    t.start();
+    window.cablePanel()->filterEdit()->setText(QStringLiteral("Cable09"));
+    f.filter = ms(t);
+    window.cablePanel()->filterEdit()->clear();
+    t.start();
+    table->sortByColumn(Plan::EstimatedLengthColumn, Qt::DescendingOrder);
+    f.sort = ms(t);
     return f;
-}
-
-qint64 childPeak(const QString& mode, const QString& job)
-{
-    QProcess p;
-    p.start(QCoreApplication::applicationFilePath(), {mode, job});
-    if (!p.waitForFinished(-1) || p.exitCode() != 0) {
-        out() << "  " << mode << " failed: " << p.readAllStandardError() << "\n";
-        return -1;
-    }
-    return QString::fromLatin1(p.readAllStandardOutput()).trimmed().toLongLong();
-}
-
-// The child processes of the memory figures.
-int child(const QString& mode, const QString& job)
-{
-    if (mode == QLatin1String("--load")) {
-        if (!Ductbook::Instance().Load(job))
-            return 1;
-    } else {
-        MainWindow window(windowOptions());
-        window.resize(1400, 900);
-        window.show();
-        QApplication::processEvents();
-        if (!window.openFile(job))
-            return 1;
-        window.document().readAllRows();
-        QApplication::processEvents();
-        window.view()->viewport()->repaint();
-        window.cablePanel()->table()->viewport()->repaint();
-    }
-    out() << peakKiB() << "\n";
-    return 0;
 }
 
 } // namespace
@@ -248,7 +254,7 @@ int main(int argc, char** argv)
     Screenshot::prepareApplication();
     const QStringList args = QApplication::arguments();
     if (args.size() == 3 && args.at(1).startsWith(QLatin1String("--")))
-        return child(args.at(1), args.at(2));
+        return runChild(args.at(1), args.at(2));
     const int runs = args.size() > 1 ? qMax(1, args.at(1).toInt()) : 3;
 
     QTemporaryDir dir;
@@ -264,8 +270,8 @@ int main(int argc, char** argv)
             return 1;
         file.close();
         const Figures f = measure(job, runs);
-        const qint64 loadPeak = childPeak(QStringLiteral("--load"), job);
-        const qint64 plannerPeak = childPeak(QStringLiteral("--planner"), job);
+        const qint64 loadPeak = f.loadPeak;
+        const qint64 plannerPeak = f.plannerPeak;
         out() << "campus job: " << size.floors << " floors, " << n << " ports, " << n
               << " tested cables (" << f.fileKiB / 1024 << " MiB)\n"
               << QStringLiteral("  bare Ductbook::Load                 %1 ms\n")
@@ -291,6 +297,9 @@ int main(int argc, char** argv)
                      .arg(f.selectBest, 0, 'f', 1)
                      .arg(f.selectMax, 0, 'f', 1)
                      .arg(f.selectOtherFloor, 0, 'f', 1)
+              << QStringLiteral("  filter the table by a text %1 ms, sort it by length %2 ms\n")
+                     .arg(f.filter, 0, 'f', 1)
+                     .arg(f.sort, 0, 'f', 1)
               << QStringLiteral(
                      "  peak memory: the job loaded alone %1 MiB, the planner %2 MiB (%3 x)\n")
                      .arg(loadPeak / 1024)
