@@ -5,6 +5,8 @@
 # Both are idempotent and cheap when nothing changed.
 #   make fuzz   install clang as well, build the fuzz targets in their own build
 #               folder and run each for FUZZ_SECONDS (default 60)
+#   make docs   install doxygen as well and build the API reference into
+#               $(BUILD_DIR)/docs/html; any undocumented public member fails it
 
 BUILD_DIR   ?= build
 JOBS        ?= $(shell nproc 2>/dev/null || echo 2)
@@ -13,10 +15,11 @@ EXAMPLE     ?= examples/office.job
 FUZZ_DIR    ?= build-fuzz
 FUZZ_SECONDS ?= 60
 FUZZ_PACKAGES = clang libclang-rt-dev
+DOCS_PACKAGES = doxygen
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps configure build test run fuzz clean
+.PHONY: all deps configure build test run fuzz docs clean
 
 all: build
 
@@ -58,6 +61,15 @@ fuzz:
 	  -DBUILD_TESTING=OFF $(CMAKE_EXTRA_ARGS)
 	cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzz_load fuzz_edit
 	tests/fuzz/run $(FUZZ_DIR) $(FUZZ_SECONDS)
+
+# Configuring again lets a build folder made before doxygen was installed find
+# it now; the reference is rebuilt only when a header or the main page changed.
+docs:
+	@$(MAKE) --no-print-directory deps DEB_PACKAGES="$(DEB_PACKAGES) $(DOCS_PACKAGES)"
+	@if [ -f $(BUILD_DIR)/CMakeCache.txt ]; then cmake -S . -B $(BUILD_DIR) > /dev/null; \
+	else cmake -S . -B $(BUILD_DIR) -G "Unix Makefiles" $(CMAKE_EXTRA_ARGS); fi
+	cmake --build $(BUILD_DIR) --target docs
+	@echo "API reference: $(BUILD_DIR)/docs/html/index.html"
 
 clean:
 	rm -rf $(BUILD_DIR)
