@@ -38,7 +38,7 @@ public:
     /// registry on Windows, `~/.config/Korvex/Gridwell.conf` on Linux). Every
     /// call opens the store and closes it, which writes it out, before it
     /// returns.
-    //@{
+    ///@{
 
     /// Reads the given settings from the store.
     ///
@@ -72,10 +72,10 @@ public:
     /// and network-view font settings: "MS Shell Dlg" on Windows, "Arial" on
     /// macOS and "Sans Serif" elsewhere.
     static QString defaultFontFamily();
-    //@}
+    ///@}
 
     /// @name Text layout
-    //@{
+    ///@{
 
     /// Breaks @p text into lines that fit @p width pixels in @p font.
     ///
@@ -101,10 +101,10 @@ public:
     /// The number of lines of wordWrap() for the same arguments: its count of
     /// line breaks plus one (so 1 for an empty text).
     static int wordWrapLines(const QString& text, const QFont& font, int width, int maxLines);
-    //@}
+    ///@}
 
     /// @name Units and rounding
-    //@{
+    ///@{
 
     /// Converts a length in feet to metres (one metre is 3.2808399 feet).
     ///
@@ -157,13 +157,13 @@ public:
     /// @return The rounded value; 0 for a value that is not a number, and the
     ///         largest or smallest int for a value beyond the range of int.
     static int floatToIntRound(float value);
-    //@}
+    ///@}
 
     /// @name Icon scales
     /// The settings QVUtils::FloorPlanIconScale and QVUtils::NetworkIconScale
     /// store an icon size as an index: 0 is the factor 2.0, 1 is 1.0, 2 is 0.75,
     /// 3 is 0.5 and 4 is 0.25.
-    //@{
+    ///@{
 
     /// The index of an icon size factor (2.0, 1.0, 0.75, 0.5 or 0.25, compared
     /// exactly).
@@ -175,10 +175,10 @@ public:
     ///
     /// @return The factor; 1.0 for an index outside 0 to 4.
     static double iconScaleIndexToPercent(int index);
-    //@}
+    ///@}
 
     /// @name Dialogs and paths
-    //@{
+    ///@{
 
     /// Resizes a dialog to suit the primary screen, as dialogSizeForScreen()
     /// chooses. Does nothing when @p dialog is null or there is no screen.
@@ -200,7 +200,7 @@ public:
     /// Returns @p path ending in one backslash: one is appended unless the path
     /// already ends with a backslash (a final forward slash does not count).
     static QString appendPathSeparator(QString path);
-    //@}
+    ///@}
 };
 
 #endif // RUNEKIT_H

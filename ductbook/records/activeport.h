@@ -43,24 +43,27 @@ public:
     virtual ~ActivePort();
 
     /// @name element
-    //@{
+    ///@{
+
     /// The active port's tag, the name of its XML element (normally
     /// "ActivePort" followed by a number).
     QString& element() { return m_element; }
     const QString& element() const { return m_element; }
     void setElement(const QString& element) { m_element = element; }
-    //@}
+    ///@}
 
     /// @name id
-    //@{
+    ///@{
+
     /// The label of the port the tests were run from.
     QString& id() { return m_id; }
     const QString& id() const { return m_id; }
     void setId(const QString& id) { m_id = id; }
-    //@}
+    ///@}
 
     /// @name Test results
-    //@{
+    ///@{
+
     /// The results of the port's tests, in order. The getter returns a copy of
     /// the list of pointers; the results it points to are the ones this record
     /// holds.
@@ -70,7 +73,7 @@ public:
     void setTestResult(QList<ActiveTestResult*> results) { m_results = results; }
     /// Appends one result pointer; the record does not take ownership.
     void addTestResult(ActiveTestResult* result) { m_results.append(result); }
-    //@}
+    ///@}
 
 private:
     QString m_element;

@@ -34,38 +34,42 @@ public:
     virtual ~ActiveTestResult();
 
     /// @name element
-    //@{
+    ///@{
+
     /// The tag of the result's element inside its port ("ActiveTest_Result"
     /// followed by a number). When the job adds a port with its results, it
     /// numbers them itself and ignores this field.
     QString& element() { return m_element; }
     const QString& element() const { return m_element; }
     void setElement(const QString& element) { m_element = element; }
-    //@}
+    ///@}
 
     /// @name testType
-    //@{
+    ///@{
+
     /// The kind of test: "iPerf", "LLDP", "PING", "PoE" or "Port Discovery".
     QString& testType() { return m_testType; }
     const QString& testType() const { return m_testType; }
     void setTestType(const QString& type) { m_testType = type; }
-    //@}
+    ///@}
 
     /// @name testResult
-    //@{
+    ///@{
+
     /// The result, as text supplied by the host.
     QString& testResult() { return m_testResult; }
     const QString& testResult() const { return m_testResult; }
     void setTestResult(const QString& result) { m_testResult = result; }
-    //@}
+    ///@}
 
     /// @name dateTime
-    //@{
+    ///@{
+
     /// When the test ran, as text supplied by the host.
     QString& dateTime() { return m_dateTime; }
     const QString& dateTime() const { return m_dateTime; }
     void setDateTime(const QString& dateTime) { m_dateTime = dateTime; }
-    //@}
+    ///@}
 
 private:
     QString m_element;

@@ -36,52 +36,58 @@ public:
     ~Address() override;
 
     /// @name address1
-    //@{
+    ///@{
+
     /// The first address line (attribute "address1").
     QString& address1() { return m_address1; }
     const QString& address1() const { return m_address1; }
     void setAddress1(const QString& address1) { m_address1 = address1; }
-    //@}
+    ///@}
 
     /// @name address2
-    //@{
+    ///@{
+
     /// The second address line (attribute "address2").
     QString& address2() { return m_address2; }
     const QString& address2() const { return m_address2; }
     void setAddress2(const QString& address2) { m_address2 = address2; }
-    //@}
+    ///@}
 
     /// @name city
-    //@{
+    ///@{
+
     /// The city (attribute "city").
     QString& city() { return m_city; }
     const QString& city() const { return m_city; }
     void setCity(const QString& city) { m_city = city; }
-    //@}
+    ///@}
 
     /// @name state
-    //@{
+    ///@{
+
     /// The state or province (attribute "state").
     QString& state() { return m_state; }
     const QString& state() const { return m_state; }
     void setState(const QString& state) { m_state = state; }
-    //@}
+    ///@}
 
     /// @name zipcode
-    //@{
+    ///@{
+
     /// The postal code (attribute "zipcode").
     QString& zipcode() { return m_zipcode; }
     const QString& zipcode() const { return m_zipcode; }
     void setZipCode(const QString& zipcode) { m_zipcode = zipcode; }
-    //@}
+    ///@}
 
     /// @name country
-    //@{
+    ///@{
+
     /// The country (attribute "country").
     QString& country() { return m_country; }
     const QString& country() const { return m_country; }
     void setCountry(const QString& country) { m_country = country; }
-    //@}
+    ///@}
 
 private:
     QString m_address1;

@@ -40,54 +40,60 @@ public:
     ~ContractorData() override;
 
     /// @name tester
-    //@{
+    ///@{
+
     /// The person who tested the cables (attribute "tester").
     QString& tester() { return m_tester; }
     const QString& tester() const { return m_tester; }
     void setTester(const QString& tester) { m_tester = tester; }
-    //@}
+    ///@}
 
     /// @name company
-    //@{
+    ///@{
+
     /// The contractor's company (attribute "company").
     QString& company() { return m_company; }
     const QString& company() const { return m_company; }
     void setCompany(const QString& company) { m_company = company; }
-    //@}
+    ///@}
 
     /// @name email
-    //@{
+    ///@{
+
     /// The contractor's e-mail address (attribute "email").
     QString& email() { return m_email; }
     const QString& email() const { return m_email; }
     void setEmail(const QString& email) { m_email = email; }
-    //@}
+    ///@}
 
     /// @name phone
-    //@{
+    ///@{
+
     /// The contractor's phone number (attribute "phone").
     QString& phone() { return m_phone; }
     const QString& phone() const { return m_phone; }
     void setPhone(const QString& phone) { m_phone = phone; }
-    //@}
+    ///@}
 
     /// @name logo
-    //@{
+    ///@{
+
     /// The path of the contractor's logo picture (attribute "logo").
     QString& logo() { return m_logo; }
     const QString& logo() const { return m_logo; }
     void setLogo(const QString& logo) { m_logo = logo; }
-    //@}
+    ///@}
 
     /// @name address
-    //@{
+    ///@{
+
     /// The contractor's postal address. Changing the Address the getter
     /// returns changes this record; the setter copies the fields of the
     /// address given.
     Address& address() { return m_address; }
     const Address& address() const { return m_address; }
     void setAddress(const Address& address) { m_address = address; }
-    //@}
+    ///@}
 
 private:
     QString m_tester;

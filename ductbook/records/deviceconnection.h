@@ -35,46 +35,51 @@ public:
     virtual ~DeviceConnection();
 
     /// @name element
-    //@{
+    ///@{
+
     /// The connection's tag, the name of its XML element (normally
     /// "Connection" followed by a number).
     QString& element() { return m_element; }
     const QString& element() const { return m_element; }
     void setElement(const QString& element) { m_element = element; }
-    //@}
+    ///@}
 
     /// @name id
-    //@{
+    ///@{
+
     /// The connection's label.
     QString& id() { return m_id; }
     const QString& id() const { return m_id; }
     void setID(const QString& id) { m_id = id; }
-    //@}
+    ///@}
 
     /// @name from
-    //@{
+    ///@{
+
     /// The id of the device at one end.
     QString& from() { return m_from; }
     const QString& from() const { return m_from; }
     void setFrom(const QString& from) { m_from = from; }
-    //@}
+    ///@}
 
     /// @name to
-    //@{
+    ///@{
+
     /// The id of the device at the other end.
     QString& to() { return m_to; }
     const QString& to() const { return m_to; }
     void setTo(const QString& to) { m_to = to; }
-    //@}
+    ///@}
 
     /// @name type
-    //@{
+    ///@{
+
     /// The connection type, a decimal number held as text; the record does not
     /// check it.
     QString& type() { return m_type; }
     const QString& type() const { return m_type; }
     void setType(QString type) { m_type = type; }
-    //@}
+    ///@}
 
 private:
     QString m_element;

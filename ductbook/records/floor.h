@@ -38,36 +38,40 @@ public:
     ~Floor() override;
 
     /// @name id
-    //@{
+    ///@{
+
     /// The floor's display name, such as "Level 3". The getter returns a copy.
     QString id() const { return m_id; }
     void setID(const QString& id) { m_id = id; }
-    //@}
+    ///@}
 
     /// @name element
-    //@{
+    ///@{
+
     /// The floor's tag, the name of its XML element ("FFloor_" followed by a
     /// number). The getter returns a copy.
     QString element() const { return m_element; }
     void setElement(const QString& element) { m_element = element; }
-    //@}
+    ///@}
 
     /// @name pic
-    //@{
+    ///@{
+
     /// The path of the floor's background picture; empty for none.
     QString& pic() { return m_pic; }
     const QString& pic() const { return m_pic; }
     void setPic(const QString& pic) { m_pic = pic; }
-    //@}
+    ///@}
 
     /// @name ceilingHeight
-    //@{
+    ///@{
+
     /// The floor's ceiling height in the job's length unit (feet); 8.0 by
     /// default. The length estimate of a cable between floors adds the ceiling
     /// heights of the floors that lie strictly between its two ends.
     double ceilingHeight() const { return m_ceilingHeight; }
     void setCeilingHeight(double ceilingHeight) { m_ceilingHeight = ceilingHeight; }
-    //@}
+    ///@}
 
 private:
     QString m_id;

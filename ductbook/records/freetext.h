@@ -36,50 +36,56 @@ public:
     ~FreeText() override;
 
     /// @name element
-    //@{
+    ///@{
+
     /// The text's tag, the name of its XML element.
     QString& element() { return m_element; }
     const QString& element() const { return m_element; }
     void setElement(const QString& element) { m_element = element; }
-    //@}
+    ///@}
 
     /// @name x
-    //@{
+    ///@{
+
     /// The horizontal position, in drawing coordinates; -1 when not placed.
     int x() const { return m_x; }
     void setX(int x) { m_x = x; }
-    //@}
+    ///@}
 
     /// @name y
-    //@{
+    ///@{
+
     /// The vertical position, in drawing coordinates; -1 when not placed.
     int y() const { return m_y; }
     void setY(int y) { m_y = y; }
-    //@}
+    ///@}
 
     /// @name sheet
-    //@{
+    ///@{
+
     /// The tag of the sheet the text is on; for a text on a floor plan, the
     /// tag of its floor.
     QString& sheet() { return m_sheet; }
     const QString& sheet() const { return m_sheet; }
     void setSheet(const QString& sheet) { m_sheet = sheet; }
-    //@}
+    ///@}
 
     /// @name id
-    //@{
+    ///@{
+
     /// The text shown.
     QString& id() { return m_id; }
     const QString& id() const { return m_id; }
     void setID(const QString& id) { m_id = id; }
-    //@}
+    ///@}
 
     /// @name fontSize
-    //@{
+    ///@{
+
     /// The font size of the text; 10 by default.
     int fontSize() const { return m_fontSize; }
     void setFontSize(int fontSize) { m_fontSize = fontSize; }
-    //@}
+    ///@}
 
 private:
     QString m_element;

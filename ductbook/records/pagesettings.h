@@ -39,62 +39,70 @@ public:
     ~PageSettings() override;
 
     /// @name pageSize
-    //@{
+    ///@{
+
     /// The paper, one of the paper-size names listed with PrintSettings;
     /// "Letter: 8.5 in. x 11 in." by default.
     QString& pageSize() { return m_pageSize; }
     const QString& pageSize() const { return m_pageSize; }
     void setPageSize(const QString& pageSize) { m_pageSize = pageSize; }
-    //@}
+    ///@}
 
     /// @name pageStandard
-    //@{
+    ///@{
+
     /// The family of paper sizes offered: "Standard" (the default),
     /// "Metric (ISO)", "ANSI Engineering" or "ANSI Architectural".
     QString& pageStandard() { return m_pageStandard; }
     const QString& pageStandard() const { return m_pageStandard; }
     void setPageStandard(const QString& pageStandard) { m_pageStandard = pageStandard; }
-    //@}
+    ///@}
 
     /// @name orientation
-    //@{
+    ///@{
+
     /// 0 for portrait, 1 for landscape (the default); applies to a paper
     /// size, not to a custom size.
     int orientation() const { return m_orientation; }
     void setOrientation(int orientation) { m_orientation = orientation; }
-    //@}
+    ///@}
 
     /// @name pageSizeStyle
-    //@{
+    ///@{
+
     /// 1 for the paper size pageSize(), 2 for the custom size; 0 (the default),
     /// 3 and every other value mean no fixed size.
     int pageSizeStyle() const { return m_pageSizeStyle; }
     void setPageSizeStyle(int pageSizeStyle) { m_pageSizeStyle = pageSizeStyle; }
-    //@}
+    ///@}
 
     /// @name pageUnits
-    //@{
+    ///@{
+
     /// The unit of the custom size; the values are the host's, 0 by default.
     int pageUnits() const { return m_pageUnits; }
     void setPageUnits(int pageUnits) { m_pageUnits = pageUnits; }
-    //@}
+    ///@}
 
     /// @name customHeight
-    //@{
+    ///@{
+
     /// The height of the custom size, in pageUnits(); 8.5 by default.
     double customHeight() const { return m_customHeight; }
     void setCustomHeight(double customHeight) { m_customHeight = customHeight; }
-    //@}
+    ///@}
 
     /// @name customWidth
-    //@{
+    ///@{
+
     /// The width of the custom size, in pageUnits(); 11.0 by default.
     double customWidth() const { return m_customWidth; }
     void setCustomWidth(double customWidth) { m_customWidth = customWidth; }
-    //@}
+    ///@}
 
     /// @name Page dimensions
-    //@{
+    ///@{
+
     /// The width of the page.
     ///
     /// @return For pageSizeStyle() 1, the width in inches of pageSize() in
@@ -111,7 +119,7 @@ public:
     ///         customHeight() as stored, whatever the orientation; for any
     ///         other style, -1.
     double getPageHeightDimension() const;
-    //@}
+    ///@}
 
 private:
     QString m_pageSize;

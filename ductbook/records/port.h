@@ -38,80 +38,89 @@ public:
     ~Port() override;
 
     /// @name element
-    //@{
+    ///@{
+
     /// The port's tag, the name of its XML element (normally "Port" followed by
     /// a number).
     QString& element() { return m_element; }
     const QString& element() const { return m_element; }
     void setElement(const QString& element) { m_element = element; }
-    //@}
+    ///@}
 
     /// @name x
-    //@{
+    ///@{
+
     /// The horizontal position on the floor plan, in drawing coordinates; -1
     /// when not placed.
     int x() const { return m_x; }
     void setX(int x) { m_x = x; }
-    //@}
+    ///@}
 
     /// @name y
-    //@{
+    ///@{
+
     /// The vertical position on the floor plan, in drawing coordinates; -1 when
     /// not placed.
     int y() const { return m_y; }
     void setY(int y) { m_y = y; }
-    //@}
+    ///@}
 
     /// @name id
-    //@{
+    ///@{
+
     /// The port's name as labelled on site, such as "P07".
     QString& id() { return m_id; }
     const QString& id() const { return m_id; }
     void setID(const QString& id) { m_id = id; }
-    //@}
+    ///@}
 
     /// @name floor
-    //@{
+    ///@{
+
     /// The tag of the floor the port is on.
     QString& floor() { return m_floor; }
     const QString& floor() const { return m_floor; }
     void setFloor(const QString& floor) { m_floor = floor; }
-    //@}
+    ///@}
 
     /// @name room
-    //@{
+    ///@{
+
     /// The tag of the room the port is in; "Undefined" for a port in no drawn
     /// room.
     QString& room() { return m_room; }
     const QString& room() const { return m_room; }
     void setRoom(const QString& room) { m_room = room; }
-    //@}
+    ///@}
 
     /// @name use
-    //@{
+    ///@{
+
     /// The port's use, one of the use keys such as "Network", "Phone" or
     /// "1Wall".
     QString& use() { return m_use; }
     const QString& use() const { return m_use; }
     void setUse(const QString& use) { m_use = use; }
-    //@}
+    ///@}
 
     /// @name iconScale
-    //@{
+    ///@{
+
     /// The size of the port's icon as text; "not_specified" (the default) for
     /// the application's default size.
     QString& iconScale() { return m_iconScale; }
     const QString& iconScale() const { return m_iconScale; }
     void setIconScale(const QString& iconScale) { m_iconScale = iconScale; }
-    //@}
+    ///@}
 
     /// @name dropHeight
-    //@{
+    ///@{
+
     /// The port's drop height in the job's length unit (feet); 7.0 by default.
     /// The length estimate of every cable that ends at the port adds it.
     double dropHeight() const { return m_dropHeight; }
     void setDropHeight(double dropHeight) { m_dropHeight = dropHeight; }
-    //@}
+    ///@}
 
 private:
     QString m_element;

@@ -82,54 +82,61 @@ public:
     ~PrintSettings() override;
 
     /// @name paperSize
-    //@{
+    ///@{
+
     /// The paper, one of the paper-size names of the class description;
     /// "Letter: 8.5 in. x 11 in." by default.
     QString& paperSize() { return m_paperSize; }
     const QString& paperSize() const { return m_paperSize; }
     void setPaperSize(const QString& paperSize) { m_paperSize = paperSize; }
-    //@}
+    ///@}
 
     /// @name orientation
-    //@{
+    ///@{
+
     /// 0 for portrait, 1 for landscape (the default).
     int orientation() const { return m_orientation; }
     void setOrientation(int orientation) { m_orientation = orientation; }
-    //@}
+    ///@}
 
     /// @name printZoom
-    //@{
+    ///@{
+
     /// The zoom in percent; 100 by default.
     int printZoom() const { return m_printZoom; }
     void setPrintZoom(int printZoom) { m_printZoom = printZoom; }
-    //@}
+    ///@}
 
     /// @name fitToAcross
-    //@{
+    ///@{
+
     /// The number of pages across when the report is fitted to pages; 1 by
     /// default.
     int fitToAcross() const { return m_fitToAcross; }
     void setFitToAcross(int fitToAcross) { m_fitToAcross = fitToAcross; }
-    //@}
+    ///@}
 
     /// @name fitToDown
-    //@{
+    ///@{
+
     /// The number of pages down when the report is fitted to pages; 1 by
     /// default.
     int fitToDown() const { return m_fitToDown; }
     void setFitToDown(int fitToDown) { m_fitToDown = fitToDown; }
-    //@}
+    ///@}
 
     /// @name printZoomStyle
-    //@{
+    ///@{
+
     /// Which of zoom or fit-to-pages applies; the values are the host's, 0 by
     /// default.
     int printZoomStyle() const { return m_printZoomStyle; }
     void setPrintZoomStyle(int printZoomStyle) { m_printZoomStyle = printZoomStyle; }
-    //@}
+    ///@}
 
     /// @name Paper dimensions
-    //@{
+    ///@{
+
     /// The width of the paper in inches for paperSize() and orientation(): the
     /// short side in portrait, the long side in landscape.
     ///
@@ -142,7 +149,7 @@ public:
     /// @return The height, or -1 for a paper size that is not in the table or
     ///         an orientation other than 0 and 1.
     double getPageHeightDimension() const;
-    //@}
+    ///@}
 
 private:
     QString m_paperSize;

@@ -59,7 +59,8 @@ public:
     bool operator!=(const ScaleSettings& other) const { return !(*this == other); }
 
     /// @name predefinedScaleStyle
-    //@{
+    ///@{
+
     /// The family of the predefined scale, "English" (the default) or
     /// "Metric".
     QString& predefinedScaleStyle() { return m_predefinedScaleStyle; }
@@ -68,54 +69,60 @@ public:
     {
         m_predefinedScaleStyle = predefinedScaleStyle;
     }
-    //@}
+    ///@}
 
     /// @name predefinedScale
-    //@{
+    ///@{
+
     /// The predefined scale, one of the names of the class description;
     /// `1" = 20'0"` by default.
     QString& predefinedScale() { return m_predefinedScale; }
     const QString& predefinedScale() const { return m_predefinedScale; }
     void setPredefinedScale(const QString& predefinedScale) { m_predefinedScale = predefinedScale; }
-    //@}
+    ///@}
 
     /// @name widthUnits
-    //@{
+    ///@{
+
     /// The unit of the drawing side of a custom scale; the values are the
     /// host's, 0 by default.
     int widthUnits() const { return m_widthUnits; }
     void setWidthUnits(int widthUnits) { m_widthUnits = widthUnits; }
-    //@}
+    ///@}
 
     /// @name heightUnits
-    //@{
+    ///@{
+
     /// The unit of the real side of a custom scale; 1 and 2 are metric units,
     /// 0 by default.
     int heightUnits() const { return m_heightUnits; }
     void setHeightUnits(int heightUnits) { m_heightUnits = heightUnits; }
-    //@}
+    ///@}
 
     /// @name customWidth
-    //@{
+    ///@{
+
     /// The drawing side of a custom scale; 1.0 by default.
     double customWidth() const { return m_customWidth; }
     void setCustomWidth(double customWidth) { m_customWidth = customWidth; }
-    //@}
+    ///@}
 
     /// @name customHeight
-    //@{
+    ///@{
+
     /// The real side of a custom scale, which is its factor; 1.0 by default.
     double customHeight() const { return m_customHeight; }
     void setCustomHeight(double customHeight) { m_customHeight = customHeight; }
-    //@}
+    ///@}
 
     /// @name style
-    //@{
+    ///@{
+
     /// Which scale applies: 0 (the default) and 1 the predefined scale, 2 the
     /// custom one.
     int style() const { return m_style; }
     void setStyle(int style) { m_style = style; }
-    //@}
+    ///@}
 
     /// The factor of the scale in use: real units per drawing unit.
     ///

@@ -33,19 +33,21 @@ public:
     ~Sheet() override;
 
     /// @name element
-    //@{
+    ///@{
+
     /// The sheet's tag, the name of its XML element ("SSheet_" followed by a
     /// number). The getter returns a copy.
     QString element() const { return m_element; }
     void setElement(const QString& element) { m_element = element; }
-    //@}
+    ///@}
 
     /// @name id
-    //@{
+    ///@{
+
     /// The sheet's display name. The getter returns a copy.
     QString id() const { return m_id; }
     void setID(const QString& id) { m_id = id; }
-    //@}
+    ///@}
 
 private:
     QString m_element;

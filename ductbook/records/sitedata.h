@@ -40,53 +40,59 @@ public:
     ~SiteData() override;
 
     /// @name jobid
-    //@{
+    ///@{
+
     /// The job's id (attribute "jobid").
     QString& jobid() { return m_jobid; }
     const QString& jobid() const { return m_jobid; }
     void setJobID(const QString& jobid) { m_jobid = jobid; }
-    //@}
+    ///@}
 
     /// @name company
-    //@{
+    ///@{
+
     /// The customer's company (attribute "company").
     QString& company() { return m_company; }
     const QString& company() const { return m_company; }
     void setCompany(const QString& company) { m_company = company; }
-    //@}
+    ///@}
 
     /// @name phone
-    //@{
+    ///@{
+
     /// The site's phone number (attribute "phone").
     QString& phone() { return m_phone; }
     const QString& phone() const { return m_phone; }
     void setPhone(const QString& phone) { m_phone = phone; }
-    //@}
+    ///@}
 
     /// @name email
-    //@{
+    ///@{
+
     /// The site's e-mail address (attribute "email").
     QString& email() { return m_email; }
     const QString& email() const { return m_email; }
     void setEmail(const QString& email) { m_email = email; }
-    //@}
+    ///@}
 
     /// @name contact
-    //@{
+    ///@{
+
     /// The contact person at the site (attribute "contact").
     QString& contact() { return m_contact; }
     const QString& contact() const { return m_contact; }
     void setContact(const QString& contact) { m_contact = contact; }
-    //@}
+    ///@}
 
     /// @name address
-    //@{
+    ///@{
+
     /// The site's postal address. Changing the Address the getter returns
     /// changes this record; the setter copies the fields of the address given.
     Address& address() { return m_address; }
     const Address& address() const { return m_address; }
     void setAddress(const Address& address) { m_address = address; }
-    //@}
+    ///@}
 
 private:
     QString m_jobid;

@@ -58,116 +58,129 @@ public:
     virtual ~TestDef();
 
     /// @name id
-    //@{
+    ///@{
+
     /// The definition's name, the cable type, such as "CAT5E".
     QString& id() { return m_id; }
     const QString& id() const { return m_id; }
     void setId(const QString& id) { m_id = id; }
-    //@}
+    ///@}
 
     /// @name expected
-    //@{
+    ///@{
+
     /// The expected measurement block; only its pair flags and pair mapping
     /// are used (see the class description).
     cable_struct& expected() { return m_expected; }
     const cable_struct& expected() const { return m_expected; }
     void setExpected(const cable_struct& expected) { m_expected = expected; }
-    //@}
+    ///@}
 
     /// @name pair_in_use
-    //@{
+    ///@{
+
     /// Which of the four pairs the cable has: the getter returns the array of
     /// four flags itself, so writing through it changes the record.
     bool* pair_in_use() { return m_pairInUse; }
     const bool* pair_in_use() const { return m_pairInUse; }
     /// Copies four flags from @p pairs; does nothing when @p pairs is null.
     void setPairInUse(bool* pairs);
-    //@}
+    ///@}
 
     /// @name data_rate
-    //@{
+    ///@{
+
     /// The data rate the cable must qualify for: 0 for none, 100 for
     /// 100 Mbit/s, 1000 for 1 Gbit/s.
     int data_rate() const { return m_dataRate; }
     void setDataRate(int rate) { m_dataRate = rate; }
-    //@}
+    ///@}
 
     /// @name SNR
-    //@{
+    ///@{
+
     /// The least signal-to-noise ratio required, in tenths of a decibel; 0
     /// turns the SNR test off.
     int SNR() const { return m_SNR; }
     void setSNR(int snr) { m_SNR = snr; }
-    //@}
+    ///@}
 
     /// @name skew
-    //@{
+    ///@{
+
     /// The greatest delay skew allowed, in tenths of a nanosecond; 0 turns the
     /// skew test off.
     int skew() const { return m_skew; }
     void setSkew(int skew) { m_skew = skew; }
-    //@}
+    ///@}
 
     /// @name shield
-    //@{
+    ///@{
+
     /// Whether the cable is shielded.
     bool shield() const { return m_shield; }
     void setShield(bool shield) { m_shield = shield; }
-    //@}
+    ///@}
 
     /// @name length_constant
-    //@{
+    ///@{
+
     /// The cable's capacitance per length, in hundredths of a pF per foot
     /// (1500 is 15 pF/ft); the job turns raw pair lengths into lengths with
     /// it. The field is a float; the getter returns it truncated toward zero,
     /// and so does the job file.
     int length_constant() const { return static_cast<int>(m_lengthConstant); }
     void setLengthConstant(float constant) { m_lengthConstant = constant; }
-    //@}
+    ///@}
 
     /// @name max_length
-    //@{
+    ///@{
+
     /// The greatest length of the cable, in feet; -1 when not set. The field
     /// is a float; the getter returns it truncated toward zero, and so does
     /// the job file.
     int max_length() const { return static_cast<int>(m_maxLength); }
     void setMaxLength(float length) { m_maxLength = length; }
-    //@}
+    ///@}
 
     /// @name comment
-    //@{
+    ///@{
+
     /// Free text.
     QString& comment() { return m_comment; }
     const QString& comment() const { return m_comment; }
     void setComment(const QString& comment) { m_comment = comment; }
-    //@}
+    ///@}
 
     /// @name cable_category
-    //@{
+    ///@{
+
     /// The category number by which cables are grouped
     /// (QVXMLEditor::getTypes(int) lists the definitions of one category).
     int cable_category() const { return m_cableCategory; }
     void setCableCategory(int category) { m_cableCategory = category; }
-    //@}
+    ///@}
 
     /// @name default_type
-    //@{
+    ///@{
+
     /// A flag stored with the definition (attribute "default_type").
     bool default_type() const { return m_defaultType; }
     void setDefaultType(bool defaultType) { m_defaultType = defaultType; }
-    //@}
+    ///@}
 
     /// @name color
-    //@{
+    ///@{
+
     /// The drawing colour given to new cables of this type, such as
     /// "#3399ff"; validDef() refuses a colour QColor does not accept.
     QString& color() { return m_color; }
     const QString& color() const { return m_color; }
     void setColor(QString color) { m_color = color; }
-    //@}
+    ///@}
 
     /// @name Pair flags and pair mapping
-    //@{
+    ///@{
 
     /// What the flag bits of a pair at one end say.
     ///
@@ -200,7 +213,7 @@ public:
     ///         (its byte, read as a signed value, is negative or above 3) or
     ///         lies outside 0 to 3.
     int getPairTo(int pair) const;
-    //@}
+    ///@}
 
     /// Checks that the definition is consistent.
     ///

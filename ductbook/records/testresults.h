@@ -114,75 +114,84 @@ public:
     virtual ~TestResults();
 
     /// @name time
-    //@{
+    ///@{
+
     /// When the test was made, as text supplied by the caller.
     QString& time() { return m_time; }
     const QString& time() const { return m_time; }
     void setTime(const QString& time) { m_time = time; }
-    //@}
+    ///@}
 
     /// @name softwareVersion
-    //@{
+    ///@{
+
     /// The software version of the tester.
     QString& softwareVersion() { return m_softwareVersion; }
     const QString& softwareVersion() const { return m_softwareVersion; }
     void setSoftwareVersion(const QString& version) { m_softwareVersion = version; }
-    //@}
+    ///@}
 
     /// @name serialNumber
-    //@{
+    ///@{
+
     /// The serial number of the tester.
     QString& serialNumber() { return m_serialNumber; }
     const QString& serialNumber() const { return m_serialNumber; }
     void setSerialNumber(const QString& serial) { m_serialNumber = serial; }
-    //@}
+    ///@}
 
     /// @name status
-    //@{
+    ///@{
+
     /// The overall verdict as text supplied by the caller; "UNTESTED" by
     /// default.
     QString& status() { return m_status; }
     const QString& status() const { return m_status; }
     void setStatus(const QString& status) { m_status = status; }
-    //@}
+    ///@}
 
     /// @name BERTResults
-    //@{
+    ///@{
+
     /// The result of the bit error rate test, an error count; -1 when not
     /// measured.
     int BERTResults() const { return m_BERTResults; }
     void setBERTResults(int errors) { m_BERTResults = errors; }
-    //@}
+    ///@}
 
     /// @name results
-    //@{
+    ///@{
+
     /// The measurement block.
     cable_struct& results() { return m_results; }
     const cable_struct& results() const { return m_results; }
     void setResults(const cable_struct& results) { m_results = results; }
-    //@}
+    ///@}
 
     /// @name next
-    //@{
+    ///@{
+
     /// The near-end crosstalk (NEXT) response plot. The getter returns a copy;
     /// note the setter's spelling, setNEXT().
     LUMEN_PLOT_DATA next() const { return m_NEXT; }
     void setNEXT(LUMEN_PLOT_DATA plot) { m_NEXT = plot; }
-    //@}
+    ///@}
 
     /// @name echo
-    //@{
+    ///@{
+
     /// The echo (return) response plot. The getter returns a copy.
     LUMEN_PLOT_DATA echo() const { return m_echo; }
     void setEcho(LUMEN_PLOT_DATA plot) { m_echo = plot; }
-    //@}
+    ///@}
 
     /// @name channel
-    //@{
+    ///@{
+
     /// The channel response plot. The getter returns a copy.
     LUMEN_PLOT_DATA channel() const { return m_channel; }
     void setChannel(LUMEN_PLOT_DATA plot) { m_channel = plot; }
-    //@}
+    ///@}
 
     /// Makes the measurement block unmeasured: 0xFF in every byte of
     /// cable_struct::pairStatus, cable_struct::wiremap and

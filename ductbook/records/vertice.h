@@ -43,43 +43,48 @@ public:
     bool operator!=(const Vertice& other) const { return !(*this == other); }
 
     /// @name element
-    //@{
+    ///@{
+
     /// The point's tag, the name of its XML element.
     QString& element() { return m_element; }
     const QString& element() const { return m_element; }
     void setElement(const QString& element) { m_element = element; }
-    //@}
+    ///@}
 
     /// @name x
-    //@{
+    ///@{
+
     /// The horizontal position, in drawing coordinates; -1 when not placed.
     int x() const { return m_x; }
     void setX(int x) { m_x = x; }
-    //@}
+    ///@}
 
     /// @name y
-    //@{
+    ///@{
+
     /// The vertical position, in drawing coordinates; -1 when not placed.
     int y() const { return m_y; }
     void setY(int y) { m_y = y; }
-    //@}
+    ///@}
 
     /// @name sheet
-    //@{
+    ///@{
+
     /// The tag of the sheet the point is on; for a path point, the tag of its
     /// floor.
     QString& sheet() { return m_sheet; }
     const QString& sheet() const { return m_sheet; }
     void setSheet(const QString& sheet) { m_sheet = sheet; }
-    //@}
+    ///@}
 
     /// @name id
-    //@{
+    ///@{
+
     /// The point's name.
     QString& id() { return m_id; }
     const QString& id() const { return m_id; }
     void setID(const QString& id) { m_id = id; }
-    //@}
+    ///@}
 
 private:
     QString m_element;

@@ -44,7 +44,8 @@ public:
     ~VertRun() override;
 
     /// @name connected
-    //@{
+    ///@{
+
     /// The tags of the cables that pass through this run and are connected on
     /// this floor, in order.
     QStringList& connected() { return m_connected; }
@@ -58,10 +59,11 @@ public:
     void addToConnected(const QString& cable) { m_connected.append(cable); }
     /// Removes every occurrence of a cable tag; nothing when it is not there.
     void removeFromConnected(const QString& cable) { m_connected.removeAll(cable); }
-    //@}
+    ///@}
 
     /// @name disconnected
-    //@{
+    ///@{
+
     /// The tags of the cables that pass through this run without a connection
     /// on this floor, in order.
     QStringList& disconnected() { return m_disconnected; }
@@ -75,7 +77,7 @@ public:
     void addToDisconnected(const QString& cable) { m_disconnected.append(cable); }
     /// Removes every occurrence of a cable tag; nothing when it is not there.
     void removeFromDisconnected(const QString& cable) { m_disconnected.removeAll(cable); }
-    //@}
+    ///@}
 
 private:
     QStringList m_connected;
