@@ -5,7 +5,7 @@
 # Both are idempotent and cheap when nothing changed.
 #   make fuzz   install clang as well, build the fuzz targets in their own build
 #               folder and run each for FUZZ_SECONDS (default 60)
-#   make docs   install doxygen as well and build the API reference into
+#   make docs   install doxygen (and python3) as well and build the API reference into
 #               $(BUILD_DIR)/docs/html; any undocumented public member fails it
 
 BUILD_DIR   ?= build
@@ -15,7 +15,7 @@ EXAMPLE     ?= examples/office.job
 FUZZ_DIR    ?= build-fuzz
 FUZZ_SECONDS ?= 60
 FUZZ_PACKAGES = clang libclang-rt-dev
-DOCS_PACKAGES = doxygen
+DOCS_PACKAGES = doxygen python3
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
