@@ -8,6 +8,8 @@
 #               an outside project built against the unpacked packages alone)
 #   make fuzz   install clang as well, build the fuzz targets in their own build
 #               folder and run each for FUZZ_SECONDS (default 60)
+#   make docs   install doxygen (and python3) as well and build the API reference into
+#               $(BUILD_DIR)/docs/html; any undocumented public member fails it
 
 BUILD_DIR   ?= build
 JOBS        ?= $(shell nproc 2>/dev/null || echo 2)
@@ -18,10 +20,11 @@ FUZZ_SECONDS ?= 60
 FUZZ_PACKAGES = clang libclang-rt-dev
 PACKAGE_DIR ?= build-pkg
 PACKAGE_PACKAGES = dpkg-dev fakeroot file lintian help2man pkg-config
+DOCS_PACKAGES = doxygen python3
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps configure build test run fuzz package clean
+.PHONY: all deps configure build test run fuzz package docs clean
 
 all: build
 
@@ -74,6 +77,15 @@ package:
 	rm -f $(PACKAGE_DIR)/*.deb
 	cd $(PACKAGE_DIR) && cpack -G DEB
 	packaging/check $(PACKAGE_DIR)
+
+# Configuring again lets a build folder made before doxygen was installed find
+# it now; the reference is rebuilt only when a header or the main page changed.
+docs:
+	@$(MAKE) --no-print-directory deps DEB_PACKAGES="$(DEB_PACKAGES) $(DOCS_PACKAGES)"
+	@if [ -f $(BUILD_DIR)/CMakeCache.txt ]; then cmake -S . -B $(BUILD_DIR) > /dev/null; \
+	else cmake -S . -B $(BUILD_DIR) -G "Unix Makefiles" $(CMAKE_EXTRA_ARGS); fi
+	cmake --build $(BUILD_DIR) --target docs
+	@echo "API reference: $(BUILD_DIR)/docs/html/index.html"
 
 clean:
 	rm -rf $(BUILD_DIR)
