@@ -70,9 +70,25 @@ QString JobInfoDialog::html(const JobInfo& info)
     html += QStringLiteral("<h4>%1</h4>").arg(tr("Notes"));
     html += QStringLiteral("<p>%1</p>")
                 .arg(info.notes.isEmpty() ? QStringLiteral("\u2014") : escaped(info.notes));
+    // The library names the kinds in English; these are the words shown.
+    const QMap<QString, QString> kinds{
+        {QStringLiteral("floors"), tr("Floors")},
+        {QStringLiteral("sheets"), tr("Network sheets")},
+        {QStringLiteral("rooms"), tr("Rooms")},
+        {QStringLiteral("ports"), tr("Ports")},
+        {QStringLiteral("vertical runs"), tr("Vertical runs")},
+        {QStringLiteral("points"), tr("Path points")},
+        {QStringLiteral("floor texts"), tr("Floor texts")},
+        {QStringLiteral("devices"), tr("Devices")},
+        {QStringLiteral("vertices"), tr("Connection bend points")},
+        {QStringLiteral("sheet texts"), tr("Sheet texts")},
+        {QStringLiteral("cables"), tr("Cables")},
+        {QStringLiteral("connections"), tr("Connections")},
+        {QStringLiteral("active ports"), tr("Active ports")},
+    };
     QList<QPair<QString, QString>> counts;
     for (auto it = info.counts.cbegin(); it != info.counts.cend(); ++it)
-        counts.append({it.key(), QString::number(it.value())});
+        counts.append({kinds.value(it.key(), it.key()), QString::number(it.value())});
     html += QStringLiteral("<h4>%1</h4>").arg(tr("Items")) + factsTable(counts);
     return html;
 }
