@@ -211,7 +211,6 @@ void FloorPlan::draw(SvgWriter& svg, int floor, const QString& highlight) const
 
     svg.beginGroup({{QStringLiteral("class"), QStringLiteral("places")}});
     const int half = int(Plan::RunSize) / 2;
-    const int radius = int(Plan::PortRadius);
     for (const PlaceItem& r : f.runs)
         svg.rect(QRectF(r.pos.x() - half, r.pos.y() - half, Plan::RunSize, Plan::RunSize),
                  useColor(r.use), Ink, 1,
@@ -222,6 +221,23 @@ void FloorPlan::draw(SvgWriter& svg, int floor, const QString& highlight) const
     svg.endGroup();
 
     // Labels last, placed around what is already drawn.
+    const QList<LabelPlace> places = labelPlaces(floor);
+    svg.beginGroup({{QStringLiteral("class"), QStringLiteral("labels")}});
+    int n = 0;
+    for (const QList<PlaceItem>* items : {&f.runs, &f.ports}) {
+        for (const PlaceItem& p : *items) {
+            const LabelPlace& placed = places.at(n++);
+            svg.text(placed.at, p.id, Plan::LabelSize, Ink, placed.anchor);
+        }
+    }
+    svg.endGroup();
+}
+
+QList<FloorPlan::LabelPlace> FloorPlan::labelPlaces(int floor) const
+{
+    const FloorItem& f = m_model.floors().at(floor);
+    const int half = int(Plan::RunSize) / 2;
+    const int radius = int(Plan::PortRadius);
     LabelPlacer labels;
     for (const RoomItem& r : f.rooms) {
         const QPoint at = roomLabel(r);
@@ -231,14 +247,15 @@ void FloorPlan::draw(SvgWriter& svg, int floor, const QString& highlight) const
         labels.take(QRect(r.pos.x() - half, r.pos.y() - half, 2 * half, 2 * half));
     for (const PlaceItem& p : f.ports)
         labels.take(QRect(p.pos.x() - radius, p.pos.y() - radius, 2 * radius, 2 * radius));
-    svg.beginGroup({{QStringLiteral("class"), QStringLiteral("labels")}});
-    for (const QList<PlaceItem>* places : {&f.runs, &f.ports}) {
-        for (const PlaceItem& p : *places) {
+    QList<LabelPlace> places;
+    places.reserve(f.runs.size() + f.ports.size());
+    for (const QList<PlaceItem>* items : {&f.runs, &f.ports}) {
+        for (const PlaceItem& p : *items) {
             const auto placed = labels.place(p.pos, p.isRun ? half : radius, p.id);
-            svg.text(placed.first, p.id, Plan::LabelSize, Ink, placed.second);
+            places.append({placed.first, placed.second});
         }
     }
-    svg.endGroup();
+    return places;
 }
 
 QList<FloorPlan::LegendEntry> FloorPlan::legendEntries(int floor) const

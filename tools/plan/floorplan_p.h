@@ -37,6 +37,17 @@ public:
                    const QHash<QString, QString>& useLabels) const;
     int legendHeight(int floor, int width) const;
 
+    // Where draw() writes the id of each vertical run and port of the floor
+    // (the runs first, then the ports, each in floor order), clear of the
+    // other symbols and labels: the start, middle or end of the text's
+    // baseline, as anchor says.
+    struct LabelPlace
+    {
+        QPointF at;
+        SvgWriter::Anchor anchor;
+    };
+    QList<LabelPlace> labelPlaces(int floor) const;
+
     struct Leg
     {
         int cable; // index into the cable list
@@ -44,6 +55,7 @@ public:
     };
     const QList<Leg>& legs(int floor) const;
     const CableLine& cable(int index) const { return m_cables.at(index); }
+    int cableCount() const { return int(m_cables.size()); }
 
 private:
     struct LegendEntry

@@ -23,6 +23,8 @@ PlaceItem placeOf(const Port& p, const QString& roomId, bool isRun)
     item.roomId = roomId;
     item.use = p.use();
     item.pos = QPoint(p.x(), p.y());
+    item.iconScale = p.iconScale();
+    item.dropHeight = p.dropHeight();
     item.isRun = isRun;
     return item;
 }

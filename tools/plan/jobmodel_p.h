@@ -35,6 +35,8 @@ struct PlaceItem
     QString roomId;
     QString use;
     QPoint pos;
+    QString iconScale; // "not_specified" or the item's own icon size
+    double dropHeight = 0;
     bool isRun = false;
     QStringList connected;
     QStringList disconnected;

@@ -4,6 +4,7 @@
 
 #include "cablelengths_p.h"
 #include "jobmodel_p.h"
+#include "pairvalues_p.h"
 #include "svgwriter_p.h"
 #include "xmloutput_p.h"
 
@@ -17,10 +18,6 @@
 namespace Plan {
 
 namespace {
-
-const char* const PairPins[4] = {"1-2", "3-6", "4-5", "7-8"};
-// A 16-bit value the tester left unmeasured reads back as this.
-const qint32 Unmeasured = 65535;
 
 const char* const Style = R"(
 body { font-family: sans-serif; margin: 2em; color: #222; }
@@ -220,26 +217,17 @@ void writeSummary(Html& html, const QList<CableRow>& cables)
     html.end();
 }
 
-QString pairNumber(qint32 value)
-{
-    return value == Unmeasured || value < 0 ? QString() : QString::number(value);
-}
-
 void writePairs(Html& html, Ductbook& job, const QString& tag, const TestResults& r, bool metric)
 {
-    const cable_struct& block = r.results();
     html.start(QStringLiteral("table"), {{QStringLiteral("class"), QStringLiteral("pairs")}});
     html.row({QStringLiteral("Pair"), QStringLiteral("Pins"),
               QStringLiteral("Length (%1)").arg(lengthUnit(metric)), QStringLiteral("Raw length"),
               QStringLiteral("Value"), QStringLiteral("Status code")},
              QStringLiteral("th"));
-    for (int p = 0; p < 4; ++p) {
-        html.row({QString::number(p + 1), QLatin1String(PairPins[p]),
-                  pairLength(job, tag, r, p, metric), pairNumber(block.pairLength[p]),
-                  pairNumber(block.pairValues[p]),
-                  block.pairStatus[p] == 0xFF
-                      ? QString()
-                      : QStringLiteral("0x%1").arg(block.pairStatus[p], 2, 16, QLatin1Char('0'))},
+    const QList<PairValues> pairs = pairValues(job, tag, r, metric);
+    for (int p = 0; p < pairs.size(); ++p) {
+        const PairValues& v = pairs.at(p);
+        html.row({QString::number(p + 1), v.pins, v.length, v.rawLength, v.value, v.statusCode},
                  QStringLiteral("td"), {{QStringLiteral("data-pair"), QString::number(p + 1)}});
     }
     html.end();
