@@ -127,6 +127,6 @@ set(CPACK_DEBIAN_PLANNER_PACKAGE_NAME gridwell)
 set(CPACK_DEBIAN_PLANNER_PACKAGE_SECTION x11)
 set(CPACK_DEBIAN_PLANNER_PACKAGE_DEPENDS ${gridwell_needs_libs})
 set(CPACK_COMPONENT_PLANNER_DESCRIPTION
-  "Gridwell cabling job planner\n The desktop planner: opens a cabling job of any version and shows its\n floor plans, network sheets, cables, test results and traces.")
+  "Desktop planner for structured-cabling jobs\n The desktop planner: opens a cabling job of any version and shows its\n floor plans, network sheets, cables, test results and traces.")
 
 include(CPack)
