@@ -1,11 +1,39 @@
 #include "csv_p.h"
 
+#include <QLocale>
 #include <QStringDecoder>
 
 namespace Csv {
 
-QString field(const QString& value)
+namespace {
+
+// The first characters with which a spreadsheet takes a cell for a formula.
+bool startsLikeAFormula(const QString& value)
 {
+    if (value.isEmpty())
+        return false;
+    switch (value.at(0).unicode()) {
+    case '=':
+    case '+':
+    case '-':
+    case '@':
+    case '\t':
+    case '\r':
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+QString field(const QString& text)
+{
+    // A name such as "=HYPERLINK(...)" would run as a formula where the file
+    // is opened; the apostrophe makes it text. "-3.5" and "+1" stay numbers.
+    bool number = false;
+    QLocale::c().toDouble(text, &number);
+    const QString value = startsLikeAFormula(text) && !number ? QLatin1Char('\'') + text : text;
     const bool quote = value.contains(QLatin1Char(',')) || value.contains(QLatin1Char('"')) ||
                        value.contains(QLatin1Char('\n')) || value.contains(QLatin1Char('\r'));
     if (!quote)
@@ -46,6 +74,10 @@ public:
     {
         while (m_pos < m_text.size()) {
             Record r = next();
+            for (QString& f : r.fields) {
+                if (f.startsWith(QLatin1Char('\'')) && startsLikeAFormula(f.mid(1)))
+                    f.remove(0, 1);
+            }
             if (!r.problem.isEmpty() || !allEmpty(r.fields))
                 m_records.append(r);
         }
