@@ -119,8 +119,8 @@ enum class ItemKind;
 ///
 /// The host reaches it through Instance(), then creates a job with New() or
 /// opens one with Load(), edits it through the item operations below and
-/// writes it with save() or saveAs(). Nothing reaches the disk except through
-/// save(), saveAs() and Export(). The terms used throughout (tag and id,
+/// writes it with save() or saveAs(). The job reaches the disk only through
+/// save() and saveAs(); Export() writes a template file. The terms used throughout (tag and id,
 /// byTag, the add modes, the "Undefined" room, the riser lists, the changed
 /// flag) are explained in ductbook.h and on the main page, @ref glossary.
 ///
@@ -146,11 +146,6 @@ class DUCTBOOK_EXPORT Ductbook : public QVXMLEditor
 {
     Q_OBJECT
 public:
-    /// @name Life of the job document
-    /// The one process-wide job document, and the creation, loading, saving
-    /// and unloading of a job.
-    ///@{
-
     /// The job document. Created on the first call (or the first call after
     /// Destroy()) with an empty document: no root, no file name, the changed
     /// flag false; New() or Load() gives it a job.
@@ -159,6 +154,10 @@ public:
     /// next Instance() creates a new one. References obtained before are
     /// dangling afterwards.
     static void Destroy();
+
+    /// @name Life of a job
+    /// The creation, loading, saving and unloading of a job.
+    ///@{
 
     /// Creates a new, untitled job in place of whatever the document held.
     ///
@@ -189,10 +188,13 @@ public:
     /// rebuilt and the changed flag is cleared.
     ///
     /// The file name is set to @p filename before anything is read, so it
-    /// stays set after a failure. On every failure after that the document is
-    /// left empty, the previous job is gone, and save() refuses to write: a
-    /// damaged file is never replaced by a fragment of itself. The host then
-    /// calls New() or Load() again.
+    /// stays set after a failure. When the file is missing or cannot be
+    /// opened, the document still holds the previous job (now under that
+    /// name). When parsing or the conversion fails, the document and the
+    /// lookup maps are left empty, the previous job is gone, and save()
+    /// refuses to write: a damaged file is never replaced by a fragment of
+    /// itself. After any failure the host calls Unload(), then New() or
+    /// Load().
     /// @return True when the job was loaded. False with the reason in error():
     ///         "Empty or null filename in Ductbook::Load" (the file name is
     ///         then unchanged), "Job file … does not exist", the system's text
@@ -226,6 +228,7 @@ public:
     ///         a folder ("Filename given is a directory"), an empty document,
     ///         or a write failure (the system's text).
     virtual bool saveAs(const QString& filename);
+    ///@}
 
     /// True when the suffix of @p filename (the text after the last ".") is
     /// "job" in any case: `a.JOB` is a job file name, `a.job.bak` is not.
@@ -235,6 +238,9 @@ public:
     /// `/jobs/UNTITLED12.job` are untitled, `Untitle.job` is not. The host uses
     /// it to ask for a name before the first save of a new job.
     static bool checkUntitledJob(const QString& filename);
+
+    /// @name The changed flag, the default template and the format version
+    ///@{
 
     /// Sets the changed flag to @p dirty; for the host, which marks the job
     /// changed after the edits that leave the flag to it.
@@ -1454,10 +1460,14 @@ public:
     bool activePortTestResultExists(const QString& tag, const QString& resultTag);
     ///@}
 
+    /// @name Rebuilding the lookup maps
+    ///@{
+
     /// Rebuilds every lookup map and the current cable lists from the
     /// document; for a host that changed the tree by other means. Does not set
     /// the changed flag.
     void updateAllInternalLists();
+    ///@}
 
 private:
     Ductbook();
