@@ -107,8 +107,9 @@ public:
     /// handles owned by the caller: @p element ends on the "Version" element,
     /// @p node is left where it was. Each returns false only when the document
     /// has no "Version" element. They neither save nor check the version they
-    /// start from, and do not set the changed flag; checkVersion() does both
-    /// checks and the saving.
+    /// start from; checkVersion() does both. A step that adds test
+    /// definitions or settings sets the changed flag as those additions do
+    /// (the save after it clears the flag again).
     ///@{
 
     /// 1.4 to 2.1: adds the RG-59 coaxial test definition (a template's own
