@@ -185,16 +185,8 @@
         <translation>%1 non ha un elenco cavi; non è stato aggiunto nulla</translation>
     </message>
     <message>
-        <source>Would add %1 cables to %2 (dry run: nothing written)</source>
-        <translation>Verrebbero aggiunti %1 cavi a %2 (prova: nulla è stato scritto)</translation>
-    </message>
-    <message>
         <source>cannot save %1: %2</source>
         <translation>impossibile salvare %1: %2</translation>
-    </message>
-    <message>
-        <source>Added %1 cables to %2</source>
-        <translation>Aggiunti %1 cavi a %2</translation>
     </message>
     <message>
         <source>  info FILE [--json]      Load FILE and print its version, header blocks (site,
@@ -258,7 +250,7 @@
     </message>
     <message>
         <source>risers</source>
-        <translation>montanti</translation>
+        <translation>mont.</translation>
     </message>
     <message>
         <source>Sheet %1 (%2)</source>
@@ -283,10 +275,6 @@
     <message>
         <source>estimated</source>
         <translation>stimati</translation>
-    </message>
-    <message>
-        <source>in bundles %1 (%2 bundle groups)</source>
-        <translation>in fasci %1 (%2 gruppi di fasci)</translation>
     </message>
     <message>
         <source>connections %1</source>
@@ -537,14 +525,6 @@
         <translation>Importato %1 in %2: installatore, impostazioni</translation>
     </message>
     <message>
-        <source>%1 new test definitions</source>
-        <translation>%1 nuove definizioni di test</translation>
-    </message>
-    <message>
-        <source>%1 new bundled cable types</source>
-        <translation>%1 nuovi tipi di cavo in fascio</translation>
-    </message>
-    <message>
         <source>cannot write &apos;%1&apos;: %2</source>
         <translation>impossibile scrivere &apos;%1&apos;: %2</translation>
     </message>
@@ -661,6 +641,41 @@ essere scritto), 2 per un errore d&apos;uso o un file che non si può caricare.
     <message>
         <source>a job of version %1 needs the default template to convert, and it could not be loaded: %2</source>
         <translation>un lavoro della versione %1 richiede il modello predefinito per essere convertito, e non è stato possibile caricarlo: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Would add %n cables to %1 (dry run: nothing written)</source>
+        <translation>
+            <numerusform>Verrebbe aggiunto %n cavo a %1 (prova: nulla è stato scritto)</numerusform>
+            <numerusform>Verrebbero aggiunti %n cavi a %1 (prova: nulla è stato scritto)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Added %n cables to %1</source>
+        <translation>
+            <numerusform>Aggiunto %n cavo a %1</numerusform>
+            <numerusform>Aggiunti %n cavi a %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>in bundles %1 (%n bundle groups)</source>
+        <translation>
+            <numerusform>in fasci %1 (%n gruppo di fasci)</numerusform>
+            <numerusform>in fasci %1 (%n gruppi di fasci)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n new test definitions</source>
+        <translation>
+            <numerusform>%n nuova definizione di test</numerusform>
+            <numerusform>%n nuove definizioni di test</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n new bundled cable types</source>
+        <translation>
+            <numerusform>%n nuovo tipo di cavo in fascio</numerusform>
+            <numerusform>%n nuovi tipi di cavo in fascio</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -168,6 +168,10 @@ void TestTranslations::programsSpeakTheLocale_data()
     QTest::newRow("summary headings")
         << jobtool() << QStringList{QStringLiteral("info"), example()} << 0
         << "Versione   3.0\n\nCantiere\n" << "Version    3.0\n\nSite\n";
+    // Italian, unlike the English text, has a singular here.
+    QTest::newRow("a count of one")
+        << jobtool() << QStringList{QStringLiteral("info"), example()} << 0
+        << "in fasci 2 (1 gruppo di fasci)\n" << "in bundles 2 (1 bundle groups)\n";
     QTest::newRow("updater --help")
         << updater() << QStringList{QStringLiteral("--help")} << 0
         << "Uso: updater [--server URL]\n\nChiede al server di aggiornamento"

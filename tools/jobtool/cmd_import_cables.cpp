@@ -386,8 +386,8 @@ int importCablesCommand(const QStringList& args)
     if (dryRun) {
         out() << added.join(QString())
               << QCoreApplication::translate("jobtool",
-                                             "Would add %1 cables to %2 (dry run: nothing written)")
-                     .arg(cables.size())
+                                             "Would add %n cables to %1 (dry run: nothing written)",
+                                             nullptr, int(cables.size()))
                      .arg(jobPath)
               << "\n";
         return Ok;
@@ -400,8 +400,8 @@ int importCablesCommand(const QStringList& args)
         return Failure;
     }
     out() << added.join(QString())
-          << QCoreApplication::translate("jobtool", "Added %1 cables to %2")
-                 .arg(cables.size())
+          << QCoreApplication::translate("jobtool", "Added %n cables to %1", nullptr,
+                                         int(cables.size()))
                  .arg(jobPath)
           << "\n";
     return Ok;

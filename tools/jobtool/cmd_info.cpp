@@ -402,9 +402,9 @@ int infoCommand(const QStringList& args)
         out() << "  " << statusLabel << " " << qSetFieldWidth(16) << Qt::left << it.key()
               << qSetFieldWidth(6) << Qt::right << it.value() << qSetFieldWidth(0) << "\n";
     out() << "  "
-          << QCoreApplication::translate("jobtool", "in bundles %1 (%2 bundle groups)")
+          << QCoreApplication::translate("jobtool", "in bundles %1 (%n bundle groups)", nullptr,
+                                         s.cables.bundleGroups)
                  .arg(s.cables.bundled)
-                 .arg(s.cables.bundleGroups)
           << "\n";
     out() << "  "
           << QCoreApplication::translate("jobtool", "connections %1").arg(s.cables.connections)

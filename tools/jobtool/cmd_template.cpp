@@ -409,12 +409,13 @@ int importCommand(const QStringList& args)
     out() << QCoreApplication::translate("jobtool", "Imported %1 into %2: contractor, settings")
                  .arg(args.at(1), args.at(0));
     out() << ", "
-          << QCoreApplication::translate("jobtool", "%1 new test definitions").arg(newTypes.size());
+          << QCoreApplication::translate("jobtool", "%n new test definitions", nullptr,
+                                         int(newTypes.size()));
     if (!newTypes.isEmpty())
         out() << " (" << newTypes.join(QStringLiteral(", ")) << ")";
     out() << ", "
-          << QCoreApplication::translate("jobtool", "%1 new bundled cable types")
-                 .arg(newBundles.size());
+          << QCoreApplication::translate("jobtool", "%n new bundled cable types", nullptr,
+                                         int(newBundles.size()));
     if (!newBundles.isEmpty())
         out() << " (" << newBundles.join(QStringLiteral(", ")) << ")";
     out() << "\n";
