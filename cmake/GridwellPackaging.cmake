@@ -55,8 +55,10 @@ function(gridwell_manpage target component description)
   set(page ${CMAKE_CURRENT_BINARY_DIR}/packaging/${target}.1)
   add_custom_command(OUTPUT ${page}.gz
     # A help text that names the user's settings files names them from "~",
-    # not from the home of whoever built the package.
-    COMMAND ${CMAKE_COMMAND} -E env --unset=XDG_CONFIG_HOME HOME=/gridwellhome
+    # not from the home of whoever built the package; the page is the English
+    # text whatever language the builder's session speaks.
+    COMMAND ${CMAKE_COMMAND} -E env --unset=XDG_CONFIG_HOME --unset=LANGUAGE HOME=/gridwellhome
+            LC_ALL=C.UTF-8
             QT_QPA_PLATFORM=offscreen
             ${HELP2MAN} --no-info --no-discard-stderr --version-string=${PROJECT_VERSION}
             --name=${description} --output=${page} $<TARGET_FILE:${target}>

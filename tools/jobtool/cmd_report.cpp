@@ -10,13 +10,14 @@
 
 namespace JobTool {
 
-const char* const reportHelp =
+const char* const reportHelp = QT_TRANSLATE_NOOP(
+    "jobtool",
     "  report JOB [--metric] [-o FILE] [--force]\n"
     "                          The test report as one self-contained HTML file: the job's\n"
     "                          site and contractor, a summary (cables per status and\n"
     "                          type, failing cables first), then per tested cable its\n"
     "                          values per pair and its echo, NEXT and channel plots, and\n"
-    "                          the untested cables. Without -o it goes to standard output.\n";
+    "                          the untested cables. Without -o it goes to standard output.\n");
 
 int reportCommand(const QStringList& args)
 {

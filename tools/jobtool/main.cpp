@@ -4,6 +4,7 @@
 
 #include <ductbook.h>
 #include <qvteditor.h>
+#include <translator.h>
 
 #include <QCoreApplication>
 #include <QMessageLogContext>
@@ -42,14 +43,16 @@ void messageHandler(QtMsgType type, const QMessageLogContext& context, const QSt
 
 QString helpText()
 {
-    QString text = QStringLiteral("Usage: jobtool <command> [arguments]\n"
-                                  "\n"
-                                  "Inspect, create and report on Gridwell job files (.job).\n"
-                                  "\n"
-                                  "Commands:\n");
+    QString text = QCoreApplication::translate(
+        "jobtool", "Usage: jobtool <command> [arguments]\n"
+                   "\n"
+                   "Inspect, create and report on Gridwell job files (.job).\n"
+                   "\n"
+                   "Commands:\n");
     for (const Command& c : commands)
-        text += QLatin1String(c.help);
-    text += QStringLiteral(
+        text += QCoreApplication::translate("jobtool", c.help);
+    text += QCoreApplication::translate(
+        "jobtool",
         "  help, --help, -h        Show this text.\n"
         "\n"
         "Every command also takes --help (its own usage) and --verbose (show the job\n"
@@ -63,7 +66,7 @@ QString helpText()
 int dispatch(QStringList args)
 {
     if (args.isEmpty())
-        return usageError(QStringLiteral("missing command"));
+        return usageError(QCoreApplication::translate("jobtool", "missing command"));
     const QString command = args.takeFirst();
     if (command == QLatin1String("help") || command == QLatin1String("--help") ||
         command == QLatin1String("-h")) {
@@ -74,12 +77,13 @@ int dispatch(QStringList args)
         if (command != QLatin1String(c.name))
             continue;
         if (args.contains(QLatin1String("--help")) || args.contains(QLatin1String("-h"))) {
-            out() << "Usage: jobtool\n" << c.help;
+            out() << QCoreApplication::translate("jobtool", "Usage: jobtool\n")
+                  << QCoreApplication::translate("jobtool", c.help);
             return Ok;
         }
         return c.run(args);
     }
-    return usageError(QStringLiteral("unknown command '%1'").arg(command));
+    return usageError(QCoreApplication::translate("jobtool", "unknown command '%1'").arg(command));
 }
 
 } // namespace
@@ -87,6 +91,8 @@ int dispatch(QStringList args)
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
+    Translator::install(
+        {QStringLiteral("jobtool"), QStringLiteral("ductbook"), QStringLiteral("runekit")});
     qInstallMessageHandler(messageHandler);
     QStringList args = QCoreApplication::arguments().mid(1);
     verbose = args.removeAll(QStringLiteral("--verbose")) > 0;

@@ -1,5 +1,6 @@
 #include "csv_p.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QStringDecoder>
 
@@ -121,7 +122,8 @@ private:
                 ++m_pos;
                 for (;;) {
                     if (m_pos >= m_text.size()) {
-                        r.problem = QStringLiteral("the quoted field opened on line %1 never ends")
+                        r.problem = QCoreApplication::translate(
+                                        "jobtool", "the quoted field opened on line %1 never ends")
                                         .arg(opened);
                         return r;
                     }
@@ -144,7 +146,8 @@ private:
                 const QChar after = at(m_pos);
                 if (m_pos < m_text.size() && after != QLatin1Char(',') &&
                     after != QLatin1Char('\r') && after != QLatin1Char('\n')) {
-                    r.problem = QStringLiteral("text after the closing quote of field %1")
+                    r.problem = QCoreApplication::translate(
+                                    "jobtool", "text after the closing quote of field %1")
                                     .arg(r.fields.size() + 1);
                     skipLine();
                     return r;
@@ -156,7 +159,8 @@ private:
                         break;
                     if (c == QLatin1Char('"')) {
                         r.problem =
-                            QStringLiteral("a quote inside field %1, which does not start with one")
+                            QCoreApplication::translate(
+                                "jobtool", "a quote inside field %1, which does not start with one")
                                 .arg(r.fields.size() + 1);
                         skipLine();
                         return r;
