@@ -1484,6 +1484,7 @@ private:
     // Brings a loaded file of an older format up to the current one, in
     // memory, step by step (ductbook_convert.cpp).
     bool checkVersion();
+    bool convert11to14(QDomElement* version, QDomNode* node);
     bool convert14to21(QDomElement* version, QDomNode* node);
     bool convert21to22(QDomElement* version, QDomNode* node);
     bool convert22to23(QDomElement* version, QDomNode* node);

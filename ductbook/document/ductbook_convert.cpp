@@ -205,17 +205,6 @@ bool isBarePictureName(const QString& pic)
            !pic.contains(QLatin1Char(':'));
 }
 
-// A print settings entry holding the default record, its six attributes
-// created where it lacks them (the setter writes only those it finds).
-void writeDefaultPrintEntry(QVXMLEditor& doc, QDomElement entry)
-{
-    for (const char* attr : {"paper_size", "orientation", "print_zoom", "fit_to_across",
-                             "fit_to_down", "print_zoom_style"})
-        addMissing(entry, name(attr), QLatin1String(""));
-    PrintSettings defaults;
-    doc.setPrintSettings(defaults, entry.tagName());
-}
-
 int intAttr(const QDomElement& e, const char* attr, int fallback)
 {
     bool ok = false;
@@ -227,53 +216,45 @@ int intAttr(const QDomElement& e, const char* attr, int fallback)
 
 // --- the chain -----------------------------------------------------------------------
 
+// A job's version is its number exactly (see VersionMatch).
 bool Ductbook::checkVersion()
 {
     QDomElement version = getElement(name(VersionElement));
     if (version.isNull())
         return false;
-    const QString numberAttr = name(VersionNumberAttribute);
-    m_fileVersion = version.attribute(numberAttr);
-    QString number = m_fileVersion;
+    m_fileVersion = version.attribute(name(VersionNumberAttribute));
 
-    // Before 1.4 the expected block of a test definition was written 12 bytes
-    // short and, before 1.3, its length constant ten times too large. 1.1
-    // files have no contractor logo either.
-    if (number == name(JobVersion11) || number == name(JobVersion12) ||
-        number == name(JobVersion13)) {
-        if (number == name(JobVersion11)) {
-            QDomElement contractor = getElement(name(ContractorInfoElement));
-            if (!contractor.isNull())
-                addMissing(contractor, QStringLiteral("logo"), QLatin1String(""));
-        }
-        version.setAttribute(numberAttr, name(JobVersion14));
-        LegacyConvert::reworkTestDefinitions(*this, getToTestDefList(),
-                                             number != name(JobVersion13));
-        number = name(JobVersion14);
-    }
-
-    using Step = bool (Ductbook::*)(QDomElement*, QDomNode*);
-    const struct
-    {
-        const char* from;
-        Step step;
-    } steps[] = {{JobVersion14, &Ductbook::convert14to21},
-                 {JobVersion21, &Ductbook::convert21to22},
-                 {JobVersion22, &Ductbook::convert22to23},
-                 {JobVersion23, &Ductbook::convert23to30}};
-    for (const auto& s : steps) {
-        if (number != name(s.from))
-            continue;
+    using LegacyConvert::VersionMatch;
+    static const LegacyConvert::UpgradeStep<Ductbook> steps[] = {
+        {JobVersion11, JobVersion14, &Ductbook::convert11to14, VersionMatch::Exact},
+        {JobVersion12, JobVersion14, &Ductbook::convert11to14, VersionMatch::Exact},
+        {JobVersion13, JobVersion14, &Ductbook::convert11to14, VersionMatch::Exact},
+        {JobVersion14, JobVersion21, &Ductbook::convert14to21, VersionMatch::Exact},
+        {JobVersion21, JobVersion22, &Ductbook::convert21to22, VersionMatch::Exact},
+        {JobVersion22, JobVersion23, &Ductbook::convert22to23, VersionMatch::Exact},
+        {JobVersion23, JobVersion30, &Ductbook::convert23to30, VersionMatch::Exact}};
+    const QString reached = LegacyConvert::upgrade(m_fileVersion, steps, [&](const auto& step) {
         // The steps edit the cable lists of the risers in the tree itself:
         // what the riser index still holds goes to the tree first, and its
         // next use reads the tree again.
         m_maps->risers.reset();
         QDomNode node = getDomNodeFirstChild();
-        if (!(this->*s.step)(&version, &node))
-            return false;
-        number = version.attribute(numberAttr);
-    }
-    return number == name(CurrentJobVersion);
+        return (this->*step.run)(&version, &node);
+    });
+    return reached == name(CurrentJobVersion);
+}
+
+// --- 1.1, 1.2, 1.3 -> 1.4 ----------------------------------------------------------------
+
+// Before 1.4 the expected block of a test definition was written 12 bytes
+// short and, before 1.3, its length constant ten times too large. 1.1
+// files have no contractor logo either.
+bool Ductbook::convert11to14(QDomElement* version, QDomNode* node)
+{
+    Q_UNUSED(node);
+    LegacyConvert::upgradeTo14(*this, *version, getElement(name(ContractorInfoElement)),
+                               getToTestDefList());
+    return true;
 }
 
 // --- 1.4 -> 2.1 ------------------------------------------------------------------------
@@ -444,23 +425,7 @@ bool Ductbook::convert21to22(QDomElement* version, QDomNode* node)
         if (getElement(name(listName)).isNull())
             root.appendChild(document.createElement(name(listName)));
     }
-    QList<QDomElement> testDefs = childElements(getToTestDefList());
-    renumber(name(TestDefElement), testDefs);
-    for (QDomElement& def : testDefs) {
-        // An empty colour (a read repair of an older file leaves one) is no
-        // colour either.
-        if (def.attribute(QStringLiteral("color")).isEmpty()) {
-            const bool isDefault = def.attribute(QStringLiteral("default_type")).toInt() == 1;
-            def.setAttribute(QStringLiteral("color"),
-                             isDefault ? LegacyConvert::defaultTypeColor(def.attribute(attrId()))
-                                       : QStringLiteral("#000000"));
-        }
-        if (!def.hasAttribute(QStringLiteral("comment"))) {
-            def.setAttribute(QStringLiteral("comment"),
-                             def.attribute(QStringLiteral("connector"), QLatin1String("")));
-            def.removeAttribute(QStringLiteral("connector"));
-        }
-    }
+    LegacyConvert::repairTestDefinitions21(getToTestDefList());
     // Before the cables take their colours, so that a cable of a type the
     // template brings gets that type's colour.
     ImportMissingDefaultCableTypes(&tmpl);
@@ -478,11 +443,8 @@ bool Ductbook::convert21to22(QDomElement* version, QDomNode* node)
                 QString(pic).replace(QLatin1String("cloud"), QLatin1String("internet")));
     }
 
-    QDomElement printList = getToPrintSettingsList();
-    if (!printList.isNull() && printList.firstChildElement(name(InventorySettings)).isNull())
-        writeDefaultPrintEntry(
-            *this,
-            printList.appendChild(document.createElement(name(InventorySettings))).toElement());
+    // Filled from the record's defaults, landscape: see addInventoryPrintEntry.
+    LegacyConvert::addInventoryPrintEntry(*this, getToPrintSettingsList(), PrintSettings());
     for (QDomElement scale : childElements(getToScaleSettingsList())) {
         const QString attr = QStringLiteral("predefined_style");
         if (!scale.hasAttribute(attr))
@@ -662,15 +624,18 @@ bool Ductbook::convert23to30(QDomElement* version, QDomNode* node)
 // The network-devices report became the inventory report, with its own page
 // set-up. Where the print list already has an inventory entry, that one is
 // read and the old entry would only shadow or sit beside it, so it goes.
+// The renamed entry is given all six attributes with the record's defaults,
+// as the job's 3.0 release did (a template's gets them only where it had
+// them: a difference meant, see QvtEditor::convert23To30).
 void Ductbook::convertInventorySettings23()
 {
     QDomElement printList = getToPrintSettingsList();
-    const QString oldName = QStringLiteral("NetworkDevices_Settings");
+    const QString oldName = QLatin1String(LegacyConvert::NetworkDevicesSettings);
     for (QDomElement old = printList.firstChildElement(oldName); !old.isNull();
          old = printList.firstChildElement(oldName)) {
         if (printList.firstChildElement(name(InventorySettings)).isNull()) {
             old.setTagName(name(InventorySettings));
-            writeDefaultPrintEntry(*this, old);
+            LegacyConvert::writePrintEntry(*this, old, PrintSettings());
         } else {
             printList.removeChild(old);
         }

@@ -1,6 +1,7 @@
 // Pieces shared by the upgrades of old job and template files.
 #include "legacyconvert_p.h"
 
+#include "constants_p.h"
 #include "qvxmleditor.h"
 #include "textcodecs_p.h"
 
@@ -10,7 +11,15 @@
 
 #include <algorithm>
 
+using namespace DuctbookConstants;
+
 namespace LegacyConvert {
+
+bool versionMatches(const QString& version, const char* number, VersionMatch match)
+{
+    return match == VersionMatch::StartsWith ? version.startsWith(name(number))
+                                             : version == name(number);
+}
 
 TagRenumbering::TagRenumbering(const QString& prefix)
     : m_prefix(prefix),
@@ -103,6 +112,59 @@ void reworkTestDefinitions(QVXMLEditor& doc, QDomElement testDefList, bool scale
     const QStringList types = doc.getTypes();
     for (const QString& type : types)
         reworkOne(doc, testDefList, type, scaleLengthConstant);
+}
+
+void upgradeTo14(QVXMLEditor& doc, QDomElement version, QDomElement contractor,
+                 QDomElement testDefList)
+{
+    const QString from = version.attribute(name(VersionNumberAttribute));
+    version.setAttribute(name(VersionNumberAttribute), name(JobVersion14));
+    if (from == name(JobVersion11) && !contractor.isNull() &&
+        !contractor.hasAttribute(QStringLiteral("logo")))
+        contractor.setAttribute(QStringLiteral("logo"), QLatin1String(""));
+    reworkTestDefinitions(doc, testDefList, from != name(JobVersion13));
+}
+
+void repairTestDefinitions21(QDomElement testDefList)
+{
+    const QString colorAttr = QStringLiteral("color");
+    const QString commentAttr = QStringLiteral("comment");
+    const QString connectorAttr = QStringLiteral("connector");
+    TagRenumbering tags{name(TestDefElement)};
+    for (QDomElement e = testDefList.firstChildElement(); !e.isNull(); e = e.nextSiblingElement()) {
+        const QString tag = tags.tagFor(e.tagName());
+        if (tag != e.tagName())
+            e.setTagName(tag);
+        if (e.attribute(colorAttr).isEmpty()) {
+            const bool isDefault = e.attribute(QStringLiteral("default_type")).toInt() == 1;
+            e.setAttribute(colorAttr, isDefault
+                                          ? defaultTypeColor(e.attribute(QStringLiteral("id")))
+                                          : QStringLiteral("#000000"));
+        }
+        if (!e.hasAttribute(commentAttr)) {
+            e.setAttribute(commentAttr, e.attribute(connectorAttr, QLatin1String("")));
+            e.removeAttribute(connectorAttr);
+        }
+    }
+}
+
+void writePrintEntry(QVXMLEditor& doc, QDomElement entry, PrintSettings settings)
+{
+    for (const char* attr : {"paper_size", "orientation", "print_zoom", "fit_to_across",
+                             "fit_to_down", "print_zoom_style"}) {
+        if (!entry.hasAttribute(name(attr)))
+            entry.setAttribute(name(attr), QLatin1String(""));
+    }
+    doc.setPrintSettings(settings, entry.tagName());
+}
+
+void addInventoryPrintEntry(QVXMLEditor& doc, QDomElement printList, const PrintSettings& settings)
+{
+    if (printList.isNull() || !printList.firstChildElement(name(InventorySettings)).isNull())
+        return;
+    QDomElement entry = printList.ownerDocument().createElement(name(InventorySettings));
+    printList.appendChild(entry);
+    writePrintEntry(doc, entry, settings);
 }
 
 namespace {

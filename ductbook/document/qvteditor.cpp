@@ -16,7 +16,8 @@ using namespace DuctbookConstants;
 
 namespace {
 const char* const QvtElement = "Qvt";
-const char* const CurrentVersion = "3.0";
+// Templates are numbered as jobs are.
+const char* const CurrentVersion = CurrentJobVersion;
 
 QString qvtExtensionOnly()
 {
@@ -206,29 +207,27 @@ bool QvtEditor::checkVersion()
     if (current == QLatin1String(CurrentVersion))
         return true;
 
-    // A step that fails leaves current where it was, so no later step runs.
-    upgradeBefore14(&current);
-    runStep(&current, current == QLatin1String("1.4"), "2.1", &QvtEditor::convert14To21);
-    runStep(&current, current == QLatin1String("2.1"), "2.2", &QvtEditor::convert21To22);
-    runStep(&current, current == QLatin1String("2.2"), "2.3", &QvtEditor::convert22To23);
-    // Later 2.3 releases wrote "2.3" followed by their own digits.
-    runStep(&current, current.startsWith(QLatin1String("2.3")), CurrentVersion,
-            &QvtEditor::convert23To30);
+    // Later 2.3 and 3.0 writers put their own digits after the number.
+    using LegacyConvert::VersionMatch;
+    static const LegacyConvert::UpgradeStep<QvtEditor> steps[] = {
+        {JobVersion11, JobVersion14, &QvtEditor::convert11To14, VersionMatch::Exact},
+        {JobVersion12, JobVersion14, &QvtEditor::convert11To14, VersionMatch::Exact},
+        {JobVersion13, JobVersion14, &QvtEditor::convert11To14, VersionMatch::Exact},
+        {JobVersion14, JobVersion21, &QvtEditor::convert14To21, VersionMatch::Exact},
+        {JobVersion21, JobVersion22, &QvtEditor::convert21To22, VersionMatch::Exact},
+        {JobVersion22, JobVersion23, &QvtEditor::convert22To23, VersionMatch::Exact},
+        {JobVersion23, JobVersion30, &QvtEditor::convert23To30, VersionMatch::StartsWith}};
+    // A step that fails, or cannot be saved, stops the chain where it is.
+    current = LegacyConvert::upgrade(current, steps, [this](const auto& step) {
+        QDomElement element;
+        QDomNode node;
+        return (this->*step.run)(&element, &node) && saveStep(step.to);
+    });
 
-    if (current.startsWith(QLatin1String(CurrentVersion)))
+    if (LegacyConvert::versionMatches(current, CurrentVersion, VersionMatch::StartsWith))
         return true;
     error() = tr("%1 is a bad version number in QvtEditor::checkVersion.").arg(current);
     return false;
-}
-
-void QvtEditor::runStep(QString* current, bool applies, const char* to, Step step)
-{
-    if (!applies)
-        return;
-    QDomElement element;
-    QDomNode node;
-    if ((this->*step)(&element, &node) && saveStep(to))
-        *current = QLatin1String(to);
 }
 
 // Each step is written to disk at once, as it always has been: a template
@@ -241,25 +240,4 @@ bool QvtEditor::saveStep(const char* to)
     qDebug() << "QvtEditor::checkVersion: the template could not be saved at version" << to << ":"
              << error();
     return false;
-}
-
-void QvtEditor::upgradeBefore14(QString* current)
-{
-    const bool from11 = *current == QLatin1String("1.1");
-    const bool from12 = *current == QLatin1String("1.2");
-    const bool from13 = *current == QLatin1String("1.3");
-    if (!from11 && !from12 && !from13)
-        return;
-    QDomElement version = getElement(QLatin1String(VersionElement));
-    setVersion(version, "1.4");
-    if (from11) {
-        // 1.1 had no logo in the contractor block.
-        QDomElement contractor = getElement(QLatin1String(ContractorInfoElement));
-        if (!contractor.isNull() && !contractor.hasAttribute(QStringLiteral("logo")))
-            contractor.setAttribute(QStringLiteral("logo"), QLatin1String(""));
-    }
-    // 1.3 already stored the length constant at its present scale.
-    LegacyConvert::reworkTestDefinitions(*this, getToTestDefList(), !from13);
-    if (saveStep("1.4"))
-        *current = QStringLiteral("1.4");
 }

@@ -147,11 +147,9 @@ private:
     // Empties the tree, keeping the document type.
     void clearDocument();
     bool writeTo(const QString& path);
-    using Step = bool (QvtEditor::*)(QDomElement*, QDomNode*);
-    // When applies: the step, then a save; on success *current becomes to.
-    void runStep(QString* current, bool applies, const char* to, Step step);
-    // Versions 1.1 to 1.3 to 1.4, saved like a step.
-    void upgradeBefore14(QString* current);
+    // Versions 1.1 to 1.3 to 1.4, a step like the public ones.
+    bool convert11To14(QDomElement* element, QDomNode* node);
+    // The save after a step; false (the reason logged) when it failed.
     bool saveStep(const char* to);
 
     static QvtEditor* m_instance;

@@ -1,18 +1,16 @@
 // The upgrade steps of old template files, one format version each. Each
 // step says which habit of the old writer it undoes; checkVersion runs them in
-// order and saves after each. What the job's upgrade shares with them (the
-// test-definition rework of 1.1 to 1.3, the tag renumbering, the tables of
+// order from its table and saves after each. What the job's upgrade shares
+// with them (the driver, the test-definition rework of 1.1 to 1.3 and repair
+// of 2.1, the inventory print entry, the tag renumbering, the tables of
 // default definitions, colours and bundles) is in legacyconvert_p.h.
+// Templates are numbered as jobs are, so the versions are the job's names.
 #include "qvteditor.h"
 
 #include "constants_p.h"
 #include "legacyconvert_p.h"
 
 using namespace DuctbookConstants;
-
-namespace {
-const char* const NetworkDevicesSettings = "NetworkDevices_Settings";
-} // namespace
 
 QDomElement QvtEditor::versionElement(QDomElement* element)
 {
@@ -27,6 +25,19 @@ void QvtEditor::setVersion(QDomElement& version, const char* number)
     version.setAttribute(QLatin1String(VersionNumberAttribute), QLatin1String(number));
 }
 
+// Before 1.4 the expected block of a test definition was written 12 bytes
+// short and, before 1.3, its length constant ten times too large; 1.1 had no
+// logo in the contractor block.
+bool QvtEditor::convert11To14(QDomElement* element, QDomNode* /*node*/)
+{
+    QDomElement version = versionElement(element);
+    if (version.isNull())
+        return false;
+    LegacyConvert::upgradeTo14(*this, version, getElement(QLatin1String(ContractorInfoElement)),
+                               getToTestDefList());
+    return true;
+}
+
 // 1.4 templates knew no coaxial video cable and kept no print, page or scale
 // choices: the RG-59 definition is added (a template's own RG-59 stays), and
 // the settings block and job notes are appended with their defaults.
@@ -35,7 +46,7 @@ bool QvtEditor::convert14To21(QDomElement* element, QDomNode* /*node*/)
     QDomElement version = versionElement(element);
     if (version.isNull())
         return false;
-    setVersion(version, "2.1");
+    setVersion(version, JobVersion21);
     // addTestDef refuses an id the template already has.
     TestDef rg59 = LegacyConvert::rg59Definition();
     addTestDef(rg59);
@@ -55,43 +66,18 @@ bool QvtEditor::convert21To22(QDomElement* element, QDomNode* /*node*/)
     QDomElement version = versionElement(element);
     if (version.isNull())
         return false;
-    setVersion(version, "2.2");
+    setVersion(version, JobVersion22);
 
-    const QString colorAttr = QStringLiteral("color");
-    const QString commentAttr = QStringLiteral("comment");
-    const QString connectorAttr = QStringLiteral("connector");
-    LegacyConvert::TagRenumbering tags{QLatin1String(TestDefElement)};
-    const QDomElement list = getToTestDefList();
-    for (QDomElement e = list.firstChildElement(); !e.isNull(); e = e.nextSiblingElement()) {
-        const QString tag = tags.tagFor(e.tagName());
-        if (tag != e.tagName())
-            e.setTagName(tag);
-        if (!e.hasAttribute(colorAttr)) {
-            const bool isDefault = e.attribute(QStringLiteral("default_type")).toInt() == 1;
-            e.setAttribute(colorAttr, isDefault ? LegacyConvert::defaultTypeColor(getElementId(e))
-                                                : QStringLiteral("#000000"));
-        }
-        if (!e.hasAttribute(commentAttr)) {
-            e.setAttribute(commentAttr, e.attribute(connectorAttr, QLatin1String("")));
-            e.removeAttribute(connectorAttr);
-        }
-    }
+    LegacyConvert::repairTestDefinitions21(getToTestDefList());
 
     document.documentElement().appendChild(document.createElement(QLatin1String(BundledCableList)));
     for (BundledCable& bundle : LegacyConvert::defaultBundledCableTypes())
         addBundledCableType(bundle);
 
-    QDomElement print = getToPrintSettingsList();
-    if (!print.isNull() && print.firstChildElement(QLatin1String(InventorySettings)).isNull()) {
-        QDomElement entry = document.createElement(QLatin1String(InventorySettings));
-        for (const char* a : {"paper_size", "orientation", "print_zoom", "fit_to_across",
-                              "fit_to_down", "print_zoom_style"})
-            entry.setAttribute(QLatin1String(a), QLatin1String(""));
-        print.appendChild(entry);
-        PrintSettings defaults;
-        defaults.setOrientation(0);
-        setPrintSettings(defaults, QLatin1String(InventorySettings));
-    }
+    // Portrait, as the other report entries: see addInventoryPrintEntry.
+    PrintSettings portrait;
+    portrait.setOrientation(0);
+    LegacyConvert::addInventoryPrintEntry(*this, getToPrintSettingsList(), portrait);
     return true;
 }
 
@@ -102,19 +88,21 @@ bool QvtEditor::convert22To23(QDomElement* element, QDomNode* /*node*/)
     QDomElement version = versionElement(element);
     if (version.isNull())
         return false;
-    setVersion(version, "2.3");
+    setVersion(version, JobVersion23);
     return true;
 }
 
 // 2.3 had no crossover cable types, and called the inventory report's print
 // entry "NetworkDevices_Settings"; the renamed entry takes the report's
-// landscape letter defaults where it has the attributes.
+// landscape letter defaults where it has the attributes. Only there: a
+// job's renamed entry is given all six, a difference meant, since each
+// document keeps what its own 3.0 release wrote.
 bool QvtEditor::convert23To30(QDomElement* element, QDomNode* /*node*/)
 {
     QDomElement version = versionElement(element);
     if (version.isNull())
         return false;
-    setVersion(version, "3.0");
+    setVersion(version, JobVersion30);
 
     // addTestDef refuses the ids the template already has.
     for (TestDef& def : LegacyConvert::crossoverDefinitions())
@@ -125,7 +113,7 @@ bool QvtEditor::convert23To30(QDomElement* element, QDomNode* /*node*/)
         return true;
     const QDomElement print = getToPrintSettingsList();
     for (QDomElement e = print.firstChildElement(); !e.isNull(); e = e.nextSiblingElement()) {
-        if (e.tagName() != QLatin1String(NetworkDevicesSettings))
+        if (e.tagName() != QLatin1String(LegacyConvert::NetworkDevicesSettings))
             continue;
         e.setTagName(QLatin1String(InventorySettings));
         setChildAttr(QStringLiteral("fit_to_down"), QStringLiteral("1"), e);

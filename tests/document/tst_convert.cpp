@@ -32,6 +32,7 @@ private slots:
     void portsOf23GetDropHeight();
     void roomsOf22GetLayer();
     void renumberedCablesKeepTheirRisers();
+    void riserCablesKeepTheirOwnRoute();
     void templateTypesReachAJobWithoutLists();
     void notesBecomeRichText();
     void convertedJobSavesAsCurrentVersion();
@@ -304,6 +305,26 @@ void TestConvert::renumberedCablesKeepTheirRisers()
     QCOMPARE(job.getVertRunConnectedList(job.getVertRunTag(QStringLiteral("VR-B"))),
              (QStringList{"Cable1", "Cable2"}));
     QCOMPARE(job.getCableID(QStringLiteral("Cable9")), QStringLiteral("Cable005"));
+}
+
+// A cable connected at a riser is given the floor marker as its route only
+// when it has none: "C1" (connected at both risers) comes with a route of
+// its own, "Cable1" (connected at one) without.
+void TestConvert::riserCablesKeepTheirOwnRoute()
+{
+    const QString path = stage(QStringLiteral("2.1"));
+    QByteArray text = readFile(path);
+    QVERIFY(text.contains("<C1 id=\"Cable001\" from="));
+    text.replace("<C1 id=\"Cable001\" from=", "<C1 id=\"Cable001\" path=\"Point1\" from=");
+    QVERIFY(writeFile(path, text));
+    Ductbook& job = Ductbook::Instance();
+    QVERIFY2(job.Load(path), qPrintable(job.error()));
+    const QDomElement cables =
+        savedCopy(job).documentElement().firstChildElement(QStringLiteral("Cable_List"));
+    QCOMPARE(cables.firstChildElement(QStringLiteral("Cable1")).attribute(QStringLiteral("path")),
+             QStringLiteral("Point1"));
+    QCOMPARE(cables.firstChildElement(QStringLiteral("Cable2")).attribute(QStringLiteral("path")),
+             QStringLiteral("end_first_floor"));
 }
 
 // The 2.1 file has neither list; the template's default types and bundles

@@ -112,6 +112,7 @@ private slots:
     void roundedLengths_data();
     void roundedLengths();
     void zeroLengthConstantGivesNoLength();
+    void testersOwnReadingInWholeMetres();
 
 private:
     QTemporaryDir m_dir;
@@ -349,6 +350,25 @@ void TestLengths::zeroLengthConstantGivesNoLength()
     QCOMPARE(job.getMaxRoundedCableLength(untested, false, true), 0.0f);
     QCOMPARE(job.getMaxRoundedCableLength(untested, true, true), 0.0f);
     QCOMPARE(job.getMaxRoundedCableLength(untested, false, false), 0.0f);
+}
+
+// The tester's own reading shown in metres is cut to the whole metre, not
+// rounded: 1600 ft is 487.68 m, shown as 487.
+void TestLengths::testersOwnReadingInWholeMetres()
+{
+    Ductbook& job = newJob(m_dir);
+    TestDef cat6(QStringLiteral("CAT6"));
+    cat6.setLengthConstant(1500.0f);
+    job.addTestDef(cat6);
+    const QString tag =
+        job.getCableElement(job.addCable(QString(), QStringLiteral("Cable"), QString(), QString(),
+                                         QString(), QStringLiteral("CAT6"), 0));
+    TestResults results;
+    for (int p = 0; p < 4; ++p)
+        results.results().pairLength[p] = 1600;
+    job.setCableTestResults(tag, results);
+    QCOMPARE(job.getMaxRoundedCableLength(tag, false, true), 1600.0f);
+    QCOMPARE(job.getMaxRoundedCableLength(tag, true, true), 487.0f);
 }
 
 QTEST_GUILESS_MAIN(TestLengths)

@@ -74,11 +74,14 @@ private slots:
     void everyVersionUpgradesToItsExpectedFile_data();
     void everyVersionUpgradesToItsExpectedFile();
     void eachStepIsWrittenToDisk();
+    void versionJudgedByHowItStarts_data();
+    void versionJudgedByHowItStarts();
 
     void definitionsBefore14_data();
     void definitionsBefore14();
     void reworkKeepsWhatTheRecordDoesNotCarry();
     void reworkKeepsBothDefinitionsOfOneType();
+    void reworkTakesExpectedFromTheTTypeElement();
 
     void rg59_data();
     void rg59();
@@ -197,6 +200,40 @@ void TestQvtConvert::eachStepIsWrittenToDisk()
     QVERIFY2(difference.isEmpty(), qPrintable(difference));
 }
 
+void TestQvtConvert::versionJudgedByHowItStarts_data()
+{
+    QTest::addColumn<QByteArray>("version");
+    QTest::addColumn<bool>("loads");
+    // Later 2.3 releases wrote their own digits after "2.3", and 3.0 ones
+    // after "3.0"; the older numbers count only as they are.
+    QTest::newRow("2.3.1 is 2.3") << QByteArray("2.3.1") << true;
+    QTest::newRow("3.0.2 is current") << QByteArray("3.0.2") << true;
+    QTest::newRow("2.2.1 is unknown") << QByteArray("2.2.1") << false;
+    QTest::newRow("1.4.1 is unknown") << QByteArray("1.4.1") << false;
+    QTest::newRow("2.0 is unknown") << QByteArray("2.0") << false;
+}
+
+// A refused template is left on disk as it was; an accepted 2.3 one gets the
+// 3.0 step.
+void TestQvtConvert::versionJudgedByHowItStarts()
+{
+    QFETCH(QByteArray, version);
+    QFETCH(bool, loads);
+    const QString path = m_dir.filePath(QStringLiteral("numbered.qvt"));
+    const QByteArray text = templateText(version, " <TestDef_List/>\n");
+    QVERIFY(writeFile(path, text));
+    QvtEditor& t = QvtEditor::Instance();
+    QCOMPARE(t.Load(path), loads);
+    if (!loads) {
+        QCOMPARE(t.error(), QStringLiteral("Incompatible version of Qvt file"));
+        QCOMPARE(readFile(path), text);
+        return;
+    }
+    const bool from23 = version.startsWith("2.3");
+    QCOMPARE(t.testDefExists(QStringLiteral("CAT5-X")), from23);
+    QCOMPARE(readFile(path).contains("<Version number=\"3.0\"/>"), from23);
+}
+
 void TestQvtConvert::definitionsBefore14_data()
 {
     QTest::addColumn<QByteArray>("version");
@@ -291,6 +328,33 @@ void TestQvtConvert::reworkKeepsBothDefinitionsOfOneType()
         seen.append(e.attribute(QStringLiteral("id")) + QLatin1Char('/') +
                     e.attribute(QStringLiteral("SNR")));
     QCOMPARE(seen, (QStringList{"CAT5/180", "CAT6/250", "CAT5/190"}));
+}
+
+// Old writers kept a type's definition under "T" + the type; where another
+// element of the type comes first, the expected block is still that one's.
+void TestQvtConvert::reworkTakesExpectedFromTheTTypeElement()
+{
+    const QByteArray own = QByteArray(Straight96).left(72);
+    const QByteArray other(72, 'F');
+    const QByteArray body = " <TestDef_List>\n" +
+                            def("Cat5Spare", "id=\"CAT5\" SNR=\"180\" expected=\"" + other + "\"") +
+                            def("TCAT5", "id=\"CAT5\" SNR=\"190\" expected=\"" + own + "\"") +
+                            " </TestDef_List>\n";
+    const QString path = m_dir.filePath(QStringLiteral("old.qvt"));
+    QVERIFY(writeFile(path, templateText("1.3", body)));
+    QvtEditor& t = QvtEditor::Instance();
+    QVERIFY2(t.Load(path), qPrintable(t.error()));
+    const QDomElement list =
+        parse(readFile(path)).documentElement().firstChildElement(QStringLiteral("TestDef_List"));
+    // Both come first, in their order; later steps add their own after them.
+    const QList<QDomElement> defs = childElements(list).mid(0, 2);
+    QCOMPARE(defs.size(), 2);
+    for (const QDomElement& e : defs) {
+        QCOMPARE(e.attribute(QStringLiteral("id")), QStringLiteral("CAT5"));
+        QCOMPARE(e.attribute(QStringLiteral("expected")),
+                 QString::fromLatin1(own + "000000000000000000000000"));
+    }
+    QCOMPARE(defs.at(0).attribute(QStringLiteral("SNR")), QStringLiteral("180"));
 }
 
 void TestQvtConvert::rg59_data()
