@@ -12,13 +12,13 @@
 #include "pdfpages_p.h"
 #include "plotaxes_p.h"
 #include "report_p.h"
+#include "usecolors_p.h"
 
 #include <activeport.h>
 #include <activetestresult.h>
 #include <ductbook.h>
 #include <testdef.h>
 
-#include <QBuffer>
 #include <QCoreApplication>
 #include <QDate>
 #include <QFileInfo>
@@ -28,7 +28,7 @@
 #include <QMap>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSvgRenderer>
+#include <QSet>
 
 namespace Plan {
 
@@ -450,28 +450,132 @@ void summary(Pages& pages, const ReportData& d)
     }
 }
 
-void floorSection(Pages& pages, Ductbook& job, const FloorPlan* plan, int floor,
-                  const QString& name)
+// The floor drawn with the painter from the same model and label places as
+// the floor plan's SVG: rooms, routes in their cables' colours, vertical
+// runs and ports in the colours of their uses with their ids, and a legend.
+// Drawn natively, text stays text and the page stays small.
+void drawFloor(Pages& pages, const FloorPlan& plan, int floor, const QRectF& area)
+{
+    const FloorItem& f = plan.model().floors().at(floor);
+    struct LegendEntry
+    {
+        QString name;
+        QString color;
+        bool run;
+    };
+    QList<LegendEntry> legend;
+    QSet<QString> seen;
+    for (const QList<PlaceItem>* places : {&f.ports, &f.runs}) {
+        for (const PlaceItem& p : *places) {
+            if (seen.contains(p.use))
+                continue;
+            seen.insert(p.use);
+            // Vertical runs carry a key of their own rather than a use.
+            const QString name = p.isRun           ? tr("Vertical run")
+                                 : p.use.isEmpty() ? tr("(no use)")
+                                                   : p.use;
+            legend.append({name, useColor(p.use), p.isRun});
+        }
+    }
+    const double legendHeight = legend.isEmpty() ? 0 : 8;
+    const QRect bounds = plan.bounds(floor);
+    if (bounds.isEmpty())
+        return;
+    const QRectF drawing = area.adjusted(0, 0, 0, -legendHeight);
+    const double scale =
+        qMin(drawing.width() / bounds.width(), drawing.height() / bounds.height()); // mm per unit
+    auto at = [&](const QPointF& p) {
+        return pages.u(drawing.topLeft() + (p - QPointF(bounds.topLeft())) * scale);
+    };
+    const double drawnHeight = bounds.height() * scale;
+    auto length = [&](double units) { return pages.u(units * scale); };
+    QPainter& painter = pages.painter();
+    // Text as large as the drawing's own, but never unreadably small.
+    auto font = [&](double units, bool bold) {
+        return pdfFont(qBound(3.0, units * scale * PointsPerMm, 9.0), bold);
+    };
+
+    painter.setPen(QPen(QColor(0x33, 0x33, 0x33), pages.u(0.3)));
+    painter.setBrush(QColor(0xf7, 0xf7, 0xf2));
+    for (const RoomItem& r : f.rooms)
+        painter.drawRect(QRectF(at(r.rect.topLeft()),
+                                at(r.rect.topLeft() + QPoint(r.rect.width(), r.rect.height()))));
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QColor(0x66, 0x66, 0x66));
+    for (const TextItem& t : f.texts) {
+        painter.setFont(font(t.size, false));
+        painter.drawText(at(t.pos), t.text);
+    }
+    for (const FloorPlan::Leg& l : plan.legs(floor)) {
+        QPolygonF line;
+        for (const QPoint& p : l.leg.points)
+            line.append(at(p));
+        painter.setPen(QPen(QColor(plan.cable(l.cable).color), pages.u(0.3)));
+        painter.drawPolyline(line);
+    }
+    // Names over the routes that cross their rooms.
+    painter.setPen(QColor(0x33, 0x33, 0x33));
+    painter.setFont(font(12, true));
+    for (const RoomItem& r : f.rooms)
+        painter.drawText(at(r.label.isNull() ? r.rect.topLeft() + QPoint(6, 14) : r.label), r.id);
+    const QPen ink(Qt::black, pages.u(0.15));
+    painter.setPen(ink);
+    const double run = qMax(length(RunSize), pages.u(1.2));
+    for (const PlaceItem& r : f.runs) {
+        painter.setBrush(QColor(useColor(r.use)));
+        painter.drawRect(QRectF(at(r.pos) - QPointF(run / 2, run / 2), QSizeF(run, run)));
+    }
+    const double radius = qMax(length(PortRadius), pages.u(0.6));
+    for (const PlaceItem& p : f.ports) {
+        painter.setBrush(QColor(useColor(p.use)));
+        painter.drawEllipse(at(p.pos), radius, radius);
+    }
+    painter.setBrush(Qt::NoBrush);
+    const QFont labelFont = font(LabelSize, false);
+    const QFontMetricsF metrics = pages.metrics(labelFont);
+    painter.setFont(labelFont);
+    const QList<FloorPlan::LabelPlace> places = plan.labelPlaces(floor);
+    int n = 0;
+    for (const QList<PlaceItem>* items : {&f.runs, &f.ports}) {
+        for (const PlaceItem& p : *items) {
+            const FloorPlan::LabelPlace& place = places.at(n++);
+            QPointF pos = at(place.at);
+            const double w = metrics.horizontalAdvance(p.id);
+            if (place.anchor == SvgWriter::Middle)
+                pos.rx() -= w / 2;
+            else if (place.anchor == SvgWriter::End)
+                pos.rx() -= w;
+            painter.drawText(pos, p.id);
+        }
+    }
+
+    // The legend under the drawing: the uses of the floor's ports and runs.
+    double x = area.left();
+    const double y = drawing.top() + drawnHeight + 4;
+    const QFont legendFont = pdfFont(SmallPoints + 0.5);
+    for (const LegendEntry& entry : legend) {
+        painter.setPen(ink);
+        painter.setBrush(QColor(entry.color));
+        const QPointF centre = pages.u(QPointF(x + 1.2, y + 1.5));
+        const double r = pages.u(1.1);
+        if (entry.run)
+            painter.drawRect(QRectF(centre - QPointF(r, r), QSizeF(2 * r, 2 * r)));
+        else
+            painter.drawEllipse(centre, r, r);
+        painter.setBrush(Qt::NoBrush);
+        pages.text(QRectF(x + 3, y, 40, 3), entry.name, legendFont);
+        x += 4 + pages.metrics(legendFont).horizontalAdvance(entry.name) / pages.u(1) + 5;
+    }
+}
+
+void floorSection(Pages& pages, const FloorPlan* plan, int floor, const QString& name)
 {
     pages.newPage();
     pages.heading(tr("Floor %1").arg(name), 0);
     const QRectF area(pages.left(), pages.y(), pages.width(), pages.bottom() - pages.y());
     pages.advance(area.height());
-    if (!pages.drawing() || !plan)
-        return;
-    QByteArray svg;
-    QBuffer buffer(&svg);
-    buffer.open(QIODevice::WriteOnly);
-    QString error;
-    if (!writeFloorSvg(job, *plan, floor, buffer, &error))
-        return;
-    QSvgRenderer renderer(svg);
-    if (!renderer.isValid())
-        return;
-    // As large as the area allows, keeping the drawing's proportions.
-    QSizeF size = renderer.defaultSize();
-    size.scale(area.size(), Qt::KeepAspectRatio);
-    renderer.render(&pages.painter(), pages.u(QRectF(area.topLeft(), size)));
+    if (pages.drawing() && plan)
+        drawFloor(pages, *plan, floor, area);
 }
 
 void schedule(Pages& pages, const ReportData& d, bool metric)
@@ -768,7 +872,7 @@ void layOut(Pages& pages, Ductbook& job, const ReportData& d, const FloorPlan* p
     cover(pages, d);
     summary(pages, d);
     for (int f = 0; f < d.floors.size(); ++f)
-        floorSection(pages, job, plan, f, d.floors.at(f));
+        floorSection(pages, plan, f, d.floors.at(f));
     schedule(pages, d, metric);
     pages.newPage();
     pages.heading(tr("Test results"), BlockHeight);
