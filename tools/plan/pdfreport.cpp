@@ -19,6 +19,8 @@
 #include <ductbook.h>
 #include <testdef.h>
 
+#include <cmath>
+
 #include <QCoreApplication>
 #include <QDate>
 #include <QFileInfo>
@@ -695,8 +697,13 @@ void plot(Pages& pages, const QRectF& area, const QString& title, const LUMEN_PL
     for (int s = 0; s < 2; ++s) {
         QPolygonF line;
         line.reserve(count);
-        for (int i = 0; i < count; ++i)
-            line.append(at(axes.pixel(i, series[s][i])));
+        // Whole device units (1/1200 in) are finer than any printer; the
+        // PDF writer spells them without decimals, which keeps the page
+        // streams, and the time spent compressing them, small.
+        for (int i = 0; i < count; ++i) {
+            const QPointF p = at(axes.pixel(i, series[s][i]));
+            line.append(QPointF(std::round(p.x()), std::round(p.y())));
+        }
         p.setPen(QPen(colors[s], pages.u(0.25)));
         p.drawPolyline(line);
     }
