@@ -776,7 +776,7 @@ void cableBlock(Pages& pages, Ductbook& job, const CableRow& c, QHash<QString, T
 
     const double tableLeft = left + factsWidth + 2;
     const double tableWidth = width - factsWidth - 2;
-    const QList<double> cols{10, 18, 15, tableWidth - 43};
+    const QList<double> cols{10, 21, 15, tableWidth - 46};
     const QStringList head{tr("Pins"), tr("Length (%1)").arg(unit), tr("Wired to"), tr("Verdict")};
     y = top + BarHeight + 2;
     pages.box(QRectF(tableLeft, y, tableWidth, 3.9), BarColor);
