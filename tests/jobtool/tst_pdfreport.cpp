@@ -59,6 +59,7 @@ private slots:
     void textOfTheReport();
     void blocksNeverSplit();
     void plotFrameAtItsPixels();
+    void paperOfTheJobUnlessTold();
     void usageErrors_data();
     void usageErrors();
 
@@ -210,6 +211,18 @@ void TestPdfReport::plotFrameAtItsPixels()
     // Outside the frame's left edge, between it and the tick labels: paper.
     QVERIFY2(qGray(image.pixel(qRound((frame.left() - 0.6) * px), qRound((c.y() + 3) * px))) > 200,
              "beside the frame");
+}
+
+// The example's report settings ask for Letter; --paper overrides them.
+void TestPdfReport::paperOfTheJobUnlessTold()
+{
+    const QString pdf = m_dir.filePath(QStringLiteral("letter.pdf"));
+    const Run r = jobtool({QStringLiteral("report"), example(), QStringLiteral("-o"), pdf});
+    QVERIFY2(r.code == 0, qPrintable(r.err));
+    const PdfText::Document doc = PdfText::read(pdf);
+    QVERIFY(doc.ok && !doc.pages.isEmpty());
+    for (const QSizeF& page : doc.pages)
+        QCOMPARE(page.toSize(), QSize(612, 792));
 }
 
 void TestPdfReport::usageErrors_data()

@@ -634,6 +634,50 @@ void schedule(Pages& pages, const ReportData& d, bool metric)
     }
 }
 
+// The points of a line that matter at print size: a point closer than
+// tolerance to the line between its neighbours that are kept is left out
+// (Douglas-Peucker), and those kept are rounded to whole device units (1/1200
+// in). Far finer than the pen, so the printed line is the same, but the page
+// streams, written and compressed by the PDF writer, shrink several times.
+QPolygonF simplified(const QPolygonF& line, double tolerance)
+{
+    const int n = int(line.size());
+    if (n < 3)
+        return line;
+    QVector<bool> keep(n, false);
+    keep[0] = keep[n - 1] = true;
+    QVector<QPair<int, int>> spans{{0, n - 1}};
+    while (!spans.isEmpty()) {
+        const QPair<int, int> span = spans.takeLast();
+        const QPointF a = line.at(span.first);
+        const QPointF b = line.at(span.second);
+        const QPointF d = b - a;
+        const double length = std::hypot(d.x(), d.y());
+        double worst = -1;
+        int worstAt = -1;
+        for (int i = span.first + 1; i < span.second; ++i) {
+            const QPointF v = line.at(i) - a;
+            const double distance = length > 0 ? std::abs(d.x() * v.y() - d.y() * v.x()) / length
+                                               : std::hypot(v.x(), v.y());
+            if (distance > worst) {
+                worst = distance;
+                worstAt = i;
+            }
+        }
+        if (worst > tolerance) {
+            keep[worstAt] = true;
+            spans.append({span.first, worstAt});
+            spans.append({worstAt, span.second});
+        }
+    }
+    QPolygonF kept;
+    for (int i = 0; i < n; ++i) {
+        if (keep.at(i))
+            kept.append(QPointF(std::round(line.at(i).x()), std::round(line.at(i).y())));
+    }
+    return kept;
+}
+
 void plot(Pages& pages, const QRectF& area, const QString& title, const LUMEN_PLOT_DATA& data)
 {
     QPainter& p = pages.painter();
@@ -697,13 +741,9 @@ void plot(Pages& pages, const QRectF& area, const QString& title, const LUMEN_PL
     for (int s = 0; s < 2; ++s) {
         QPolygonF line;
         line.reserve(count);
-        // Whole device units (1/1200 in) are finer than any printer; the
-        // PDF writer spells them without decimals, which keeps the page
-        // streams, and the time spent compressing them, small.
-        for (int i = 0; i < count; ++i) {
-            const QPointF p = at(axes.pixel(i, series[s][i]));
-            line.append(QPointF(std::round(p.x()), std::round(p.y())));
-        }
+        for (int i = 0; i < count; ++i)
+            line.append(at(axes.pixel(i, series[s][i])));
+        line = simplified(line, pages.u(0.04));
         p.setPen(QPen(colors[s], pages.u(0.25)));
         p.drawPolyline(line);
     }
