@@ -14,11 +14,6 @@ namespace FloorExport {
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("FloorExport", text);
-}
-
 // Pages are laid out at this resolution: the plans draw their lines with
 // pens of a fixed width in device pixels, which at this resolution keep the
 // weight they have on screen.
@@ -94,8 +89,10 @@ bool writePng(QGraphicsScene& scene, const QRectF& source, const QString& path, 
     const QImage image = renderImage(scene, source, 2.0);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit()) {
-        *error = file.errorString().isEmpty() ? tr("The picture could not be written.")
-                                              : file.errorString();
+        *error =
+            file.errorString().isEmpty()
+                ? QCoreApplication::translate("FloorExport", "The picture could not be written.")
+                : file.errorString();
         return false;
     }
     return true;
@@ -120,7 +117,7 @@ bool writePdf(QGraphicsScene& scene, const QRectF& source, const QString& title,
                                       QMarginsF(12, 12, 12, 12), QPageLayout::Millimeter));
         QPainter painter;
         if (!painter.begin(&pdf)) {
-            *error = tr("The PDF could not be started.");
+            *error = QCoreApplication::translate("FloorExport", "The PDF could not be started.");
             file.cancelWriting();
             return false;
         }

@@ -7,6 +7,7 @@
 
 #include <qvutils.h>
 #include <runekit.h>
+#include <translator.h>
 
 #include <QApplication>
 #include <QFontDatabase>
@@ -22,12 +23,22 @@ int main(int argc, char** argv)
         arguments.append(QString::fromLocal8Bit(argv[i]));
     CommandLineOptions options;
     QString error;
-    if (!CommandLine::parse(arguments, &options, &error)) {
-        QTextStream err(stderr);
-        err << "gridwell: " << error << "\nTry 'gridwell --help' for more information.\n";
-        return 2;
-    }
-    if (options.help || options.version) {
+    const QStringList catalogues = {QStringLiteral("gridwell"), QStringLiteral("ductbook"),
+                                    QStringLiteral("runekit")};
+    bool parsed = CommandLine::parse(arguments, &options, &error);
+    if (!parsed || options.help || options.version) {
+        // Read again with the user's language installed, for the texts shown.
+        QCoreApplication core(argc, argv);
+        Translator::install(catalogues);
+        parsed = CommandLine::parse(arguments, &options, &error);
+        if (!parsed) {
+            QTextStream err(stderr);
+            err << "gridwell: " << error << "\n"
+                << QCoreApplication::translate("CommandLine",
+                                               "Try 'gridwell --help' for more information.")
+                << "\n";
+            return 2;
+        }
         QTextStream out(stdout);
         out << (options.help
                     ? CommandLine::helpText()
@@ -38,6 +49,7 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
 
     QApplication app(argc, argv);
+    Translator::install(catalogues);
     QApplication::setOrganizationName(QStringLiteral("Korvex"));
     QApplication::setApplicationName(QStringLiteral("Gridwell"));
     QApplication::setApplicationVersion(QStringLiteral(GRIDWELL_VERSION));

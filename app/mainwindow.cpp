@@ -578,7 +578,7 @@ void MainWindow::describePort(const QString& floorTag, const QString& portId, bo
             continue;
         double drop = p.dropHeight;
         if (m_document.metric())
-            drop /= 3.2808399;
+            drop = Runekit::convertFeetToMeters(drop, false);
         QStringList cables;
         if (riser) {
             cables = p.connected + p.disconnected;

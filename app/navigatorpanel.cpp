@@ -2,6 +2,8 @@
 
 #include "jobdocument.h"
 
+#include <runekit.h>
+
 #include <QHeaderView>
 #include <QLocale>
 #include <QTreeWidget>
@@ -48,7 +50,7 @@ void NavigatorPanel::reload()
             // Ceiling heights are kept in feet; shown in the unit of the settings.
             double height = m_document.floorFacts(f).ceilingHeight;
             if (m_document.metric())
-                height /= 3.2808399;
+                height = Runekit::convertFeetToMeters(height, false);
             auto* item = new QTreeWidgetItem(
                 m_floors, {m_document.floor(f).id,
                            QStringLiteral("%1 %2").arg(QLocale().toString(height, 'g', 4), unit)});

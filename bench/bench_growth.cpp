@@ -895,6 +895,36 @@ bool conversionPasses(Bench& bench, int n, const QTemporaryDir& dir)
     return ok;
 }
 
+// One room per floor holding every port of the floor: removing it moves all
+// of them to the floor's "Undefined" room, so the removal should cost about
+// ten times as much at ten times the ports.
+void bigRoomPass(Bench& bench, int n, const QTemporaryDir& dir)
+{
+    Ductbook::Destroy();
+    Ductbook& d = job();
+    d.New(dir.filePath(QStringLiteral("big-rooms-%1.job").arg(n)));
+    QStringList floors = d.getFloorTags();
+    for (int f = 1; f < Floors; ++f)
+        floors.append(d.addFloor(QString(), QStringLiteral("Floor_"), 9.0, QString(), 0));
+    QStringList rooms;
+    const int portsPerRoom = n / Floors;
+    for (int f = 0; f < Floors; ++f) {
+        const QString room = d.addRoom(floors[f], 100, 100, 4000, 4000, QString(),
+                                       QStringLiteral("Hall %1").arg(f + 1), 10, 10, 3, 3, 3, 1);
+        rooms.append(room);
+        for (int p = 0; p < portsPerRoom; ++p)
+            d.addPort(floors[f], room, 110 + (p % 200) * 18, 110 + (p / 200) * 18, QString(),
+                      QStringLiteral("P%1-%2").arg(f + 1).arg(p + 1), QStringLiteral("Network"),
+                      QString(), 7.0, 1);
+    }
+    bench.time(QStringLiteral("removeRoom of each floor's one room (all ports move)"), [&] {
+        for (int f = 0; f < Floors; ++f)
+            d.removeRoom(floors[f], rooms[f]);
+        return qint64(n);
+    });
+    Ductbook::Destroy();
+}
+
 bool runSize(Table& table, int sizeIndex, int n, const QTemporaryDir& dir)
 {
     Bench bench(table, sizeIndex);
@@ -957,7 +987,7 @@ bool runSize(Table& table, int sizeIndex, int n, const QTemporaryDir& dir)
         job().copySheet(c.sheets.constFirst(), newSheet);
         return c.devices.size() / Sheets;
     });
-    Ductbook::Destroy();
+    bigRoomPass(bench, n, dir);
     return conversionPasses(bench, n, dir);
 }
 

@@ -55,8 +55,10 @@ function(gridwell_manpage target component description)
   set(page ${CMAKE_CURRENT_BINARY_DIR}/packaging/${target}.1)
   add_custom_command(OUTPUT ${page}.gz
     # A help text that names the user's settings files names them from "~",
-    # not from the home of whoever built the package.
-    COMMAND ${CMAKE_COMMAND} -E env --unset=XDG_CONFIG_HOME HOME=/gridwellhome
+    # not from the home of whoever built the package; the page is the English
+    # text whatever language the builder's session speaks.
+    COMMAND ${CMAKE_COMMAND} -E env --unset=XDG_CONFIG_HOME --unset=LANGUAGE HOME=/gridwellhome
+            LC_ALL=C.UTF-8
             QT_QPA_PLATFORM=offscreen
             ${HELP2MAN} --no-info --no-discard-stderr --version-string=${PROJECT_VERSION}
             --name=${description} --output=${page} $<TARGET_FILE:${target}>
@@ -78,7 +80,8 @@ set(CPACK_PACKAGE_NAME gridwell)
 set(CPACK_PACKAGE_VENDOR Korvex)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT "Gridwell maintainers <maintainers@gridwell.invalid>")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Gridwell, a planning tool for structured-cabling jobs")
+# Each package carries its own synopsis, the first line of its description
+# below: a project-wide summary would be put in front of every one of them.
 set(CPACK_PACKAGING_INSTALL_PREFIX ${CMAKE_INSTALL_PREFIX})
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEB_COMPONENT_INSTALL ON)
@@ -103,31 +106,31 @@ set(CPACK_DEBIAN_LIBS_PACKAGE_SECTION libs)
 set(CPACK_DEBIAN_LIBS_PACKAGE_CONTROL_EXTRA ${GRIDWELL_PACKAGE_DIR}/debian/libductbook3/triggers)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_COMPONENT_LIBS_DESCRIPTION
-  "Gridwell job document libraries\n The shared libraries of Gridwell: ductbook, which holds one cabling job\n in memory, loads, converts, edits and saves job and template files, and\n runekit, its helpers (settings store, word wrap, rounding, units).")
+  "Gridwell job document libraries\nThe shared libraries of Gridwell: ductbook, which holds one cabling job\nin memory, loads, converts, edits and saves job and template files, and\nrunekit, its helpers (settings store, word wrap, rounding, units).")
 
 set(CPACK_DEBIAN_DEV_PACKAGE_NAME libductbook-dev)
 set(CPACK_DEBIAN_DEV_PACKAGE_SECTION libdevel)
 set(CPACK_DEBIAN_DEV_PACKAGE_DEPENDS
   "libductbook3 (= ${GRIDWELL_DEB_VERSION}), qt6-base-dev")
 set(CPACK_COMPONENT_DEV_DESCRIPTION
-  "Gridwell job document libraries (development files)\n Headers, the CMake package (find_package(Ductbook)) and the pkg-config\n file for building a host application on ductbook and runekit.")
+  "Gridwell job document libraries (development files)\nHeaders, the CMake package (find_package(Ductbook)) and the pkg-config\nfile for building a host application on ductbook and runekit.")
 
 set(CPACK_DEBIAN_TOOLS_PACKAGE_NAME gridwell-tools)
 set(CPACK_DEBIAN_TOOLS_PACKAGE_SECTION utils)
 # The PDFs (labels, the report) embed DejaVu Sans.
 set(CPACK_DEBIAN_TOOLS_PACKAGE_DEPENDS "${gridwell_needs_libs}, fonts-dejavu-core")
 set(CPACK_COMPONENT_TOOLS_DESCRIPTION
-  "Gridwell command-line tools\n jobtool inspects, creates, converts and reports on Gridwell job files:\n schedules, test reports, floor drawings and template handling.")
+  "Gridwell command-line tools\njobtool inspects, creates, converts and reports on Gridwell job files:\nschedules, test reports, floor drawings and template handling.")
 
 set(CPACK_DEBIAN_UPDATER_PACKAGE_NAME gridwell-updater)
 set(CPACK_DEBIAN_UPDATER_PACKAGE_SECTION net)
 set(CPACK_COMPONENT_UPDATER_DESCRIPTION
-  "Gridwell software updater\n A small dialog program that asks the update server whether a newer\n Gridwell installer exists and downloads it.")
+  "Gridwell software updater\nA small dialog program that asks the update server whether a newer\nGridwell installer exists and downloads it.")
 
 set(CPACK_DEBIAN_PLANNER_PACKAGE_NAME gridwell)
 set(CPACK_DEBIAN_PLANNER_PACKAGE_SECTION x11)
 set(CPACK_DEBIAN_PLANNER_PACKAGE_DEPENDS ${gridwell_needs_libs})
 set(CPACK_COMPONENT_PLANNER_DESCRIPTION
-  "Desktop planner for structured-cabling jobs\n The desktop planner: opens a cabling job of any version and shows its\n floor plans, network sheets, cables, test results and traces.")
+  "Desktop planner for structured-cabling jobs\nThe desktop planner: opens a cabling job of any version and shows its\nfloor plans, network sheets, cables, test results and traces.")
 
 include(CPack)

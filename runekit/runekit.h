@@ -106,7 +106,11 @@ public:
     /// @name Units and rounding
     ///@{
 
-    /// Converts a length in feet to metres (one metre is 3.2808399 feet).
+    /// Feet in one metre: the factor of every conversion between the two
+    /// unit systems, in the libraries and in their hosts.
+    static constexpr double FeetPerMeter = 3.2808399;
+
+    /// Converts a length in feet to metres (one metre is #FeetPerMeter feet).
     ///
     /// @param feet The length in feet.
     /// @param roundDownToHalf When true, the result is rounded down to a

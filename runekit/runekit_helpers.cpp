@@ -11,7 +11,6 @@
 
 namespace {
 
-const double kFeetPerMeter = 3.2808399;
 // Drawing coordinates per length unit as the distance is reported.
 const double kDrawingUnitsPerLength = 360.0;
 
@@ -63,7 +62,7 @@ Runekit::~Runekit() = default;
 
 double Runekit::convertFeetToMeters(double feet, bool roundDownToHalf)
 {
-    const double meters = feet / kFeetPerMeter;
+    const double meters = feet / FeetPerMeter;
     if (!roundDownToHalf)
         return meters;
     const double whole = std::trunc(meters);

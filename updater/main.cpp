@@ -4,6 +4,8 @@
 #include "updateprogram.h"
 #include "updateprompts.h"
 
+#include <translator.h>
+
 #include <QApplication>
 
 int main(int argc, char** argv)
@@ -15,12 +17,16 @@ int main(int argc, char** argv)
     for (int i = 0; i < argc; ++i)
         raw.append(QString::fromLocal8Bit(argv[i]));
     const Updater::CommandLine early = Updater::parseCommandLine(raw, builtIn);
-    if (early.error.isEmpty() && early.help)
+    if (early.error.isEmpty() && early.help) {
+        QCoreApplication core(argc, argv);
+        Translator::install({QStringLiteral("updater")});
         return Updater::showHelp(builtIn);
+    }
 
     // The application takes its own options (-platform and the like) away
     // before ours are read in earnest.
     QApplication app(argc, argv);
+    Translator::install({QStringLiteral("updater")});
     Updater::DialogPrompts prompts;
     return Updater::runProgram(QCoreApplication::arguments(), builtIn, &prompts);
 }

@@ -14,11 +14,6 @@ namespace {
 // Edition, major and minor digit; the installer may write more values.
 constexpr qsizetype kDataValues = 3;
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("Updater::Configuration", text);
-}
-
 QString firstDigit(qint32 value)
 {
     return QString::number(value).left(1);
@@ -47,22 +42,26 @@ bool readConfiguration(const QString& installFolder, InstalledRelease* release, 
 {
     const QDir folder(installFolder);
     if (installFolder.isEmpty() || !folder.exists()) {
-        *reason = tr("Unable to find the Gridwell install directory");
+        *reason = QCoreApplication::translate("Updater::Configuration",
+                                              "Unable to find the Gridwell install directory");
         return false;
     }
     QFile file(folder.filePath(QStringLiteral("gridwell.cfg")));
     if (!file.exists()) {
-        *reason = tr("No configuration file was found.");
+        *reason = QCoreApplication::translate("Updater::Configuration",
+                                              "No configuration file was found.");
         return false;
     }
     if (!file.open(QIODevice::ReadOnly)) {
-        *reason = tr("Unable to read the configuration file %1. Error: %2")
+        *reason = QCoreApplication::translate("Updater::Configuration",
+                                              "Unable to read the configuration file %1. Error: %2")
                       .arg(file.fileName(), file.errorString());
         return false;
     }
     const QByteArray bytes = file.readAll();
     if (bytes.size() < qsizetype(sizeof(qint32))) {
-        *reason = tr("No entries in Configuration file");
+        *reason = QCoreApplication::translate("Updater::Configuration",
+                                              "No entries in Configuration file");
         return false;
     }
 
@@ -78,7 +77,8 @@ bool readConfiguration(const QString& installFolder, InstalledRelease* release, 
     const qint32 stored = values.takeLast();
     if (in.status() != QDataStream::Ok || values.size() < kDataValues ||
         stored != qint32(configurationChecksum(values))) {
-        *reason = tr("Configuration file is corrupted");
+        *reason = QCoreApplication::translate("Updater::Configuration",
+                                              "Configuration file is corrupted");
         return false;
     }
 
@@ -86,7 +86,9 @@ bool readConfiguration(const QString& installFolder, InstalledRelease* release, 
     const QString edition = firstDigit(values.at(0));
     const int index = edition.size() == 1 ? edition.at(0).digitValue() : -1;
     if (index < 0 || index > 2) {
-        *reason = tr("Invalid Gridwell Type %1 detected").arg(values.at(0));
+        *reason = QCoreApplication::translate("Updater::Configuration",
+                                              "Invalid Gridwell Type %1 detected")
+                      .arg(values.at(0));
         return false;
     }
     release->edition = QString::fromLatin1(editions[index]);

@@ -16,8 +16,9 @@ namespace {
 
 int usageError(const QString& message)
 {
-    std::fprintf(stderr, "updater: %s\nTry 'updater --help' for more information.\n",
-                 qUtf8Printable(message));
+    std::fprintf(stderr, "updater: %s\n%s\n", qUtf8Printable(message),
+                 qUtf8Printable(QCoreApplication::translate(
+                     "main", "Try 'updater --help' for more information.")));
     return 2;
 }
 

@@ -8,11 +8,6 @@ namespace {
 
 const QLatin1String kMarker("COMPLETION_STATUS:");
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("Updater::Protocol", text);
-}
-
 } // namespace
 
 QString hostOperatingSystem()
@@ -36,8 +31,10 @@ QUrl serverUrl(const QString& text, QString* reason)
     const bool bare = url.path().isEmpty() || url.path() == QLatin1String("/");
     if (!url.isValid() || !web || url.host().isEmpty() || !bare || url.hasQuery() ||
         url.hasFragment()) {
-        *reason = tr("\"%1\" is not the address of an update server (https://host or "
-                     "https://host:port)")
+        *reason = QCoreApplication::translate(
+                      "Updater::Protocol",
+                      "\"%1\" is not the address of an update server (https://host or "
+                      "https://host:port)")
                       .arg(text);
         return QUrl();
     }

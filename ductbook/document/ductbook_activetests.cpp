@@ -13,10 +13,6 @@ using namespace DuctbookConstants;
 
 namespace {
 
-QLatin1String name(const char* text)
-{
-    return QLatin1String(text);
-}
 
 // Attributes in the order a result is written.
 void writeResult(QDomElement& e, const ActiveTestResult& result)

@@ -18,10 +18,6 @@ using namespace DuctbookConstants;
 
 namespace {
 
-QLatin1String name(const char* text)
-{
-    return QLatin1String(text);
-}
 
 bool isThreeDigitId(const QString& id, const QString& word)
 {

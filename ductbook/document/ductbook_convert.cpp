@@ -21,10 +21,6 @@ using namespace DuctbookConstants;
 
 namespace {
 
-QLatin1String name(const char* text)
-{
-    return QLatin1String(text);
-}
 
 const QString& attrId()
 {
@@ -34,7 +30,7 @@ const QString& attrId()
 
 QString undefinedRoom()
 {
-    return QStringLiteral("Undefined");
+    return name(UndefinedRoom);
 }
 
 QList<QDomElement> childElements(const QDomElement& parent)
@@ -471,8 +467,8 @@ bool Ductbook::convert21to22(QDomElement* version, QDomNode* node)
     convertCables21();
 
     renumber(name(FFloorElement), listItems(root, FloorList));
-    // A floor picture is a file name, which may itself hold ","; split at
-    // "," and joined again with "," it stays exactly as it was.
+    // Floor pictures stay as they are: a picture is a file name, which may
+    // itself hold ",", so no step splits or rewrites it.
 
     for (QDomElement device : itemsInSheets(root, DeviceList)) {
         const QString pic = device.attribute(QStringLiteral("pic"));
@@ -631,9 +627,9 @@ bool Ductbook::convert23to30(QDomElement* version, QDomNode* node)
             results.setAttribute(name(StatusField), untested);
     }
     for (QDomElement port : itemsInRooms(root, PortList))
-        addMissing(port, QStringLiteral("drop_height"), QStringLiteral("7"));
+        addMissing(port, QStringLiteral("drop_height"), name(DefaultPortDropHeight));
     for (QDomElement run : itemsInRooms(root, VerticalRunList))
-        addMissing(run, QStringLiteral("drop_height"), QStringLiteral("0"));
+        addMissing(run, QStringLiteral("drop_height"), name(DefaultRunDropHeight));
 
     // Pictures the 2.2 step already wrote in full (the internet picture) are
     // not prefixed twice.

@@ -34,7 +34,7 @@ QString copiedId(const QString& id, const std::function<bool(const QString&)>& e
 
 QString undefinedRoom()
 {
-    return QStringLiteral("Undefined");
+    return name(UndefinedRoom);
 }
 
 } // namespace

@@ -15,10 +15,6 @@ QString heightText(double height)
     return QStringLiteral("%1").arg(height);
 }
 
-QLatin1String name(const char* text)
-{
-    return QLatin1String(text);
-}
 
 } // namespace
 
@@ -54,8 +50,8 @@ QString Ductbook::addFloor(const QString& tag, const QString& id, double ceiling
 
     QDomElement floor = document.createElement(floorTag);
     QDomElement rooms = document.createElement(name(RoomList));
-    QDomElement undefined = document.createElement(QStringLiteral("Undefined"));
-    undefined.setAttribute(QStringLiteral("id"), QStringLiteral("Undefined"));
+    QDomElement undefined = document.createElement(name(UndefinedRoom));
+    undefined.setAttribute(QStringLiteral("id"), name(UndefinedRoom));
     undefined.appendChild(document.createElement(name(PortList)));
     undefined.appendChild(document.createElement(name(VerticalRunList)));
     rooms.appendChild(undefined);

@@ -11,10 +11,6 @@ using namespace DuctbookConstants;
 
 namespace {
 
-QLatin1String name(const char* text)
-{
-    return QLatin1String(text);
-}
 
 // Enters every child element of list into index and cache; the first element
 // of a tag wins when a file repeats one.
@@ -29,7 +25,7 @@ void indexChildren(TagIndex& index, const QDomElement& list, ElementCache* cache
         // it was built, and generated room names count the same way in both.
         // It is found directly (it leads its list), not through the cache; a
         // list where it does not lead is walked instead.
-        if (rooms && tag == QLatin1String("Undefined")) {
+        if (rooms && tag == name(UndefinedRoom)) {
             if (cache && e != list.firstChildElement())
                 cache->setIrregular();
             continue;
@@ -121,7 +117,7 @@ QDomElement Ductbook::getToRoomList(const QString& floorTag)
 QDomElement Ductbook::getToRoom(const QString& floorTag, const QString& roomTag)
 {
     const QDomElement rooms = getToRoomList(floorTag);
-    if (roomTag == QLatin1String("Undefined"))
+    if (roomTag == name(UndefinedRoom))
         return childByTag(rooms, roomTag);
     return findItem(m_maps->roomElements, roomTag, rooms);
 }
@@ -530,9 +526,9 @@ bool exists(const TagIndex& index, const QString& name, bool byTag)
     return byTag ? index.containsTag(name) : index.containsId(name);
 }
 
-bool isUndefinedRoom(const QString& name)
+bool isUndefinedRoom(const QString& tag)
 {
-    return name == QLatin1String("Undefined");
+    return tag == name(UndefinedRoom);
 }
 } // namespace
 

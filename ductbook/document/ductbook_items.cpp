@@ -468,7 +468,7 @@ struct DuctbookItemOps
         if (e.isNull())
             return Port();
         const double dropHeight =
-            d.repairedAttr(e, QStringLiteral("drop_height"), QStringLiteral("7")).toDouble();
+            d.repairedAttr(e, QStringLiteral("drop_height"), name(DefaultPortDropHeight)).toDouble();
         const QString iconScale = d.repairedAttr(e, QStringLiteral("icon_scale"), notSpecified());
         return Port(intAttr(e, "x"), intAttr(e, "y"), e.tagName(), idOf(e), floor, roomTag,
                     e.attribute(QStringLiteral("use")), iconScale, dropHeight);

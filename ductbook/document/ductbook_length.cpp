@@ -18,7 +18,6 @@ using namespace DuctbookConstants;
 
 namespace {
 
-const double kFeetPerMetre = 3.2808399;
 
 // Drawing positions are scaled by ten before the distance is taken; the
 // distance helper then counts 36 drawing units to the length unit, and
@@ -127,7 +126,7 @@ double Ductbook::getCableEstimatedLength(const QString& tag)
     }
     total += from.dropHeight() + to.dropHeight();
     if (getScaleSettings(QLatin1String(FloorPlanSettings)).isMetric())
-        total *= kFeetPerMetre;
+        total *= Runekit::FeetPerMeter;
     return total;
 }
 
@@ -185,7 +184,7 @@ bool Ductbook::placedRunOnFloor(const QString& floor, const QString& tag, VertRu
     run->setFloor(floor);
     run->setX(x);
     run->setY(e.attribute(QStringLiteral("y")).toInt());
-    run->setDropHeight(e.attribute(QStringLiteral("drop_height"), QStringLiteral("0")).toDouble());
+    run->setDropHeight(e.attribute(QStringLiteral("drop_height"), name(DefaultRunDropHeight)).toDouble());
     return true;
 }
 
@@ -248,7 +247,7 @@ float Ductbook::getRoundedCableLength(const QString& tag, int pair, bool metric)
     const TestDef def = getTestDef(getCableType(tag));
     float x = perLengthConstant(results.pairLength[pair], def.length_constant());
     if (metric) {
-        x = float(x / kFeetPerMetre);
+        x = float(x / Runekit::FeetPerMeter);
         return Runekit::roundToHalf(x);
     }
     return Runekit::roundToTenths(x);
@@ -263,12 +262,12 @@ float Ductbook::getMaxRoundedCableLength(const QString& tag, bool metric, bool d
         // The tester's own reading, shown as whole metres when metric.
         double v = qMax(length, 0);
         if (metric)
-            v = std::trunc(v / kFeetPerMetre);
+            v = std::trunc(v / Runekit::FeetPerMeter);
         return float(v);
     }
     float v = perLengthConstant(length, def.length_constant());
     if (metric) {
-        v = float(v / kFeetPerMetre);
+        v = float(v / Runekit::FeetPerMeter);
         return Runekit::roundToHalf(v);
     }
     return Runekit::roundToTenths(v);

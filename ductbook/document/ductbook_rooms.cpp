@@ -14,14 +14,10 @@ using namespace DuctbookConstants;
 
 namespace {
 
-QLatin1String name(const char* text)
-{
-    return QLatin1String(text);
-}
 
 QString undefinedRoom()
 {
-    return QStringLiteral("Undefined");
+    return name(UndefinedRoom);
 }
 
 QString idOf(const QDomElement& e)

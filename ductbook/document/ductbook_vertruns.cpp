@@ -14,10 +14,6 @@ using namespace DuctbookConstants;
 
 namespace {
 
-QLatin1String name(const char* text)
-{
-    return QLatin1String(text);
-}
 
 const QString& attrId()
 {
@@ -283,7 +279,7 @@ struct DuctbookVertRunOps
         r.setUse(e.attribute(QStringLiteral("use")));
         r.setIconScale(d.repairedAttr(e, QStringLiteral("icon_scale"), name(NotSpecified)));
         r.setDropHeight(
-            d.repairedAttr(e, QStringLiteral("drop_height"), QStringLiteral("0")).toDouble());
+            d.repairedAttr(e, QStringLiteral("drop_height"), name(DefaultRunDropHeight)).toDouble());
         r.setConnected(e.attribute(attrConnected()));
         r.setDisconnected(e.attribute(attrDisconnected()));
         return r;

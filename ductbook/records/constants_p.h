@@ -38,6 +38,19 @@ inline constexpr const char* DefaultTemplateFile = "Default.qvt";
 inline constexpr const char* EndFirstFloor = "end_first_floor";
 // Icon scale of an item that uses the application's default icon size.
 inline constexpr const char* NotSpecified = "not_specified";
+// The room of each floor that holds what stands in no room: its tag and id
+// are both "Undefined". It is never removed (a removed room's ports and
+// vertical runs move into it) and it is not in the room map.
+inline constexpr const char* UndefinedRoom = "Undefined";
+// The drop heights (feet) of a port and of a vertical run whose file has none.
+inline constexpr const char* DefaultPortDropHeight = "7";
+inline constexpr const char* DefaultRunDropHeight = "0";
+
+// A fixed word as a Qt string, for comparisons and attribute names.
+inline QLatin1String name(const char* text)
+{
+    return QLatin1String(text);
+}
 
 inline constexpr const char* Languages[] = {"English", "German",  "Italian", "French", "Portuguese",
                                             "Spanish", "Chinese", "Korean",  "Czech"};

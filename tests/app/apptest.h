@@ -4,6 +4,8 @@
 // Helpers shared by the planner's tests: the example job, windows laid out
 // the same way every time, and looking at what they show.
 
+#include "fixtures.h"
+
 #include <floorscene.h>
 #include <mainwindow.h>
 #include <planview.h>
@@ -22,14 +24,9 @@ inline QString exampleJob()
     return QStringLiteral(GRIDWELL_SOURCE_DIR "/examples/office.job");
 }
 
-inline QString convertFixture(const QString& name)
-{
-    return QStringLiteral(GRIDWELL_TEST_DATA "/convert/") + name;
-}
-
 inline QString defaultTemplate()
 {
-    return convertFixture(QStringLiteral("default.qvt"));
+    return Fixtures::qvt(QStringLiteral("default.qvt"));
 }
 
 inline QByteArray readFile(const QString& path)

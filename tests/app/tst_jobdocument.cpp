@@ -76,14 +76,14 @@ void TestJobDocument::opensTheExample()
 void TestJobDocument::opensOlderVersionsWithoutWritingThem_data()
 {
     QTest::addColumn<QString>("version");
-    for (const char* v : {"1.1", "1.2", "1.3", "1.4", "2.1", "2.2", "2.3"})
-        QTest::newRow(v) << QString::fromLatin1(v);
+    for (const QString& v : Fixtures::versions(QStringLiteral("job")))
+        QTest::newRow(qPrintable(v)) << v;
 }
 
 void TestJobDocument::opensOlderVersionsWithoutWritingThem()
 {
     QFETCH(QString, version);
-    const QString path = convertFixture(QStringLiteral("job-%1.job").arg(version));
+    const QString path = Fixtures::job(QStringLiteral("job-%1.job").arg(version));
     const QByteArray before = readFile(path);
     const QDateTime modified = QFileInfo(path).lastModified();
     JobDocument doc;
@@ -99,7 +99,7 @@ void TestJobDocument::opensOlderVersionsWithoutWritingThem()
 void TestJobDocument::asksForATemplateWhenTheConfiguredOneFails()
 {
     JobDocument doc;
-    const QString path = convertFixture(QStringLiteral("job-2.1.job"));
+    const QString path = Fixtures::job(QStringLiteral("job-2.1.job"));
     QVERIFY(!doc.open(path));
     QVERIFY(!doc.isOpen());
     // The library's reason and the template's.
@@ -202,7 +202,7 @@ void TestJobDocument::unsavedEditsAreNotReplaced()
     JobDocument doc;
     QVERIFY(doc.open(exampleJob()));
     Ductbook::Instance().setDirty(true);
-    QVERIFY(!doc.open(convertFixture(QStringLiteral("job-2.3.job"))));
+    QVERIFY(!doc.open(Fixtures::job(QStringLiteral("job-2.3.job"))));
     QVERIFY(!doc.errorString().isEmpty());
     QCOMPARE(doc.path(), exampleJob());
     QVERIFY(Ductbook::Instance().isChanged());

@@ -328,7 +328,7 @@ void TestMainWindow::failedOpenLeavesTheWindowAsItWas()
 void TestMainWindow::olderJobsOpenConverted()
 {
     Window w;
-    QVERIFY(w.window.openFile(convertFixture(QStringLiteral("job-2.3.job"))));
+    QVERIFY(w.window.openFile(Fixtures::job(QStringLiteral("job-2.3.job"))));
     QVERIFY2(w.window.windowTitle().contains(QStringLiteral("converted from version 2.3")),
              qPrintable(w.window.windowTitle()));
     QVERIFY(w.window.floorScene());
@@ -340,7 +340,7 @@ void TestMainWindow::olderJobsOpenConverted()
         reasons.append(reason);
         return reasons.size() == 1 ? defaultTemplate() : QString();
     };
-    QVERIFY(w.window.openFile(convertFixture(QStringLiteral("job-1.4.job"))));
+    QVERIFY(w.window.openFile(Fixtures::job(QStringLiteral("job-1.4.job"))));
     QCOMPARE(reasons.size(), 1);
     QVERIFY2(reasons.first().contains(QStringLiteral("none.qvt")), qPrintable(reasons.first()));
     QVERIFY2(w.window.windowTitle().contains(QStringLiteral("converted from version 1.4")),
@@ -351,7 +351,7 @@ void TestMainWindow::olderJobsOpenConverted()
         reasons.append(reason);
         return QString();
     };
-    QVERIFY(!w.window.openFile(convertFixture(QStringLiteral("job-2.1.job"))));
+    QVERIFY(!w.window.openFile(Fixtures::job(QStringLiteral("job-2.1.job"))));
     QCOMPARE(reasons.size(), 1);
     QVERIFY(w.window.windowTitle().contains(QStringLiteral("job-1.4.job")));
     QVERIFY(w.warnings.isEmpty());

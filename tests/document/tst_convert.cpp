@@ -1,7 +1,8 @@
 // Job files of every older format load converted to the current one: each
-// fixture in tests/data/convert beside the result expected of it, and the
+// fixture in tests/data/job beside the result expected of it, and the
 // cases where a conversion must not go the way a naive one would.
 #include "domcompare.h"
+#include "fixtures.h"
 #include "jobfixture.h"
 
 #include <qvteditor.h>
@@ -54,11 +55,6 @@ private:
 
 namespace {
 
-QString fixture(const QString& name)
-{
-    return QStringLiteral(GRIDWELL_TEST_DATA "/convert/") + name;
-}
-
 // The job notes come back as the rich text of a text document, whose markup
 // names the platform's fonts; the expected files hold the plain text, so the
 // markup is checked and then read back to plain text.
@@ -87,7 +83,7 @@ QString differenceFromExpected(Ductbook& job, const QString& version, const QStr
     QString error;
     QDomDocument actual = DomCompare::parseFile(saved, &error);
     const QDomDocument expected =
-        DomCompare::parseFile(fixture(QStringLiteral("job-%1.expected.job").arg(version)), &error);
+        DomCompare::parseFile(Fixtures::job(QStringLiteral("job-%1.expected.job").arg(version)), &error);
     if (!error.isEmpty())
         return error;
     const QString notes = plainNotes(actual);
@@ -95,8 +91,6 @@ QString differenceFromExpected(Ductbook& job, const QString& version, const QStr
         return notes;
     return DomCompare::difference(actual.documentElement(), expected.documentElement());
 }
-
-const QStringList oldVersions = {"1.1", "1.2", "1.3", "1.4", "2.1", "2.2", "2.3"};
 
 } // namespace
 
@@ -117,9 +111,9 @@ QString TestConvert::stage(const QString& version)
     const QString job = m_dir->filePath(QStringLiteral("job-%1.job").arg(version));
     const QString qvt = m_dir->filePath(QStringLiteral("default.qvt"));
     QFile::remove(job);
-    if (!QFile::exists(qvt) && !QFile::copy(fixture(QStringLiteral("default.qvt")), qvt))
+    if (!QFile::exists(qvt) && !QFile::copy(Fixtures::qvt(QStringLiteral("default.qvt")), qvt))
         return QString();
-    if (!QFile::copy(fixture(QStringLiteral("job-%1.job").arg(version)), job))
+    if (!QFile::copy(Fixtures::job(QStringLiteral("job-%1.job").arg(version)), job))
         return QString();
     Ductbook::Instance().setDefaultQvtFile(qvt);
     return job;
@@ -174,7 +168,7 @@ void TestConvert::comparisonSeesEveryKindOfDifference()
 void TestConvert::fixtureConvertsToExpected_data()
 {
     QTest::addColumn<QString>("version");
-    for (const QString& v : oldVersions)
+    for (const QString& v : Fixtures::versions(QStringLiteral("job")))
         QTest::newRow(qPrintable(v)) << v;
 }
 

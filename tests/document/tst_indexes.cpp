@@ -1,8 +1,13 @@
-// The internal indexes the job keeps beside its tree: the ordered name
-// sequences behind the current cable lists and the cable type map, and the
-// riser index with the cable lists of the vertical runs.
+// The internal indexes the job keeps beside its tree: the tag/id maps, the
+// element caches, the ordered name sequences behind the current cable lists
+// and the cable type map, and the riser index with the cable lists of the
+// vertical runs. Each structure is driven by a seeded random sequence of
+// edits and checked against the plain model it stands in for.
+#include "cableindex_p.h"
+#include "elementcache_p.h"
 #include "namesequence_p.h"
 #include "riserindex_p.h"
+#include "tagindex_p.h"
 
 #include <QDomDocument>
 #include <QRandomGenerator>
@@ -12,6 +17,9 @@ class TestIndexes : public QObject
 {
     Q_OBJECT
 private slots:
+    void tagIndexMatchesAPlainMap();
+    void elementCacheAnswersAsAWalkWould();
+    void cableTypeMapMatchesPlainLists();
     void nameSequenceKeepsAppendOrder();
     void nameSequenceMatchesAPlainList();
     void riserEditsWaitForAFlush();
@@ -31,7 +39,203 @@ QDomElement runElement(QDomDocument& doc, const QString& connected, bool withDis
     return run;
 }
 
+// The first element of list named tag, found the slow way.
+QDomElement walk(const QDomElement& list, const QString& tag)
+{
+    return list.firstChildElement(tag);
+}
+
 } // namespace
+
+// Tag -> id with the reverse id -> tags, the greatest keys and a generation
+// that name generation trusts: it must change whenever a tag or an id may
+// have become free again, and stay when items were only added.
+void TestIndexes::tagIndexMatchesAPlainMap()
+{
+    QRandomGenerator random(7);
+    TagIndex index;
+    QMap<QString, QString> plain;
+    for (int round = 0; round < 20000; ++round) {
+        const QString tag = QStringLiteral("Room%1").arg(random.bounded(60));
+        const QString id = QStringLiteral("R%1").arg(random.bounded(25));
+        const quint64 generation = index.generation();
+        bool freed = false;
+        switch (random.bounded(6)) {
+        case 0:
+        case 1: // add or rename
+            freed = plain.contains(tag) && plain.value(tag) != id;
+            index.insert(tag, id);
+            plain.insert(tag, id);
+            break;
+        case 2: // a rebuild from a file that repeats a tag keeps the first
+            QCOMPARE(index.insertIfAbsent(tag, id), !plain.contains(tag));
+            if (!plain.contains(tag))
+                plain.insert(tag, id);
+            break;
+        case 3:
+            freed = plain.remove(tag) > 0;
+            index.remove(tag);
+            break;
+        case 4:
+            if (round % 500 == 0) { // reload
+                index.assign(plain);
+                freed = true;
+            }
+            break;
+        default: {
+            QStringList tagsOfId;
+            for (auto it = plain.cbegin(); it != plain.cend(); ++it) {
+                if (it.value() == id)
+                    tagsOfId.append(it.key());
+            }
+            QCOMPARE(index.tagsWithId(id), tagsOfId);
+            QCOMPARE(index.firstTag(id), tagsOfId.value(0));
+            QCOMPARE(index.containsId(id), !tagsOfId.isEmpty());
+            QCOMPARE(index.containsTag(tag), plain.contains(tag));
+            QCOMPARE(index.id(tag), plain.value(tag));
+            QCOMPARE(index.lastTag(), plain.isEmpty() ? QString() : plain.lastKey());
+            QStringList ids = plain.values();
+            std::sort(ids.begin(), ids.end());
+            QCOMPARE(index.greatestId(), ids.isEmpty() ? QString() : ids.constLast());
+            break;
+        }
+        }
+        if (freed)
+            QVERIFY2(index.generation() != generation, qPrintable(tag));
+        else
+            QCOMPARE(index.generation(), generation);
+        QCOMPARE(index.size(), int(plain.size()));
+    }
+    QCOMPARE(index.map(), plain);
+    QCOMPARE(index.tags(), plain.keys());
+    QCOMPARE(index.ids(), plain.values());
+}
+
+// Items are added to three lists, removed, and moved between lists (as a
+// removed room's ports move to "Undefined"), sometimes under a tag another
+// list already holds. Whatever the cache answers must be what a walk of the
+// list finds, and a miss it calls definite must be one.
+void TestIndexes::elementCacheAnswersAsAWalkWould()
+{
+    QRandomGenerator random(11);
+    QDomDocument doc;
+    QDomElement root = doc.createElement(QStringLiteral("Job"));
+    doc.appendChild(root);
+    QList<QDomElement> lists;
+    for (int i = 0; i < 3; ++i)
+        lists.append(root.appendChild(doc.createElement(QStringLiteral("List%1").arg(i)))
+                         .toElement());
+    const auto allItems = [&] {
+        QList<QDomElement> items;
+        for (const QDomElement& list : lists) {
+            for (QDomElement e = list.firstChildElement(); !e.isNull();
+                 e = e.nextSiblingElement())
+                items.append(e);
+        }
+        return items;
+    };
+    ElementCache cache;
+    int definiteMisses = 0;
+    for (int round = 0; round < 20000; ++round) {
+        const QString tag = QStringLiteral("Port%1").arg(random.bounded(40));
+        QDomElement list = lists[random.bounded(3)];
+        const QList<QDomElement> items = allItems();
+        switch (random.bounded(7)) {
+        case 0:
+        case 1: { // an add operation files a new element under a free tag
+            bool taken = false;
+            for (const QDomElement& e : items)
+                taken = taken || e.tagName() == tag;
+            // A file may repeat a tag; the operations never create one,
+            // except now and then here to stand for such a file.
+            if (taken && random.bounded(200) != 0)
+                break;
+            QDomElement e = doc.createElement(tag);
+            list.appendChild(e);
+            cache.insert(tag, e);
+            break;
+        }
+        case 2: // remove
+            if (!items.isEmpty()) {
+                QDomElement e = items[random.bounded(int(items.size()))];
+                cache.remove(e.tagName(), e);
+                e.parentNode().removeChild(e);
+            }
+            break;
+        case 3: // move to another list; the cache keeps the element
+            if (!items.isEmpty())
+                list.appendChild(items[random.bounded(int(items.size()))]);
+            break;
+        case 4: // reload: rebuilt from the tree, first element of a tag wins
+            if (round % 300 == 0) {
+                cache.clear();
+                for (const QDomElement& e : items)
+                    cache.addFromFile(e.tagName(), e);
+            }
+            break;
+        default: {
+            bool definite = false;
+            const QDomElement found = cache.find(tag, list, &definite);
+            const QDomElement walked = walk(list, tag);
+            if (!found.isNull()) {
+                QCOMPARE(found.tagName(), tag);
+                QVERIFY(found.parentNode() == list);
+                if (!cache.irregular())
+                    QVERIFY(found == walked);
+            } else if (definite) {
+                QVERIFY2(walked.isNull(), qPrintable(tag));
+                ++definiteMisses;
+            }
+            break;
+        }
+        }
+    }
+    // The check above is only worth something if definite misses happened.
+    QVERIFY(definiteMisses > 100);
+}
+
+// Type -> cables in the order each came to its type, with a cable filed under
+// one type only; the reverse index is built on the first edit after assign.
+void TestIndexes::cableTypeMapMatchesPlainLists()
+{
+    QRandomGenerator random(5);
+    CableTypeMap map;
+    QMap<QString, QStringList> plain;
+    const QStringList types{QStringLiteral("CAT5e"), QStringLiteral("CAT6"),
+                            QStringLiteral("CAT6A"), QString()};
+    const auto removeFromPlain = [&](const QString& tag) {
+        for (auto it = plain.begin(); it != plain.end();) {
+            it->removeOne(tag);
+            it = it->isEmpty() ? plain.erase(it) : std::next(it);
+        }
+    };
+    for (int round = 0; round < 20000; ++round) {
+        const QString tag = QStringLiteral("Cable%1").arg(random.bounded(80));
+        const QString type = types[random.bounded(int(types.size()))];
+        switch (random.bounded(5)) {
+        case 0:
+        case 1:
+            map.add(type, tag);
+            removeFromPlain(tag);
+            plain[type].append(tag);
+            break;
+        case 2:
+            map.remove(tag);
+            removeFromPlain(tag);
+            break;
+        case 3:
+            if (round % 400 == 0) // reload
+                map.assign(plain);
+            break;
+        default:
+            for (const QString& t : types)
+                QCOMPARE(map.cables(t), plain.value(t));
+            break;
+        }
+    }
+    for (const QString& t : types)
+        QCOMPARE(map.cables(t), plain.value(t));
+}
 
 void TestIndexes::nameSequenceKeepsAppendOrder()
 {

@@ -2,6 +2,7 @@
 // expected result beside it, and each step's rules on small templates.
 #include "domcompare.h"
 #include "filesizelimit.h"
+#include "fixtures.h"
 #include "jobfixture.h"
 #include "legacyconvert_p.h"
 
@@ -18,11 +19,6 @@ class TemplateUnderTest : public QvtEditor
 public:
     QDomDocument& dom() { return document; }
 };
-
-QString fixture(const QString& name)
-{
-    return QStringLiteral(GRIDWELL_TEST_DATA "/") + name;
-}
 
 const char* const Straight96 = "FFFFFFFFFFFFFFFFFFFFFFFF0F00010203FFFFFFFFFFFFFFFFFFFFFFFF0FFFFFFFF"
                                "FFFFFFFFFFFFFFFFFFFFFFFFFFFFF";
@@ -140,8 +136,8 @@ QDomDocument TestQvtConvert::saved(QvtEditor& t)
 void TestQvtConvert::everyVersionUpgradesToItsExpectedFile_data()
 {
     QTest::addColumn<QString>("version");
-    for (const char* v : {"1.1", "1.2", "1.3", "1.4", "2.1", "2.2", "2.3"})
-        QTest::newRow(v) << QString::fromLatin1(v);
+    for (const QString& v : Fixtures::versions(QStringLiteral("template")))
+        QTest::newRow(qPrintable(v)) << v;
 }
 
 void TestQvtConvert::everyVersionUpgradesToItsExpectedFile()
@@ -149,7 +145,7 @@ void TestQvtConvert::everyVersionUpgradesToItsExpectedFile()
     QFETCH(QString, version);
     const QString path = m_dir.filePath(QStringLiteral("template-%1.qvt").arg(version));
     QFile::remove(path);
-    QVERIFY(QFile::copy(fixture(QStringLiteral("template-%1.qvt").arg(version)), path));
+    QVERIFY(QFile::copy(Fixtures::qvt(QStringLiteral("template-%1.qvt").arg(version)), path));
     QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner));
 
     QvtEditor& t = QvtEditor::Instance();
@@ -158,7 +154,7 @@ void TestQvtConvert::everyVersionUpgradesToItsExpectedFile()
     const QByteArray upgraded = readFile(path);
     QVERIFY(upgraded.contains(" <Version number=\"3.0\"/>\n"));
     const QString difference = DomCompare::fileDifference(
-        path, fixture(QStringLiteral("template-%1.expected.qvt").arg(version)));
+        path, Fixtures::qvt(QStringLiteral("template-%1.expected.qvt").arg(version)));
     QVERIFY2(difference.isEmpty(), qPrintable(difference));
 
     // Upgraded once: loading it again finds "3.0" and writes nothing.
@@ -174,7 +170,7 @@ void TestQvtConvert::eachStepIsWrittenToDisk()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("stepwise.qvt"));
-    QVERIFY(QFile::copy(fixture(QStringLiteral("template-1.2.qvt")), path));
+    QVERIFY(QFile::copy(Fixtures::qvt(QStringLiteral("template-1.2.qvt")), path));
     QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner));
     // 1.4 still fits; 2.1 adds the settings block and does not.
     const rlim_t limit = 3000;
@@ -197,7 +193,7 @@ void TestQvtConvert::eachStepIsWrittenToDisk()
 
     QVERIFY2(t.Load(path), qPrintable(t.error()));
     const QString difference =
-        DomCompare::fileDifference(path, fixture(QStringLiteral("template-1.2.expected.qvt")));
+        DomCompare::fileDifference(path, Fixtures::qvt(QStringLiteral("template-1.2.expected.qvt")));
     QVERIFY2(difference.isEmpty(), qPrintable(difference));
 }
 

@@ -1,5 +1,4 @@
-// The file writer and the tag/id index that the job document is built on.
-#include "tagindex_p.h"
+// The file writer that every job and template is saved through.
 #include "xmlwriter_p.h"
 
 #include <QBuffer>
@@ -18,9 +17,6 @@ private slots:
     void writingToADeviceGivesTheSameBytes();
     void validNames_data();
     void validNames();
-    void tagIndexReverseLookup();
-    void tagIndexKeepsFirstOfRepeatedTag();
-    void tagIndexGreatestKeys();
 };
 
 // With at most one attribute per element the attribute order cannot differ,
@@ -158,48 +154,6 @@ void TestXmlWriter::validNames()
     QFETCH(QString, name);
     QFETCH(bool, valid);
     QCOMPARE(XmlWriter::isValidName(name), valid);
-}
-
-void TestXmlWriter::tagIndexReverseLookup()
-{
-    TagIndex index;
-    index.insert(QStringLiteral("Room9"), QStringLiteral("Lab"));
-    index.insert(QStringLiteral("Room10"), QStringLiteral("Lab"));
-    index.insert(QStringLiteral("Room2"), QStringLiteral("Office"));
-    QCOMPARE(index.firstTag(QStringLiteral("Lab")), QStringLiteral("Room10"));
-    QVERIFY(index.containsId(QStringLiteral("Office")));
-
-    // Renaming moves the tag between ids; the old id disappears when unused.
-    index.insert(QStringLiteral("Room2"), QStringLiteral("Store"));
-    QVERIFY(!index.containsId(QStringLiteral("Office")));
-    QCOMPARE(index.firstTag(QStringLiteral("Store")), QStringLiteral("Room2"));
-
-    index.remove(QStringLiteral("Room10"));
-    QCOMPARE(index.firstTag(QStringLiteral("Lab")), QStringLiteral("Room9"));
-    QCOMPARE(index.ids(), (QStringList{QStringLiteral("Store"), QStringLiteral("Lab")}));
-    QCOMPARE(index.firstTag(QStringLiteral("nothing")), QString());
-}
-
-void TestXmlWriter::tagIndexKeepsFirstOfRepeatedTag()
-{
-    TagIndex index;
-    QVERIFY(index.insertIfAbsent(QStringLiteral("Cable1"), QStringLiteral("A")));
-    QVERIFY(!index.insertIfAbsent(QStringLiteral("Cable1"), QStringLiteral("B")));
-    QCOMPARE(index.id(QStringLiteral("Cable1")), QStringLiteral("A"));
-    QVERIFY(!index.containsId(QStringLiteral("B")));
-}
-
-void TestXmlWriter::tagIndexGreatestKeys()
-{
-    TagIndex index;
-    QCOMPARE(index.lastTag(), QString());
-    index.insert(QStringLiteral("Room1"), QStringLiteral("P1"));
-    index.insert(QStringLiteral("Room10"), QStringLiteral("P10"));
-    index.insert(QStringLiteral("Room2"), QStringLiteral("P2"));
-    QCOMPARE(index.lastTag(), QStringLiteral("Room2"));
-    QCOMPARE(index.greatestId(), QStringLiteral("P2"));
-    QCOMPARE(index.tags(), (QStringList{QStringLiteral("Room1"), QStringLiteral("Room10"),
-                                        QStringLiteral("Room2")}));
 }
 
 QTEST_GUILESS_MAIN(TestXmlWriter)

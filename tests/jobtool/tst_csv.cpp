@@ -110,11 +110,20 @@ void TestCsv::writtenFieldsReadBack()
                               QStringLiteral("\"quoted\""),
                               QStringLiteral("two\nlines"),
                               QString(),
-                              QStringLiteral("Caf\u00e9 \u2192 \u5ba4")};
+                              QStringLiteral("Caf\u00e9 \u2192 \u5ba4"),
+                              QStringLiteral("=HYPERLINK(\"http://x.invalid\",\"Room\")"),
+                              QStringLiteral("@SUM(A1)"),
+                              QStringLiteral("-"),
+                              QStringLiteral("\tTab"),
+                              QStringLiteral("-3.5"),
+                              QStringLiteral("+12")};
     const QString text = Csv::record({QStringLiteral("h1"), QStringLiteral("h2")}) +
                          Csv::record(awkward) + Csv::record(awkward);
     // Spreadsheets expect CRLF record ends and quotes only where needed.
     QVERIFY(text.startsWith(QStringLiteral("h1,h2\r\nplain,\"comma, inside\",\"\"\"quoted\"\"\"")));
+    // Formula-like text goes out as text; numbers stay numbers.
+    QVERIFY(text.contains(
+        QStringLiteral(",\"'=HYPERLINK(\"\"http://x.invalid\"\",\"\"Room\"\")\",'@SUM(A1),'-,'\tTab,-3.5,+12\r\n")));
     const QList<Csv::Record> parsed = Csv::parse(text);
     QCOMPARE(parsed.size(), 3);
     QCOMPARE(parsed.at(1).fields, awkward);

@@ -1,5 +1,6 @@
 // jobtool convert and jobtool info on jobs of older formats, end to end.
 #include "domcompare.h"
+#include "fixtures.h"
 #include "jobfixture.h"
 #include "jobtoolrun.h"
 
@@ -12,11 +13,6 @@ using namespace JobFixture;
 using namespace JobToolRun;
 
 namespace {
-
-QString fixture(const QString& name)
-{
-    return QStringLiteral(GRIDWELL_TEST_DATA "/convert/") + name;
-}
 
 } // namespace
 
@@ -53,14 +49,14 @@ QString TestJobtoolConvert::copyOf(const QString& name)
 {
     const QString path = m_dir->filePath(name);
     QFile::remove(path);
-    return QFile::copy(fixture(name), path) ? path : QString();
+    return QFile::copy(name.endsWith(QLatin1String(".qvt")) ? Fixtures::qvt(name) : Fixtures::job(name), path) ? path : QString();
 }
 
 void TestJobtoolConvert::convertsEveryVersion_data()
 {
     QTest::addColumn<QString>("version");
-    for (const char* v : {"1.1", "1.2", "1.3", "1.4", "2.1", "2.2", "2.3"})
-        QTest::newRow(v) << QString::fromLatin1(v);
+    for (const QString& v : Fixtures::versions(QStringLiteral("job")))
+        QTest::newRow(qPrintable(v)) << v;
 }
 
 // The saved file is the expected conversion (notes aside, whose rich text the
@@ -82,7 +78,7 @@ void TestJobtoolConvert::convertsEveryVersion()
     QString error;
     QDomDocument actual = DomCompare::parseFile(converted, &error);
     QDomDocument expected =
-        DomCompare::parseFile(fixture(QStringLiteral("job-%1.expected.job").arg(version)), &error);
+        DomCompare::parseFile(Fixtures::job(QStringLiteral("job-%1.expected.job").arg(version)), &error);
     QVERIFY2(error.isEmpty(), qPrintable(error));
     for (QDomDocument* doc : {&actual, &expected})
         doc->documentElement()

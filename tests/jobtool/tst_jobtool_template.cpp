@@ -1,4 +1,5 @@
 // jobtool's template commands end to end: template new/info, export, import.
+#include "fixtures.h"
 #include "jobfixture.h"
 #include "jobtoolrun.h"
 
@@ -135,7 +136,7 @@ void TestJobtoolTemplate::infoLeavesAnOldTemplateAsItIs()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("old.qvt"));
-    QVERIFY(QFile::copy(QStringLiteral(GRIDWELL_TEST_DATA "/template-1.2.qvt"), path));
+    QVERIFY(QFile::copy(Fixtures::qvt(QStringLiteral("template-1.2.qvt")), path));
     const QByteArray before = readFile(path);
     Run r = jobtool({QStringLiteral("template"), QStringLiteral("info"), path});
     QCOMPARE(r.code, 0);

@@ -43,7 +43,7 @@ public:
 
 } // namespace
 
-class tst_Constants : public QObject
+class TestConstants : public QObject
 {
     Q_OBJECT
 
@@ -61,7 +61,7 @@ private slots:
     void translationFollowsInstalledTranslator();
 };
 
-void tst_Constants::tableSizes_data()
+void TestConstants::tableSizes_data()
 {
     QTest::addColumn<int>("actual");
     QTest::addColumn<int>("expected");
@@ -84,14 +84,14 @@ void tst_Constants::tableSizes_data()
     QTest::newRow("drawing scales") << int(std::size(DrawingScales)) << 9;
 }
 
-void tst_Constants::tableSizes()
+void TestConstants::tableSizes()
 {
     QFETCH(int, actual);
     QFETCH(int, expected);
     QCOMPARE(actual, expected);
 }
 
-void tst_Constants::fixedTablesInOrder()
+void TestConstants::fixedTablesInOrder()
 {
     QCOMPARE(toStringList(ItemKinds),
              words("Cable|DeviceConnection|Device|FreeText|Port|Room|VertRun|Vertice"));
@@ -117,7 +117,7 @@ void tst_Constants::fixedTablesInOrder()
     QCOMPARE(s(UnitsMetric), s("Metric"));
 }
 
-void tst_Constants::cableColoursAreColourCodes()
+void TestConstants::cableColoursAreColourCodes()
 {
     const QRegularExpression code(QStringLiteral("^#[0-9a-f]{6}$"));
     const QStringList colours = toStringList(CableColours);
@@ -129,7 +129,7 @@ void tst_Constants::cableColoursAreColourCodes()
     QCOMPARE(QSet<QString>(colours.begin(), colours.end()).size(), 23);
 }
 
-void tst_Constants::useTable()
+void TestConstants::useTable()
 {
     // The table's rows follow the key order, so list operations keep it.
     for (int row = 0; row < int(std::size(UseTable)); ++row)
@@ -157,7 +157,7 @@ void tst_Constants::useTable()
     QCOMPARE(displayedUses(), toStringList(UseKeys));
 }
 
-void tst_Constants::useLookups_data()
+void TestConstants::useLookups_data()
 {
     QTest::addColumn<QString>("italian");
     QTest::addColumn<QString>("key");
@@ -174,7 +174,7 @@ void tst_Constants::useLookups_data()
     QTest::newRow("case matters") << s("rete") << QString();
 }
 
-void tst_Constants::useLookups()
+void TestConstants::useLookups()
 {
     QFETCH(QString, italian);
     QFETCH(QString, key);
@@ -187,7 +187,7 @@ void tst_Constants::useLookups()
     }
 }
 
-void tst_Constants::everyItalianNameLeadsToItsUse()
+void TestConstants::everyItalianNameLeadsToItsUse()
 {
     QStringList keys;
     for (const char* name : ItalianNames) {
@@ -202,7 +202,7 @@ void tst_Constants::everyItalianNameLeadsToItsUse()
     QCOMPARE(useIndexByKey(QString()), -1);
 }
 
-void tst_Constants::deviceTypes()
+void TestConstants::deviceTypes()
 {
     QStringList types;
     for (const DeviceTypeEntry& device : DeviceTypes) {
@@ -217,7 +217,7 @@ void tst_Constants::deviceTypes()
     QCOMPARE(deviceTypeIndexByImage(QString()), -1);
 }
 
-void tst_Constants::jobFileNames()
+void TestConstants::jobFileNames()
 {
     const QStringList names = toStringList(JobElementNames);
     QCOMPARE(QSet<QString>(names.begin(), names.end()).size(), names.size());
@@ -240,7 +240,7 @@ void tst_Constants::jobFileNames()
     QCOMPARE(s(CurrentJobVersion), s("3.0"));
 }
 
-void tst_Constants::translationFollowsInstalledTranslator()
+void TestConstants::translationFollowsInstalledTranslator()
 {
     QCOMPARE(floorIdPrefix(), s("Floor_"));
     QCOMPARE(sheetIdPrefix(), s("Sheet_"));
@@ -272,5 +272,5 @@ void tst_Constants::translationFollowsInstalledTranslator()
     QCOMPARE(displayedUse(UseNetwork), s("Network"));
 }
 
-QTEST_GUILESS_MAIN(tst_Constants)
+QTEST_GUILESS_MAIN(TestConstants)
 #include "tst_constants.moc"

@@ -149,7 +149,7 @@ void checkCopySemantics(const T& filled)
 
 } // namespace
 
-class tst_FloorPlanRecords : public QObject
+class TestFloorPlanRecords : public QObject
 {
     Q_OBJECT
 
@@ -167,7 +167,7 @@ private slots:
     void vertRunAssignmentCopiesPortPart();
 };
 
-void tst_FloorPlanRecords::records_data()
+void TestFloorPlanRecords::records_data()
 {
     QTest::addColumn<QString>("actual");
     QTest::addColumn<QString>("expected");
@@ -222,14 +222,14 @@ void tst_FloorPlanRecords::records_data()
         << s("element=TText2 x=8 y=9 sheet=SSheet_1 id=Hello size=14");
 }
 
-void tst_FloorPlanRecords::records()
+void TestFloorPlanRecords::records()
 {
     QFETCH(QString, actual);
     QFETCH(QString, expected);
     QCOMPARE(actual, expected);
 }
 
-void tst_FloorPlanRecords::copySemantics()
+void TestFloorPlanRecords::copySemantics()
 {
     checkCopySemantics(sampleFloor());
     checkCopySemantics(sampleSheet());
@@ -241,7 +241,7 @@ void tst_FloorPlanRecords::copySemantics()
     checkCopySemantics(sampleFreeText());
 }
 
-void tst_FloorPlanRecords::gettersReturnReferencesOrCopies()
+void TestFloorPlanRecords::gettersReturnReferencesOrCopies()
 {
     // Floor and Sheet hand out copies of their names; everything else lets
     // the caller edit the field in place.
@@ -272,7 +272,7 @@ void tst_FloorPlanRecords::gettersReturnReferencesOrCopies()
     QCOMPARE(floor.pic(), s("/plans/new.png"));
 }
 
-void tst_FloorPlanRecords::verticeEquality_data()
+void TestFloorPlanRecords::verticeEquality_data()
 {
     QTest::addColumn<QString>("field");
     QTest::addColumn<bool>("equal");
@@ -286,7 +286,7 @@ void tst_FloorPlanRecords::verticeEquality_data()
     QTest::newRow("parent alone differs") << s("parent") << true;
 }
 
-void tst_FloorPlanRecords::verticeEquality()
+void TestFloorPlanRecords::verticeEquality()
 {
     QFETCH(QString, field);
     QFETCH(bool, equal);
@@ -312,7 +312,7 @@ void tst_FloorPlanRecords::verticeEquality()
     QCOMPARE(a != b, !equal);
 }
 
-void tst_FloorPlanRecords::vertRunListFromText_data()
+void TestFloorPlanRecords::vertRunListFromText_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QStringList>("expected");
@@ -327,7 +327,7 @@ void tst_FloorPlanRecords::vertRunListFromText_data()
         << s("Cable2,Cable1,Cable2") << list({"Cable2", "Cable1", "Cable2"});
 }
 
-void tst_FloorPlanRecords::vertRunListFromText()
+void TestFloorPlanRecords::vertRunListFromText()
 {
     QFETCH(QString, text);
     QFETCH(QStringList, expected);
@@ -348,7 +348,7 @@ void tst_FloorPlanRecords::vertRunListFromText()
     QCOMPARE(run.connected(), expected);
 }
 
-void tst_FloorPlanRecords::vertRunRemoveTakesEveryOccurrence()
+void TestFloorPlanRecords::vertRunRemoveTakesEveryOccurrence()
 {
     VertRun run(list({"Cable1", "Cable2", "Cable1"}), list({"Cable4", "Cable5", "Cable4"}));
     run.removeFromConnected(s("Cable1"));
@@ -362,7 +362,7 @@ void tst_FloorPlanRecords::vertRunRemoveTakesEveryOccurrence()
     QCOMPARE(run.disconnected(), list({"Cable5"}));
 }
 
-void tst_FloorPlanRecords::vertRunAddKeepsDuplicates()
+void TestFloorPlanRecords::vertRunAddKeepsDuplicates()
 {
     VertRun run;
     run.addToConnected(s("Cable1"));
@@ -372,7 +372,7 @@ void tst_FloorPlanRecords::vertRunAddKeepsDuplicates()
     QCOMPARE(run.disconnected(), list({"Cable2"}));
 }
 
-void tst_FloorPlanRecords::vertRunAssignmentCopiesPortPart()
+void TestFloorPlanRecords::vertRunAssignmentCopiesPortPart()
 {
     VertRun target;
     target = sampleVertRun();
@@ -390,5 +390,5 @@ void tst_FloorPlanRecords::vertRunAssignmentCopiesPortPart()
     QCOMPARE(other.connected(), list({"Cable1", "Cable2"}));
 }
 
-QTEST_GUILESS_MAIN(tst_FloorPlanRecords)
+QTEST_GUILESS_MAIN(TestFloorPlanRecords)
 #include "tst_floorplanrecords.moc"

@@ -81,7 +81,7 @@ void checkCopySemantics(const T& filled)
 
 } // namespace
 
-class tst_HeaderRecords : public QObject
+class TestHeaderRecords : public QObject
 {
     Q_OBJECT
 
@@ -95,7 +95,7 @@ private slots:
     void settersUseTheirOwnField();
 };
 
-void tst_HeaderRecords::constructors_data()
+void TestHeaderRecords::constructors_data()
 {
     QTest::addColumn<QString>("actual");
     QTest::addColumn<QString>("expected");
@@ -121,14 +121,14 @@ void tst_HeaderRecords::constructors_data()
                           "address=1 Main St|Suite 2|Springfield|IL|62701|USA");
 }
 
-void tst_HeaderRecords::constructors()
+void TestHeaderRecords::constructors()
 {
     QFETCH(QString, actual);
     QFETCH(QString, expected);
     QCOMPARE(actual, expected);
 }
 
-void tst_HeaderRecords::copySemantics()
+void TestHeaderRecords::copySemantics()
 {
     checkCopySemantics(sampleAddress());
     if (QTest::currentTestFailed())
@@ -141,7 +141,7 @@ void tst_HeaderRecords::copySemantics()
     checkCopySemantics(sampleSite());
 }
 
-void tst_HeaderRecords::gettersReturnLiveReferences()
+void TestHeaderRecords::gettersReturnLiveReferences()
 {
     static_assert(std::is_same_v<decltype(std::declval<SiteData&>().jobid()), QString&>);
     static_assert(std::is_same_v<decltype(std::declval<SiteData&>().address()), Address&>);
@@ -160,7 +160,7 @@ void tst_HeaderRecords::gettersReturnLiveReferences()
     QCOMPARE(contractor.logo(), QStringLiteral("/logos/w.png.bak"));
 }
 
-void tst_HeaderRecords::nestedAddressIsCopiedDeeply()
+void TestHeaderRecords::nestedAddressIsCopiedDeeply()
 {
     SiteData original = sampleSite();
     SiteData copy(original);
@@ -179,7 +179,7 @@ void tst_HeaderRecords::nestedAddressIsCopiedDeeply()
     QCOMPARE(site.address().city(), QStringLiteral("Springfield"));
 }
 
-void tst_HeaderRecords::nestedAddressNeverTakesAParent()
+void TestHeaderRecords::nestedAddressNeverTakesAParent()
 {
     // A member that took over a parent would be deleted by that parent while
     // still part of its record.
@@ -199,7 +199,7 @@ void tst_HeaderRecords::nestedAddressNeverTakesAParent()
     QCOMPARE(copy.address().parent(), nullptr);
 }
 
-void tst_HeaderRecords::settersUseTheirOwnField()
+void TestHeaderRecords::settersUseTheirOwnField()
 {
     Address address;
     address.setAddress1(QStringLiteral("a1"));
@@ -231,5 +231,5 @@ void tst_HeaderRecords::settersUseTheirOwnField()
              QStringLiteral("jobid=j company=co phone=p email=e contact=ct address=a1|a2|c|s|z|n"));
 }
 
-QTEST_GUILESS_MAIN(tst_HeaderRecords)
+QTEST_GUILESS_MAIN(TestHeaderRecords)
 #include "tst_headerrecords.moc"

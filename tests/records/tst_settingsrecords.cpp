@@ -90,7 +90,7 @@ void checkCopySemantics(const T& filled)
 
 } // namespace
 
-class tst_SettingsRecords : public QObject
+class TestSettingsRecords : public QObject
 {
     Q_OBJECT
 
@@ -111,7 +111,7 @@ private slots:
     void scaleEquality();
 };
 
-void tst_SettingsRecords::records_data()
+void TestSettingsRecords::records_data()
 {
     QTest::addColumn<QString>("actual");
     QTest::addColumn<QString>("expected");
@@ -138,21 +138,21 @@ void tst_SettingsRecords::records_data()
         << s("family=Metric scale=1 : 5 wu=1 hu=2 w=3.5 h=12.75 style=1");
 }
 
-void tst_SettingsRecords::records()
+void TestSettingsRecords::records()
 {
     QFETCH(QString, actual);
     QFETCH(QString, expected);
     QCOMPARE(actual, expected);
 }
 
-void tst_SettingsRecords::copySemantics()
+void TestSettingsRecords::copySemantics()
 {
     checkCopySemantics(samplePrint());
     checkCopySemantics(samplePage());
     checkCopySemantics(sampleScale());
 }
 
-void tst_SettingsRecords::paperDimensions_data()
+void TestSettingsRecords::paperDimensions_data()
 {
     QTest::addColumn<QString>("paper");
     QTest::addColumn<int>("orientation");
@@ -177,7 +177,7 @@ void tst_SettingsRecords::paperDimensions_data()
     QTest::newRow("orientation -1") << s("A4: 210 mm. x 297 mm.") << -1 << -1.0 << -1.0;
 }
 
-void tst_SettingsRecords::paperDimensions()
+void TestSettingsRecords::paperDimensions()
 {
     QFETCH(QString, paper);
     QFETCH(int, orientation);
@@ -196,7 +196,7 @@ void tst_SettingsRecords::paperDimensions()
     QCOMPARE(page.getPageHeightDimension(), height);
 }
 
-void tst_SettingsRecords::paperTable()
+void TestSettingsRecords::paperTable()
 {
     using namespace DuctbookConstants;
     const QStringList names = paperSizeNames();
@@ -230,7 +230,7 @@ void tst_SettingsRecords::paperTable()
                      s("1\" = 40'0\""), s("1\" = 50'0\""), s("1 : 2"), s("1 : 5"), s("1 : 10")}));
 }
 
-void tst_SettingsRecords::pageDimensions_data()
+void TestSettingsRecords::pageDimensions_data()
 {
     QTest::addColumn<int>("style");
     QTest::addColumn<int>("orientation");
@@ -248,7 +248,7 @@ void tst_SettingsRecords::pageDimensions_data()
     QTest::newRow("style 2 ignores a bad orientation") << 2 << 7 << 6.5 << 9.25;
 }
 
-void tst_SettingsRecords::pageDimensions()
+void TestSettingsRecords::pageDimensions()
 {
     QFETCH(int, style);
     QFETCH(int, orientation);
@@ -261,7 +261,7 @@ void tst_SettingsRecords::pageDimensions()
     QCOMPARE(page.getPageHeightDimension(), height);
 }
 
-void tst_SettingsRecords::scaleFactor_data()
+void TestSettingsRecords::scaleFactor_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("style");
@@ -292,7 +292,7 @@ void tst_SettingsRecords::scaleFactor_data()
         << s("1 : 2") << 2 << std::numeric_limits<double>::quiet_NaN() << 10;
 }
 
-void tst_SettingsRecords::scaleFactor()
+void TestSettingsRecords::scaleFactor()
 {
     QFETCH(QString, name);
     QFETCH(int, style);
@@ -306,7 +306,7 @@ void tst_SettingsRecords::scaleFactor()
     QCOMPARE(scale.scale(), expected);
 }
 
-void tst_SettingsRecords::isMetric_data()
+void TestSettingsRecords::isMetric_data()
 {
     QTest::addColumn<QString>("family");
     QTest::addColumn<int>("style");
@@ -326,7 +326,7 @@ void tst_SettingsRecords::isMetric_data()
     QTest::newRow("style 3 is never metric") << s("Metric") << 3 << 1 << false;
 }
 
-void tst_SettingsRecords::isMetric()
+void TestSettingsRecords::isMetric()
 {
     QFETCH(QString, family);
     QFETCH(int, style);
@@ -337,7 +337,7 @@ void tst_SettingsRecords::isMetric()
     QCOMPARE(scale.isMetric(), metric);
 }
 
-void tst_SettingsRecords::scaleEquality_data()
+void TestSettingsRecords::scaleEquality_data()
 {
     QTest::addColumn<int>("field");
     QTest::addColumn<bool>("equal");
@@ -353,7 +353,7 @@ void tst_SettingsRecords::scaleEquality_data()
     QTest::newRow("parent alone differs") << 7 << true;
 }
 
-void tst_SettingsRecords::scaleEquality()
+void TestSettingsRecords::scaleEquality()
 {
     QFETCH(int, field);
     QFETCH(bool, equal);
@@ -395,5 +395,5 @@ void tst_SettingsRecords::scaleEquality()
     QCOMPARE(b != a, !equal);
 }
 
-QTEST_GUILESS_MAIN(tst_SettingsRecords)
+QTEST_GUILESS_MAIN(TestSettingsRecords)
 #include "tst_settingsrecords.moc"

@@ -9,14 +9,15 @@
 
 namespace JobTool {
 
-const char* const convertHelp =
+const char* const convertHelp = QT_TRANSLATE_NOOP(
+    "jobtool",
     "  convert OLD NEW [--template QVT] [--force]\n"
     "                          Load OLD (a job of any version from 1.1 on), convert it\n"
     "                          to the current format and save it as NEW; OLD is never\n"
     "                          written. Jobs of version 2.1 and older take their default\n"
     "                          cable types from the template QVT, or from the configured\n"
     "                          one (setting QvtFile). An existing NEW is replaced only\n"
-    "                          with --force.\n";
+    "                          with --force.\n");
 
 namespace {
 
@@ -40,27 +41,33 @@ int convertCommand(const QStringList& args)
         const QString& a = args.at(i);
         if (a == QLatin1String("--template")) {
             if (i + 1 >= args.size())
-                return usageError(QStringLiteral("convert: --template needs a file"));
+                return usageError(
+                    QCoreApplication::translate("jobtool", "convert: --template needs a file"));
             templateFile = args.at(++i);
         } else if (a.startsWith(QLatin1String("--template="))) {
             templateFile = a.mid(int(qstrlen("--template=")));
         } else if (a == QLatin1String("--force")) {
             force = true;
         } else if (a.startsWith(QLatin1String("--"))) {
-            return usageError(QStringLiteral("convert: unknown option '%1'").arg(a));
+            return usageError(
+                QCoreApplication::translate("jobtool", "convert: unknown option '%1'").arg(a));
         } else {
             files.append(a);
         }
     }
     if (files.size() != 2)
-        return usageError(
-            QStringLiteral("usage: jobtool convert OLD NEW [--template QVT] [--force]"));
+        return usageError(QCoreApplication::translate(
+            "jobtool", "usage: jobtool convert OLD NEW [--template QVT] [--force]"));
     const QString oldPath = files.at(0);
     const QString newPath = files.at(1);
     if (sameFile(oldPath, newPath))
-        return usageError(QStringLiteral("convert: NEW is OLD; the old job is never written over"));
+        return usageError(QCoreApplication::translate(
+            "jobtool", "convert: NEW is OLD; the old job is never written over"));
     if (QFileInfo::exists(newPath) && !force) {
-        err() << "jobtool: " << newPath << " exists; give --force to replace it\n";
+        err() << "jobtool: "
+              << QCoreApplication::translate("jobtool", "%1 exists; give --force to replace it")
+                     .arg(newPath)
+              << "\n";
         return Failure;
     }
 
@@ -72,8 +79,9 @@ int convertCommand(const QStringList& args)
         err() << "jobtool: " << job.error() << "\n";
         return Failure;
     }
-    out() << "Converted " << oldPath << " (version " << from << ") to " << newPath
-          << " (version 3.0)\n";
+    out() << QCoreApplication::translate("jobtool", "Converted %1 (version %2) to %3 (version 3.0)")
+                 .arg(oldPath, from, newPath)
+          << "\n";
     return Ok;
 }
 

@@ -13,7 +13,8 @@
 
 namespace JobTool {
 
-const char* const importCablesHelp =
+const char* const importCablesHelp = QT_TRANSLATE_NOOP(
+    "jobtool",
     "  import-cables JOB CABLES.csv [--dry-run]\n"
     "                          Add the cables listed in a CSV file (UTF-8, a header row)\n"
     "                          to JOB and save it. Columns: from, to, type (required);\n"
@@ -21,7 +22,7 @@ const char* const importCablesHelp =
     "                          (optional; an empty id is generated). Every row is\n"
     "                          checked first: if any is bad, nothing is added and every\n"
     "                          problem is listed with its line. --dry-run checks and\n"
-    "                          shows what would be added without saving.\n";
+    "                          shows what would be added without saving.\n");
 
 namespace {
 
@@ -85,7 +86,9 @@ bool readHeader(const Csv::Record& record, Header* header, QList<Problem>* probl
             continue;
         }
         if (header->index[*it] >= 0) {
-            problems->append({record.line, QStringLiteral("column '%1' given twice").arg(name)});
+            problems->append(
+                {record.line,
+                 QCoreApplication::translate("jobtool", "column '%1' given twice").arg(name)});
             continue;
         }
         header->index[*it] = i;
@@ -93,8 +96,9 @@ bool readHeader(const Csv::Record& record, Header* header, QList<Problem>* probl
     for (Column required : {From, To, Type}) {
         if (header->index[required] < 0)
             problems->append(
-                {record.line, QStringLiteral("the header has no '%1' column")
-                                  .arg(QStringList{"from", "to", "type"}.at(required))});
+                {record.line,
+                 QCoreApplication::translate("jobtool", "the header has no '%1' column")
+                     .arg(QStringList{"from", "to", "type"}.at(required))});
     }
     return problems->isEmpty();
 }
@@ -122,38 +126,44 @@ public:
     {
         for (const QString& f : c.fields) {
             if (!fitsJobFile(f))
-                problem(c,
-                        QStringLiteral("'%1' has characters that a job file cannot hold").arg(f));
+                problem(c, QCoreApplication::translate(
+                               "jobtool", "'%1' has characters that a job file cannot hold")
+                               .arg(f));
         }
         for (Column end : {From, To}) {
             const QString& port = c[end];
             if (port.isEmpty())
-                problem(c, end == From ? QStringLiteral("no 'from' port")
-                                       : QStringLiteral("no 'to' port"));
+                problem(c, end == From ? QCoreApplication::translate("jobtool", "no 'from' port")
+                                       : QCoreApplication::translate("jobtool", "no 'to' port"));
             else if (!m_job.portExists(port, false))
-                problem(c, QStringLiteral("unknown port '%1'").arg(port));
+                problem(c, QCoreApplication::translate("jobtool", "unknown port '%1'").arg(port));
         }
         if (!c[From].isEmpty() && c[From] == c[To])
-            problem(c, QStringLiteral("both ends are port '%1'").arg(c[From]));
+            problem(c,
+                    QCoreApplication::translate("jobtool", "both ends are port '%1'").arg(c[From]));
         if (c[Type].isEmpty())
-            problem(c, QStringLiteral("no cable type"));
+            problem(c, QCoreApplication::translate("jobtool", "no cable type"));
         else if (!m_job.testDefExists(c[Type]))
-            problem(c, QStringLiteral("unknown cable type '%1' (the job has: %2)")
+            problem(c, QCoreApplication::translate("jobtool",
+                                                   "unknown cable type '%1' (the job has: %2)")
                            .arg(c[Type], m_job.getTypes().join(QStringLiteral(", "))));
         if (!c[Id].isEmpty()) {
             if (m_job.cableExists(c[Id], false))
-                problem(c, QStringLiteral("the job already has a cable '%1'").arg(c[Id]));
+                problem(c,
+                        QCoreApplication::translate("jobtool", "the job already has a cable '%1'")
+                            .arg(c[Id]));
             else if (m_ids.contains(c[Id]))
-                problem(c, QStringLiteral("cable '%1' is also on line %2")
+                problem(c, QCoreApplication::translate("jobtool", "cable '%1' is also on line %2")
                                .arg(c[Id])
                                .arg(m_ids.value(c[Id])));
             else
                 m_ids.insert(c[Id], c.line);
         }
         if (!c[Use].isEmpty() && !m_uses.contains(c[Use]))
-            problem(c, QStringLiteral("unknown use '%1'").arg(c[Use]));
+            problem(c, QCoreApplication::translate("jobtool", "unknown use '%1'").arg(c[Use]));
         if (!c[Colour].isEmpty() && !QColor::isValidColorName(c[Colour]))
-            problem(c, QStringLiteral("'%1' is not a colour").arg(c[Colour]));
+            problem(c,
+                    QCoreApplication::translate("jobtool", "'%1' is not a colour").arg(c[Colour]));
         checkBundle(c);
     }
 
@@ -210,16 +220,18 @@ private:
         const QString& bundle = c[Bundle];
         if (bundle.isEmpty()) {
             if (!c[BundleGroup].isEmpty() || !c[BundleNumber].isEmpty())
-                problem(c, QStringLiteral("a bundle group or number without a bundle"));
+                problem(c, QCoreApplication::translate(
+                               "jobtool", "a bundle group or number without a bundle"));
             return;
         }
         if (!m_job.bundledCableTypeIdExists(bundle)) {
-            problem(c, QStringLiteral("unknown bundle '%1'").arg(bundle));
+            problem(c, QCoreApplication::translate("jobtool", "unknown bundle '%1'").arg(bundle));
             return;
         }
         const QStringList types = m_job.getBundledCableType(bundle).types();
         if (!c[Type].isEmpty() && !types.contains(c[Type]))
-            problem(c, QStringLiteral("type '%1' is not part of bundle '%2' (%3)")
+            problem(c, QCoreApplication::translate("jobtool",
+                                                   "type '%1' is not part of bundle '%2' (%3)")
                            .arg(c[Type], bundle, types.join(QStringLiteral(", "))));
         readBundles();
         const QString& group = c[BundleGroup];
@@ -227,7 +239,9 @@ private:
             return;
         const QString owner = m_groupBundle.value(group);
         if (!owner.isEmpty() && owner != bundle)
-            problem(c, QStringLiteral("bundle group %1 belongs to bundle '%2'").arg(group, owner));
+            problem(c,
+                    QCoreApplication::translate("jobtool", "bundle group %1 belongs to bundle '%2'")
+                        .arg(group, owner));
         else
             m_groupBundle.insert(group, bundle);
         m_highestGroup = qMax(m_highestGroup, group.toInt());
@@ -248,10 +262,19 @@ int reportProblems(const QString& file, QList<Problem> problems)
 {
     std::stable_sort(problems.begin(), problems.end(),
                      [](const Problem& a, const Problem& b) { return a.line < b.line; });
-    err() << "jobtool: " << file << ": " << problems.size()
-          << (problems.size() == 1 ? " problem" : " problems") << "; nothing was added\n";
+    // English and Italian both have one form for one and one for more.
+    err() << "jobtool: "
+          << (problems.size() == 1
+                  ? QCoreApplication::translate("jobtool", "%1: 1 problem; nothing was added")
+                        .arg(file)
+                  : QCoreApplication::translate("jobtool", "%1: %2 problems; nothing was added")
+                        .arg(file)
+                        .arg(problems.size()))
+          << "\n";
     for (const Problem& p : problems)
-        err() << "  line " << p.line << ": " << p.message << "\n";
+        err() << "  "
+              << QCoreApplication::translate("jobtool", "line %1: %2").arg(p.line).arg(p.message)
+              << "\n";
     return Usage;
 }
 
@@ -265,31 +288,38 @@ int importCablesCommand(const QStringList& args)
                         &a, &error))
         return usageError(error);
     if (a.positional.size() != 2)
-        return usageError(
-            QStringLiteral("usage: jobtool import-cables JOB CABLES.csv [--dry-run]"));
+        return usageError(QCoreApplication::translate(
+            "jobtool", "usage: jobtool import-cables JOB CABLES.csv [--dry-run]"));
     const QString jobPath = a.positional.at(0);
     const QString csvPath = a.positional.at(1);
     const bool dryRun = a.has(QStringLiteral("--dry-run"));
 
     QFile file(csvPath);
     if (!file.open(QIODevice::ReadOnly)) {
-        err() << "jobtool: cannot read '" << csvPath << "': " << file.errorString() << "\n";
+        err() << "jobtool: "
+              << QCoreApplication::translate("jobtool", "cannot read '%1': %2")
+                     .arg(csvPath, file.errorString())
+              << "\n";
         return Usage;
     }
     QString text;
     int badLine = 0;
     if (!Csv::decodeUtf8(file.readAll(), &text, &badLine))
-        return reportProblems(csvPath, {{badLine, QStringLiteral("not UTF-8 text")}});
+        return reportProblems(
+            csvPath, {{badLine, QCoreApplication::translate("jobtool", "not UTF-8 text")}});
     const QList<Csv::Record> records = Csv::parse(text);
     if (records.isEmpty())
-        return reportProblems(csvPath, {{1, QStringLiteral("no header row")}});
+        return reportProblems(csvPath,
+                              {{1, QCoreApplication::translate("jobtool", "no header row")}});
 
     QList<Problem> problems;
     Header header;
     if (!readHeader(records.first(), &header, &problems))
         return reportProblems(csvPath, problems);
     if (records.size() == 1)
-        return reportProblems(csvPath, {{1, QStringLiteral("no cable rows below the header")}});
+        return reportProblems(
+            csvPath,
+            {{1, QCoreApplication::translate("jobtool", "no cable rows below the header")}});
 
     Ductbook& job = Ductbook::Instance();
     if (!loadJob(job, jobPath))
@@ -304,7 +334,8 @@ int importCablesCommand(const QStringList& args)
             continue;
         }
         if (record.fields.size() != header.width) {
-            problems.append({record.line, QStringLiteral("%1 fields where the header has %2")
+            problems.append({record.line, QCoreApplication::translate(
+                                              "jobtool", "%1 fields where the header has %2")
                                               .arg(record.fields.size())
                                               .arg(header.width)});
             continue;
@@ -327,35 +358,52 @@ int importCablesCommand(const QStringList& args)
     // job is only saved when every row went in.
     QStringList added;
     if (!header.ignored.isEmpty())
-        added.append(
-            QStringLiteral("Ignored columns: %1\n").arg(header.ignored.join(QStringLiteral(", "))));
+        added.append(QCoreApplication::translate("jobtool", "Ignored columns: %1\n")
+                         .arg(header.ignored.join(QStringLiteral(", "))));
     for (const NewCable& c : cables) {
         if (!c[Id].isEmpty() && job.cableExists(c[Id], false))
-            return reportProblems(
-                csvPath, {{c.line, QStringLiteral("cable '%1' was given to an earlier row without "
-                                                  "an id; give that row an id or choose another")
-                                       .arg(c[Id])}});
+            return reportProblems(csvPath,
+                                  {{c.line, QCoreApplication::translate(
+                                                "jobtool", "cable '%1' was given to an earlier row "
+                                                           "without an id; give that row an id or "
+                                                           "choose another")
+                                                .arg(c[Id])}});
         TestResults untested;
         const QString id =
             job.addCable(QString(), c[Id].isEmpty() ? QStringLiteral("Cable") : c[Id], c[Use],
                          c[To], c[From], c[Type], c[Bundle], c[BundleNumber], c[BundleGroup],
                          c[Colour], QStringList(), untested, c[Id].isEmpty() ? 0 : 1);
         if (id.isEmpty()) {
-            err() << "jobtool: " << jobPath << " has no cable list; nothing was added\n";
+            err() << "jobtool: "
+                  << QCoreApplication::translate("jobtool",
+                                                 "%1 has no cable list; nothing was added")
+                         .arg(jobPath)
+                  << "\n";
             return Usage;
         }
         added.append(QStringLiteral("  %1  %2 -> %3  %4\n").arg(id, c[From], c[To], c[Type]));
     }
     if (dryRun) {
-        out() << added.join(QString()) << "Would add " << cables.size() << " cables to " << jobPath
-              << " (dry run: nothing written)\n";
+        out() << added.join(QString())
+              << QCoreApplication::translate("jobtool",
+                                             "Would add %n cables to %1 (dry run: nothing written)",
+                                             nullptr, int(cables.size()))
+                     .arg(jobPath)
+              << "\n";
         return Ok;
     }
     if (!job.save()) {
-        err() << "jobtool: cannot save " << jobPath << ": " << job.error() << "\n";
+        err() << "jobtool: "
+              << QCoreApplication::translate("jobtool", "cannot save %1: %2")
+                     .arg(jobPath, job.error())
+              << "\n";
         return Failure;
     }
-    out() << added.join(QString()) << "Added " << cables.size() << " cables to " << jobPath << "\n";
+    out() << added.join(QString())
+          << QCoreApplication::translate("jobtool", "Added %n cables to %1", nullptr,
+                                         int(cables.size()))
+                 .arg(jobPath)
+          << "\n";
     return Ok;
 }
 

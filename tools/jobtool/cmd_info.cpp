@@ -13,13 +13,13 @@
 
 namespace JobTool {
 
-const char* const infoHelp =
-    "  info FILE [--json]      Load FILE and print its version, header blocks (site,\n"
-    "                          contractor, release entries, notes), floors, sheets,\n"
-    "                          cables with their estimated length per type and of\n"
-    "                          each cable between floors, the active ports with their\n"
-    "                          test results, and the number of items of each kind;\n"
-    "                          --json prints the same as JSON.\n";
+const char* const infoHelp = QT_TRANSLATE_NOOP(
+    "jobtool", "  info FILE [--json]      Load FILE and print its version, header blocks (site,\n"
+               "                          contractor, release entries, notes), floors, sheets,\n"
+               "                          cables with their estimated length per type and of\n"
+               "                          each cable between floors, the active ports with their\n"
+               "                          test results, and the number of items of each kind;\n"
+               "                          --json prints the same as JSON.\n");
 
 namespace {
 
@@ -258,7 +258,8 @@ int infoCommand(const QStringList& args)
     const QStringList& files = parsed.positional;
     const bool json = parsed.has(QStringLiteral("--json"));
     if (files.size() != 1)
-        return usageError(QStringLiteral("usage: jobtool info FILE [--json]"));
+        return usageError(
+            QCoreApplication::translate("jobtool", "usage: jobtool info FILE [--json]"));
 
     Ductbook& job = Ductbook::Instance();
     if (!loadJob(job, files.at(0)))
@@ -347,58 +348,87 @@ int infoCommand(const QStringList& args)
         out() << QJsonDocument(o).toJson(QJsonDocument::Indented);
         return Ok;
     }
-    out() << "Job file   " << s.file << "\n";
-    out() << "Version    " << s.version;
+    // Headings are for people and follow the user's language; keys, ids and
+    // the JSON above stay as the job has them.
+    const auto label = [](const char* text) {
+        return QCoreApplication::translate("jobtool", text).leftJustified(10) + QLatin1Char(' ');
+    };
+    out() << label(QT_TRANSLATE_NOOP("jobtool", "Job file")) << s.file << "\n";
+    out() << label(QT_TRANSLATE_NOOP("jobtool", "Version")) << s.version;
     if (!s.convertedFrom.isEmpty())
-        out() << " (converted from version " << s.convertedFrom << ")";
+        out() << " "
+              << QCoreApplication::translate("jobtool", "(converted from version %1)")
+                     .arg(s.convertedFrom);
     out() << "\n\n";
-    printBlock(QStringLiteral("Site"), s.site);
-    printBlock(QStringLiteral("Contractor"), s.contractor);
-    printBlock(QStringLiteral("Release"), s.release);
+    printBlock(QCoreApplication::translate("jobtool", "Site"), s.site);
+    printBlock(QCoreApplication::translate("jobtool", "Contractor"), s.contractor);
+    printBlock(QCoreApplication::translate("jobtool", "Release"), s.release);
     if (!s.notes.isEmpty())
-        out() << "Notes\n  " << s.notes << "\n";
+        out() << QCoreApplication::translate("jobtool", "Notes") << "\n  " << s.notes << "\n";
     for (const FloorSummary& f : s.floors) {
-        out() << "\nFloor " << f.id << " (" << f.tag << ", ceiling " << f.ceilingHeight << ")\n";
-        out() << "  " << qSetFieldWidth(24) << Qt::left << "room" << qSetFieldWidth(7) << Qt::right
-              << "ports" << qSetFieldWidth(8) << "risers" << qSetFieldWidth(0) << "\n";
+        out() << "\n"
+              << QCoreApplication::translate("jobtool", "Floor %1 (%2, ceiling %3)")
+                     .arg(f.id, f.tag)
+                     .arg(f.ceilingHeight, 0, 'g', 6)
+              << "\n";
+        out() << "  " << qSetFieldWidth(24) << Qt::left
+              << QCoreApplication::translate("jobtool", "room") << qSetFieldWidth(7) << Qt::right
+              << QCoreApplication::translate("jobtool", "ports") << qSetFieldWidth(8)
+              << QCoreApplication::translate("jobtool", "risers") << qSetFieldWidth(0) << "\n";
         for (const RoomSummary& r : f.rooms)
             out() << "  " << qSetFieldWidth(24) << Qt::left << r.id << qSetFieldWidth(7)
                   << Qt::right << r.ports << qSetFieldWidth(8) << r.vertRuns << qSetFieldWidth(0)
                   << "\n";
     }
     for (const SheetSummary& sh : s.sheets) {
-        out() << "\nSheet " << sh.id << " (" << sh.tag << ")\n";
+        out() << "\n"
+              << QCoreApplication::translate("jobtool", "Sheet %1 (%2)").arg(sh.id, sh.tag) << "\n";
         for (const auto& d : sh.devices)
             out() << "  " << qSetFieldWidth(24) << Qt::left << d.first << qSetFieldWidth(0)
-                  << (d.second.isEmpty() ? QStringLiteral("(own picture)") : d.second) << "\n";
+                  << (d.second.isEmpty() ? QCoreApplication::translate("jobtool", "(own picture)")
+                                         : d.second)
+                  << "\n";
     }
-    out() << "\nCables " << s.cables.total << "\n";
+    out() << "\n"
+          << QCoreApplication::translate("jobtool", "Cables %1").arg(s.cables.total) << "\n";
+    const QString typeLabel = QCoreApplication::translate("jobtool", "type").leftJustified(6);
+    const QString statusLabel = QCoreApplication::translate("jobtool", "status").leftJustified(6);
     for (auto it = s.cables.byType.cbegin(); it != s.cables.byType.cend(); ++it)
-        out() << "  type   " << qSetFieldWidth(16) << Qt::left << it.key() << qSetFieldWidth(6)
-              << Qt::right << it.value() << qSetFieldWidth(12)
-              << lengthText(s.cables.lengthByType.value(it.key())) << qSetFieldWidth(0)
-              << " estimated\n";
+        out() << "  " << typeLabel << " " << qSetFieldWidth(16) << Qt::left << it.key()
+              << qSetFieldWidth(6) << Qt::right << it.value() << qSetFieldWidth(12)
+              << lengthText(s.cables.lengthByType.value(it.key())) << qSetFieldWidth(0) << " "
+              << QCoreApplication::translate("jobtool", "estimated") << "\n";
     for (auto it = s.cables.byStatus.cbegin(); it != s.cables.byStatus.cend(); ++it)
-        out() << "  status " << qSetFieldWidth(16) << Qt::left << it.key() << qSetFieldWidth(6)
-              << Qt::right << it.value() << qSetFieldWidth(0) << "\n";
-    out() << "  in bundles " << s.cables.bundled << " (" << s.cables.bundleGroups
-          << " bundle groups)\n";
-    out() << "  connections " << s.cables.connections << "\n";
-    out() << "  test definitions " << s.cables.testDefinitions.join(QStringLiteral(", ")) << "\n";
+        out() << "  " << statusLabel << " " << qSetFieldWidth(16) << Qt::left << it.key()
+              << qSetFieldWidth(6) << Qt::right << it.value() << qSetFieldWidth(0) << "\n";
+    out() << "  "
+          << QCoreApplication::translate("jobtool", "in bundles %1 (%n bundle groups)", nullptr,
+                                         s.cables.bundleGroups)
+                 .arg(s.cables.bundled)
+          << "\n";
+    out() << "  "
+          << QCoreApplication::translate("jobtool", "connections %1").arg(s.cables.connections)
+          << "\n";
+    out() << "  "
+          << QCoreApplication::translate("jobtool", "test definitions %1")
+                 .arg(s.cables.testDefinitions.join(QStringLiteral(", ")))
+          << "\n";
     if (!s.cables.betweenFloors.isEmpty())
-        out() << "  between floors\n";
+        out() << "  " << QCoreApplication::translate("jobtool", "between floors") << "\n";
     for (const CrossFloorCable& x : s.cables.betweenFloors)
         out() << "    " << qSetFieldWidth(10) << Qt::left << x.id << qSetFieldWidth(0) << " "
               << x.from << " (" << x.fromFloor << ") -> " << x.to << " (" << x.toFloor << ")  "
               << lengthText(x.estimate) << "\n";
-    out() << "\nActive ports " << s.activePorts.size() << "\n";
+    out() << "\n"
+          << QCoreApplication::translate("jobtool", "Active ports %1").arg(s.activePorts.size())
+          << "\n";
     for (const ActivePortSummary& p : s.activePorts) {
         out() << "  " << p.id << " (" << p.tag << ")\n";
         for (const ActiveTestResult& r : p.results)
             out() << "    " << r.dateTime() << "  " << qSetFieldWidth(16) << Qt::left
                   << r.testType() << qSetFieldWidth(0) << r.testResult() << "\n";
     }
-    out() << "\nItems\n";
+    out() << "\n" << QCoreApplication::translate("jobtool", "Items") << "\n";
     for (auto it = s.counts.cbegin(); it != s.counts.cend(); ++it)
         out() << "  " << qSetFieldWidth(14) << Qt::left << it.key() << qSetFieldWidth(0) << " "
               << qSetFieldWidth(6) << Qt::right << it.value() << qSetFieldWidth(0) << "\n";

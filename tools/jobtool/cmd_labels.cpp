@@ -34,11 +34,6 @@ const char* const labelsHelp = QT_TRANSLATE_NOOP(
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("jobtool", text);
-}
-
 QString formatOf(const Arguments& a)
 {
     const QString format = a.value(QStringLiteral("--format"));
@@ -51,7 +46,7 @@ QString formatOf(const Arguments& a)
 
 QString sheetError(const QString& name)
 {
-    return tr("labels: no sheet '%1'; the sheets are:\n  %2")
+    return QCoreApplication::translate("jobtool", "labels: no sheet '%1'; the sheets are:\n  %2")
         .arg(name, Plan::labelSheetList().join(QStringLiteral("\n  ")));
 }
 
@@ -62,19 +57,19 @@ int labelsCommand(const QStringList& args)
     JobCommand c;
     const int status = prepareJobCommand(
         QStringLiteral("labels"),
-        tr("labels JOB -o FILE [--sheet NAME] [--floor FLOOR] [--format pdf|csv]"), args,
+        QCoreApplication::translate("jobtool", "labels JOB -o FILE [--sheet NAME] [--floor FLOOR] [--format pdf|csv]"), args,
         {QStringLiteral("--outlines")},
         {QStringLiteral("--sheet"), QStringLiteral("--floor"), QStringLiteral("--format")},
         [](const Arguments& a) {
             const QString format = formatOf(a);
             if (format != QLatin1String("pdf") && format != QLatin1String("csv"))
-                return tr("labels: unknown format '%1' (pdf or csv)").arg(format);
+                return QCoreApplication::translate("jobtool", "labels: unknown format '%1' (pdf or csv)").arg(format);
             // A PDF on a terminal is of no use to anyone.
             if (format == QLatin1String("pdf") && a.value(QStringLiteral("-o")).isEmpty())
-                return tr("labels: name the PDF file with -o FILE");
+                return QCoreApplication::translate("jobtool", "labels: name the PDF file with -o FILE");
             if (a.values.contains(QStringLiteral("--sheet"))) {
                 if (format == QLatin1String("csv"))
-                    return tr("labels: --sheet is for the PDF; CSV rows have no sheet");
+                    return QCoreApplication::translate("jobtool", "labels: --sheet is for the PDF; CSV rows have no sheet");
                 const QString name = a.value(QStringLiteral("--sheet"));
                 if (!Plan::labelSheet(name))
                     return sheetError(name);
@@ -95,7 +90,7 @@ int labelsCommand(const QStringList& args)
             QStringList names;
             for (const Plan::FloorItem& f : model.floors())
                 names.append(f.id);
-            return usageError(tr("labels: no floor '%1' in %2 (floors: %3)")
+            return usageError(QCoreApplication::translate("jobtool", "labels: no floor '%1' in %2 (floors: %3)")
                                   .arg(name, c.jobPath, names.join(QStringLiteral(", "))));
         }
     }
@@ -110,7 +105,7 @@ int labelsCommand(const QStringList& args)
     if (ports)
         portLabels = Plan::portLabels(model, floor);
     if (cableLabels.isEmpty() && portLabels.isEmpty()) {
-        err() << tr("jobtool: labels: %1 has nothing to label there: no cables and no ports")
+        err() << QCoreApplication::translate("jobtool", "jobtool: labels: %1 has nothing to label there: no cables and no ports")
                      .arg(c.jobPath)
               << "\n";
         return Failure;
@@ -130,7 +125,7 @@ int labelsCommand(const QStringList& args)
         runs.append(
             {chosen ? chosen : &Plan::defaultLabelSheet(Plan::Label::Port, a4), portLabels});
     const SiteData site = job.getSiteData();
-    QStringList titleParts{tr("Cable labels")};
+    QStringList titleParts{QCoreApplication::translate("jobtool", "Cable labels")};
     for (const QString& part : {site.company(), site.jobid()}) {
         if (!part.isEmpty())
             titleParts.append(part);

@@ -6,10 +6,11 @@
 
 namespace JobTool {
 
-const char* const newHelp =
+const char* const newHelp = QT_TRANSLATE_NOOP(
+    "jobtool",
     "  new FILE [--force]      Create a new, empty job and save it as FILE (\".job\" is\n"
     "                          added when FILE has another extension). An existing file\n"
-    "                          is only replaced with --force.\n";
+    "                          is only replaced with --force.\n");
 
 int newCommand(const QStringList& args)
 {
@@ -18,7 +19,8 @@ int newCommand(const QStringList& args)
     if (!parseArguments(QStringLiteral("new"), args, {QStringLiteral("--force")}, {}, &a, &error))
         return usageError(error);
     if (a.positional.size() != 1)
-        return usageError(QStringLiteral("usage: jobtool new FILE [--force]"));
+        return usageError(
+            QCoreApplication::translate("jobtool", "usage: jobtool new FILE [--force]"));
     // The name the job will be saved under, as New() settles it.
     const QString given = a.positional.at(0);
     const QString path =
@@ -31,7 +33,7 @@ int newCommand(const QStringList& args)
         err() << "jobtool: " << job.error() << "\n";
         return Failure;
     }
-    out() << "Created " << job.filename() << "\n";
+    out() << QCoreApplication::translate("jobtool", "Created %1").arg(job.filename()) << "\n";
     return Ok;
 }
 

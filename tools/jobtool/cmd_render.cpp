@@ -11,7 +11,8 @@
 
 namespace JobTool {
 
-const char* const renderHelp =
+const char* const renderHelp = QT_TRANSLATE_NOOP(
+    "jobtool",
     "  render JOB --floor FLOOR [-o FILE] [--force]\n"
     "                          Draw one floor (FLOOR is its name or tag) as SVG: rooms,\n"
     "                          ports and vertical runs coloured by use with their ids,\n"
@@ -19,7 +20,7 @@ const char* const renderHelp =
     "  render JOB --trace CABLE [--metric] [-o FILE] [--force]\n"
     "                          Draw the route of one cable (its id or tag) floor by floor\n"
     "                          through the vertical runs, with its ends and length.\n"
-    "                          Without -o the picture goes to standard output.\n";
+    "                          Without -o the picture goes to standard output.\n");
 
 int renderCommand(const QStringList& args)
 {
@@ -32,7 +33,8 @@ int renderCommand(const QStringList& args)
             if (a.values.contains(QStringLiteral("--floor")) !=
                 a.values.contains(QStringLiteral("--trace")))
                 return QString();
-            return QStringLiteral("render: give either --floor FLOOR or --trace CABLE");
+            return QCoreApplication::translate(
+                "jobtool", "render: give either --floor FLOOR or --trace CABLE");
         },
         &c);
     if (status >= 0)
@@ -53,8 +55,9 @@ int renderCommand(const QStringList& args)
             QStringList names;
             for (const Plan::FloorItem& f : model.floors())
                 names.append(f.id);
-            return usageError(QStringLiteral("render: no floor '%1' in %2 (floors: %3)")
-                                  .arg(name, jobPath, names.join(QStringLiteral(", "))));
+            return usageError(
+                QCoreApplication::translate("jobtool", "render: no floor '%1' in %2 (floors: %3)")
+                    .arg(name, jobPath, names.join(QStringLiteral(", "))));
         }
         return output.write([&](QIODevice& device, QString* error) {
             return Plan::writeFloorSvg(job, plan, floor, device, error);
@@ -63,7 +66,8 @@ int renderCommand(const QStringList& args)
     const QString name = a.value(QStringLiteral("--trace"));
     const int cable = Plan::findCable(job, cables, name);
     if (cable < 0)
-        return usageError(QStringLiteral("render: no cable '%1' in %2").arg(name, jobPath));
+        return usageError(QCoreApplication::translate("jobtool", "render: no cable '%1' in %2")
+                              .arg(name, jobPath));
     const bool metric = a.has(QStringLiteral("--metric"));
     return output.write([&](QIODevice& device, QString* error) {
         return Plan::writeTraceSvg(job, plan, cable, metric, device, error);

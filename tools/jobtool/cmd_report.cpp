@@ -15,7 +15,8 @@
 
 namespace JobTool {
 
-const char* const reportHelp =
+const char* const reportHelp = QT_TRANSLATE_NOOP(
+    "jobtool",
     "  report JOB [--metric] [-o FILE] [--force]\n"
     "                          The test report as one self-contained HTML file: the job's\n"
     "                          site and contractor, a summary (cables per status and\n"
@@ -31,7 +32,7 @@ const char* const reportHelp =
     "                          (ends, test definition, tester, verdict per pair, plots),\n"
     "                          the active network tests and a sign-off box. The paper\n"
     "                          is the job's (detailed cable report settings) unless\n"
-    "                          --paper says otherwise.\n";
+    "                          --paper says otherwise.\n");
 
 namespace {
 
@@ -47,16 +48,15 @@ QString formatOf(const Arguments& a)
 
 QString checkReport(const Arguments& a)
 {
-    const auto tr = [](const char* text) { return QCoreApplication::translate("jobtool", text); };
     const QString format = formatOf(a);
     if (format != QLatin1String("html") && format != QLatin1String("pdf"))
-        return tr("report: unknown format '%1' (html or pdf)").arg(format);
+        return QCoreApplication::translate("jobtool", "report: unknown format '%1' (html or pdf)").arg(format);
     const QString paper = a.value(QStringLiteral("--paper")).toLower();
     if (!paper.isEmpty() && paper != QLatin1String("a4") && paper != QLatin1String("letter"))
-        return tr("report: unknown paper '%1' (a4 or letter)")
+        return QCoreApplication::translate("jobtool", "report: unknown paper '%1' (a4 or letter)")
             .arg(a.value(QStringLiteral("--paper")));
     if (format == QLatin1String("pdf") && a.value(QStringLiteral("-o")).isEmpty())
-        return tr("report: name the PDF file with -o FILE");
+        return QCoreApplication::translate("jobtool", "report: name the PDF file with -o FILE");
     return QString();
 }
 

@@ -10,14 +10,15 @@
 
 namespace JobTool {
 
-const char* const scheduleHelp =
+const char* const scheduleHelp = QT_TRANSLATE_NOOP(
+    "jobtool",
     "  schedule JOB [--format csv|md] [--metric] [-o FILE] [--force]\n"
     "                          The cable schedule: one row per cable in cable order with\n"
     "                          its ends (port, room, floor), type, colour, use, bundle,\n"
     "                          estimated and measured length (feet, or metres with\n"
     "                          --metric), test status and date. CSV (the default, UTF-8\n"
     "                          with a header row) or a Markdown table; without -o it goes\n"
-    "                          to standard output.\n";
+    "                          to standard output.\n");
 
 int scheduleCommand(const QStringList& args)
 {
@@ -31,7 +32,9 @@ int scheduleCommand(const QStringList& args)
                 a.values.value(QStringLiteral("--format"), QStringLiteral("csv"));
             if (format == QLatin1String("csv") || format == QLatin1String("md"))
                 return QString();
-            return QStringLiteral("schedule: unknown format '%1' (csv or md)").arg(format);
+            return QCoreApplication::translate("jobtool",
+                                               "schedule: unknown format '%1' (csv or md)")
+                .arg(format);
         },
         &c);
     if (status >= 0)

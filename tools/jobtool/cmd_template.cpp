@@ -16,7 +16,8 @@
 
 namespace JobTool {
 
-const char* const templateHelp =
+const char* const templateHelp = QT_TRANSLATE_NOOP(
+    "jobtool",
     "  template new FILE       Create a new template with the default settings and\n"
     "                          save it as FILE (\".qvt\" is added when FILE has another\n"
     "                          extension).\n"
@@ -24,17 +25,18 @@ const char* const templateHelp =
     "                          Print a template's version, contractor, test definitions\n"
     "                          with their main limits, bundled cable types and settings\n"
     "                          entries. An older template is shown upgraded; the file\n"
-    "                          itself is left as it is.\n";
+    "                          itself is left as it is.\n");
 
-const char* const exportHelp =
+const char* const exportHelp = QT_TRANSLATE_NOOP(
+    "jobtool",
     "  export JOB TEMPLATE     Save the job's contractor, settings, test definitions and\n"
-    "                          bundled cable types as a new template TEMPLATE.\n";
+    "                          bundled cable types as a new template TEMPLATE.\n");
 
-const char* const importHelp =
-    "  import JOB TEMPLATE     Give the job the template's contractor and settings and\n"
-    "                          the test definitions and bundled cable types it lacks,\n"
-    "                          then save the job. Loading an older template upgrades\n"
-    "                          that file, as the application does.\n";
+const char* const importHelp = QT_TRANSLATE_NOOP(
+    "jobtool", "  import JOB TEMPLATE     Give the job the template's contractor and settings and\n"
+               "                          the test definitions and bundled cable types it lacks,\n"
+               "                          then save the job. Loading an older template upgrades\n"
+               "                          that file, as the application does.\n");
 
 namespace {
 
@@ -177,7 +179,8 @@ QJsonObject summarize(QvtEditor& t, const QString& file, const QString& stored)
 
 QString yesNo(bool value)
 {
-    return value ? QStringLiteral("yes") : QStringLiteral("no");
+    return value ? QCoreApplication::translate("jobtool", "yes")
+                 : QCoreApplication::translate("jobtool", "no");
 }
 
 QString field(const QJsonValue& v)
@@ -187,13 +190,21 @@ QString field(const QJsonValue& v)
 
 void printText(const QJsonObject& s)
 {
-    out() << "Template file " << s.value(QStringLiteral("file")).toString() << "\n";
+    const auto label = [](const char* text) {
+        return QCoreApplication::translate("jobtool", text).leftJustified(13) + QLatin1Char(' ');
+    };
+    out() << label(QT_TRANSLATE_NOOP("jobtool", "Template file"))
+          << s.value(QStringLiteral("file")).toString() << "\n";
     const QString stored = s.value(QStringLiteral("storedVersion")).toString();
-    out() << "Version       " << s.value(QStringLiteral("version")).toString();
+    out() << label(QT_TRANSLATE_NOOP("jobtool", "Version"))
+          << s.value(QStringLiteral("version")).toString();
     if (stored != s.value(QStringLiteral("version")).toString())
-        out() << " (the file is version " << stored
-              << "; the application upgrades it when it loads it)";
-    out() << "\n\nContractor\n";
+        out() << " "
+              << QCoreApplication::translate(
+                     "jobtool",
+                     "(the file is version %1; the application upgrades it when it loads it)")
+                     .arg(stored);
+    out() << "\n\n" << QCoreApplication::translate("jobtool", "Contractor") << "\n";
     const QJsonObject c = s.value(QStringLiteral("contractor")).toObject();
     for (const char* key : {"tester", "company", "email", "phone", "logo", "address1", "address2",
                             "city", "state", "zipcode", "country"}) {
@@ -204,7 +215,8 @@ void printText(const QJsonObject& s)
     }
 
     const QJsonArray defs = s.value(QStringLiteral("testDefinitions")).toArray();
-    out() << "\nTest definitions " << defs.size() << "\n";
+    out() << "\n"
+          << QCoreApplication::translate("jobtool", "Test definitions %1").arg(defs.size()) << "\n";
     out() << "  " << qSetFieldWidth(12) << Qt::left << "type" << qSetFieldWidth(5) << Qt::right
           << "cat" << qSetFieldWidth(7) << "Mb/s" << qSetFieldWidth(8) << "max ft"
           << qSetFieldWidth(7) << "const" << qSetFieldWidth(5) << "SNR" << qSetFieldWidth(6)
@@ -226,23 +238,30 @@ void printText(const QJsonObject& s)
     }
 
     const QJsonArray bundles = s.value(QStringLiteral("bundledCableTypes")).toArray();
-    out() << "\nBundled cable types " << bundles.size() << "\n";
+    out() << "\n"
+          << QCoreApplication::translate("jobtool", "Bundled cable types %1").arg(bundles.size())
+          << "\n";
     for (const QJsonValue& v : bundles) {
         const QJsonObject b = v.toObject();
         QStringList types;
         for (const QJsonValue& t : b.value(QStringLiteral("types")).toArray())
             types.append(t.toString());
         out() << "  " << qSetFieldWidth(16) << Qt::left << b.value(QStringLiteral("id")).toString()
-              << qSetFieldWidth(0) << " " << b.value(QStringLiteral("color")).toString()
-              << (b.value(QStringLiteral("defaultType")).toBool() ? "  default  " : "           ")
+              << qSetFieldWidth(0) << " " << b.value(QStringLiteral("color")).toString() << "  "
+              << (b.value(QStringLiteral("defaultType")).toBool()
+                      ? QCoreApplication::translate("jobtool", "default")
+                      : QString())
+                     .leftJustified(9)
               << types.join(QStringLiteral(", ")) << "\n";
     }
 
     const QJsonObject settings = s.value(QStringLiteral("settings")).toObject();
+    const char* const headings[] = {QT_TRANSLATE_NOOP("jobtool", "Print settings"),
+                                    QT_TRANSLATE_NOOP("jobtool", "Page settings"),
+                                    QT_TRANSLATE_NOOP("jobtool", "Scale settings")};
+    int heading = 0;
     for (const char* list : {"print", "page", "scale"}) {
-        out() << "\n"
-              << QString::fromLatin1(list).at(0).toUpper() << QString::fromLatin1(list).mid(1)
-              << " settings\n";
+        out() << "\n" << QCoreApplication::translate("jobtool", headings[heading++]) << "\n";
         const QJsonObject entries = settings.value(QLatin1String(list)).toObject();
         const QStringList entryNames = qstrcmp(list, "print") == 0
                                            ? names(std::begin(PrintNames), std::end(PrintNames))
@@ -261,7 +280,8 @@ void printText(const QJsonObject& s)
 int templateNew(const QStringList& args)
 {
     if (args.size() != 1)
-        return usageError(QStringLiteral("usage: jobtool template new FILE"));
+        return usageError(
+            QCoreApplication::translate("jobtool", "usage: jobtool template new FILE"));
     QString name = args.at(0);
     if (!QvtEditor::checkQvtExtension(name))
         name += QStringLiteral(".qvt");
@@ -270,7 +290,7 @@ int templateNew(const QStringList& args)
         err() << "jobtool: " << t.error() << "\n";
         return Failure;
     }
-    out() << "Created " << name << "\n";
+    out() << QCoreApplication::translate("jobtool", "Created %1").arg(name) << "\n";
     return Ok;
 }
 
@@ -285,7 +305,8 @@ int templateInfo(const QStringList& args)
     const QStringList& files = parsed.positional;
     const bool json = parsed.has(QStringLiteral("--json"));
     if (files.size() != 1)
-        return usageError(QStringLiteral("usage: jobtool template info FILE [--json]"));
+        return usageError(
+            QCoreApplication::translate("jobtool", "usage: jobtool template info FILE [--json]"));
     const QString file = files.at(0);
 
     QvtEditor& t = QvtEditor::Instance();
@@ -297,7 +318,10 @@ int templateInfo(const QStringList& args)
         if (!t.Load(file))
             err() << "jobtool: " << t.error() << "\n";
         else
-            err() << "jobtool: cannot make a working copy of " << file << "\n";
+            err() << "jobtool: "
+                  << QCoreApplication::translate("jobtool", "cannot make a working copy of %1")
+                         .arg(file)
+                  << "\n";
         return Usage;
     }
     if (!t.Load(copy)) {
@@ -322,14 +346,17 @@ int templateCommand(const QStringList& args)
     if (sub == QLatin1String("info"))
         return templateInfo(args.mid(1));
     if (sub.isEmpty())
-        return usageError(QStringLiteral("usage: jobtool template new|info FILE"));
-    return usageError(QStringLiteral("template: unknown subcommand '%1'").arg(sub));
+        return usageError(
+            QCoreApplication::translate("jobtool", "usage: jobtool template new|info FILE"));
+    return usageError(
+        QCoreApplication::translate("jobtool", "template: unknown subcommand '%1'").arg(sub));
 }
 
 int exportCommand(const QStringList& args)
 {
     if (args.size() != 2)
-        return usageError(QStringLiteral("usage: jobtool export JOB TEMPLATE"));
+        return usageError(
+            QCoreApplication::translate("jobtool", "usage: jobtool export JOB TEMPLATE"));
     Ductbook& job = Ductbook::Instance();
     if (!job.Load(args.at(0))) {
         err() << "jobtool: " << job.error() << "\n";
@@ -340,16 +367,22 @@ int exportCommand(const QStringList& args)
         return Failure;
     }
     QvtEditor& t = QvtEditor::Instance();
-    out() << "Exported " << args.at(0) << " to " << args.at(1) << ": contractor, settings, "
-          << t.getTypes().size() << " test definitions, " << t.getBundledCableTypeIds().size()
-          << " bundled cable types\n";
+    out() << QCoreApplication::translate(
+                 "jobtool",
+                 "Exported %1 to %2: contractor, settings, %3 test definitions, %4 bundled "
+                 "cable types")
+                 .arg(args.at(0), args.at(1))
+                 .arg(t.getTypes().size())
+                 .arg(t.getBundledCableTypeIds().size())
+          << "\n";
     return Ok;
 }
 
 int importCommand(const QStringList& args)
 {
     if (args.size() != 2)
-        return usageError(QStringLiteral("usage: jobtool import JOB TEMPLATE"));
+        return usageError(
+            QCoreApplication::translate("jobtool", "usage: jobtool import JOB TEMPLATE"));
     Ductbook& job = Ductbook::Instance();
     if (!job.Load(args.at(0))) {
         err() << "jobtool: " << job.error() << "\n";
@@ -373,11 +406,16 @@ int importCommand(const QStringList& args)
     QStringList newBundles = job.getBundledCableTypeIds();
     for (const QString& id : bundlesBefore)
         newBundles.removeOne(id);
-    out() << "Imported " << args.at(1) << " into " << args.at(0) << ": contractor, settings";
-    out() << ", " << newTypes.size() << " new test definitions";
+    out() << QCoreApplication::translate("jobtool", "Imported %1 into %2: contractor, settings")
+                 .arg(args.at(1), args.at(0));
+    out() << ", "
+          << QCoreApplication::translate("jobtool", "%n new test definitions", nullptr,
+                                         int(newTypes.size()));
     if (!newTypes.isEmpty())
         out() << " (" << newTypes.join(QStringLiteral(", ")) << ")";
-    out() << ", " << newBundles.size() << " new bundled cable types";
+    out() << ", "
+          << QCoreApplication::translate("jobtool", "%n new bundled cable types", nullptr,
+                                         int(newBundles.size()));
     if (!newBundles.isEmpty())
         out() << " (" << newBundles.join(QStringLiteral(", ")) << ")";
     out() << "\n";

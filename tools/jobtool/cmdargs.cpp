@@ -5,6 +5,7 @@
 
 #include <ductbook.h>
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -12,6 +13,15 @@
 #include <cstdio>
 
 namespace JobTool {
+
+namespace {
+
+QString cannotWrite(const QString& path, const QString& reason)
+{
+    return QCoreApplication::translate("jobtool", "cannot write '%1': %2").arg(path, reason);
+}
+
+} // namespace
 
 bool parseArguments(const QString& command, const QStringList& args, const QStringList& flags,
                     const QStringList& valued, Arguments* parsed, QString* error)
@@ -41,18 +51,21 @@ bool parseArguments(const QString& command, const QStringList& args, const QStri
             continue;
         }
         if (!valued.contains(name)) {
-            *error = QStringLiteral("%1: unknown option '%2'").arg(command, a);
+            *error =
+                QCoreApplication::translate("jobtool", "%1: unknown option '%2'").arg(command, a);
             return false;
         }
         if (!inlineValue) {
             if (i + 1 >= args.size()) {
-                *error = QStringLiteral("%1: option '%2' needs a value").arg(command, name);
+                *error = QCoreApplication::translate("jobtool", "%1: option '%2' needs a value")
+                             .arg(command, name);
                 return false;
             }
             value = args.at(++i);
         }
         if (parsed->values.contains(name)) {
-            *error = QStringLiteral("%1: option '%2' given twice").arg(command, name);
+            *error = QCoreApplication::translate("jobtool", "%1: option '%2' given twice")
+                         .arg(command, name);
             return false;
         }
         parsed->values.insert(name, value);
@@ -67,16 +80,20 @@ bool Output::check(const QString& jobPath, QString* error) const
     const QFileInfo target(m_path);
     if (!jobPath.isEmpty() && target.exists() &&
         target.canonicalFilePath() == QFileInfo(jobPath).canonicalFilePath()) {
-        *error =
-            QStringLiteral("'%1' is the job being read; choose another output file").arg(m_path);
+        *error = QCoreApplication::translate("jobtool",
+                                             "'%1' is the job being read; choose another output "
+                                             "file")
+                     .arg(m_path);
         return false;
     }
     if (target.isDir()) {
-        *error = QStringLiteral("'%1' is a folder").arg(m_path);
+        *error = QCoreApplication::translate("jobtool", "'%1' is a folder").arg(m_path);
         return false;
     }
     if (target.exists() && !m_force) {
-        *error = QStringLiteral("'%1' already exists; give --force to replace it").arg(m_path);
+        *error = QCoreApplication::translate("jobtool",
+                                             "'%1' already exists; give --force to replace it")
+                     .arg(m_path);
         return false;
     }
     return true;
@@ -89,7 +106,9 @@ int Output::write(const std::function<bool(QIODevice& device, QString* error)>& 
         out().flush();
         QFile device;
         if (!device.open(stdout, QIODevice::WriteOnly)) {
-            err() << "jobtool: cannot write to standard output\n";
+            err() << "jobtool: "
+                  << QCoreApplication::translate("jobtool", "cannot write to standard output")
+                  << "\n";
             return Failure;
         }
         if (!write(device, &error)) {
@@ -101,7 +120,7 @@ int Output::write(const std::function<bool(QIODevice& device, QString* error)>& 
     }
     QSaveFile file(m_path);
     if (!file.open(QIODevice::WriteOnly)) {
-        err() << "jobtool: cannot write '" << m_path << "': " << file.errorString() << "\n";
+        err() << "jobtool: " << cannotWrite(m_path, file.errorString()) << "\n";
         return Failure;
     }
     if (!write(file, &error)) {
@@ -110,7 +129,7 @@ int Output::write(const std::function<bool(QIODevice& device, QString* error)>& 
         return Failure;
     }
     if (!file.commit()) {
-        err() << "jobtool: cannot write '" << m_path << "': " << file.errorString() << "\n";
+        err() << "jobtool: " << cannotWrite(m_path, file.errorString()) << "\n";
         return Failure;
     }
     return Ok;
@@ -128,7 +147,7 @@ int prepareJobCommand(const QString& name, const QString& usage, const QStringLi
     if (!parseArguments(name, args, flags, valued, &a, &error))
         return usageError(error);
     if (a.positional.size() != 1)
-        return usageError(QStringLiteral("usage: jobtool ") + usage);
+        return usageError(QCoreApplication::translate("jobtool", "usage: jobtool %1").arg(usage));
     error = check(a);
     if (!error.isEmpty())
         return usageError(error);

@@ -6,6 +6,8 @@
 #include <qvutils.h>
 #include <runekit.h>
 
+#include <QCoreApplication>
+
 namespace JobTool {
 
 QTextStream& out()
@@ -23,7 +25,8 @@ QTextStream& err()
 int usageError(const QString& message)
 {
     err() << "jobtool: " << message << "\n"
-          << "Try 'jobtool --help' for more information.\n";
+          << QCoreApplication::translate("jobtool", "Try 'jobtool --help' for more information.")
+          << "\n";
     err().flush();
     return Usage;
 }
@@ -42,9 +45,12 @@ bool loadJob(Ductbook& job, const QString& path, const QString& templateFile)
     // from converting this one.
     const QString templateError = QvtEditor::Instance().error();
     if (!templateError.isEmpty())
-        err() << "jobtool: a job of version " << job.getFileVersion()
-              << " needs the default template to convert, and it could not be loaded: "
-              << templateError << "\n";
+        err() << "jobtool: "
+              << QCoreApplication::translate("jobtool",
+                                             "a job of version %1 needs the default template to "
+                                             "convert, and it could not be loaded: %2")
+                     .arg(job.getFileVersion(), templateError)
+              << "\n";
     err().flush();
     return false;
 }

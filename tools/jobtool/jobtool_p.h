@@ -3,6 +3,7 @@
 #ifndef JOBTOOL_P_H
 #define JOBTOOL_P_H
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 #include <QTextStream>

@@ -4,6 +4,7 @@
 
 #include <ductbook.h>
 #include <qvteditor.h>
+#include <translator.h>
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -50,14 +51,16 @@ void messageHandler(QtMsgType type, const QMessageLogContext& context, const QSt
 
 QString helpText()
 {
-    QString text = QStringLiteral("Usage: jobtool <command> [arguments]\n"
-                                  "\n"
-                                  "Inspect, create and report on Gridwell job files (.job).\n"
-                                  "\n"
-                                  "Commands:\n");
+    QString text = QCoreApplication::translate(
+        "jobtool", "Usage: jobtool <command> [arguments]\n"
+                   "\n"
+                   "Inspect, create and report on Gridwell job files (.job).\n"
+                   "\n"
+                   "Commands:\n");
     for (const Command& c : commands)
-        text += QLatin1String(c.help);
-    text += QStringLiteral(
+        text += QCoreApplication::translate("jobtool", c.help);
+    text += QCoreApplication::translate(
+        "jobtool",
         "  help, --help, -h        Show this text.\n"
         "\n"
         "Every command also takes --help (its own usage) and --verbose (show the job\n"
@@ -71,7 +74,7 @@ QString helpText()
 int dispatch(QStringList args)
 {
     if (args.isEmpty())
-        return usageError(QStringLiteral("missing command"));
+        return usageError(QCoreApplication::translate("jobtool", "missing command"));
     const QString command = args.takeFirst();
     if (command == QLatin1String("help") || command == QLatin1String("--help") ||
         command == QLatin1String("-h")) {
@@ -82,12 +85,13 @@ int dispatch(QStringList args)
         if (command != QLatin1String(c.name))
             continue;
         if (args.contains(QLatin1String("--help")) || args.contains(QLatin1String("-h"))) {
-            out() << "Usage: jobtool\n" << c.help;
+            out() << QCoreApplication::translate("jobtool", "Usage: jobtool\n")
+                  << QCoreApplication::translate("jobtool", c.help);
             return Ok;
         }
         return c.run(args);
     }
-    return usageError(QStringLiteral("unknown command '%1'").arg(command));
+    return usageError(QCoreApplication::translate("jobtool", "unknown command '%1'").arg(command));
 }
 
 // Commands that lay out text on pages need fonts, hence a GUI application.
@@ -111,6 +115,8 @@ int main(int argc, char** argv)
         verbose = verbose || qstrcmp(argv[i], "--verbose") == 0;
     qInstallMessageHandler(messageHandler);
     const std::unique_ptr<QCoreApplication> app = application(argc, argv);
+    Translator::install(
+        {QStringLiteral("jobtool"), QStringLiteral("ductbook"), QStringLiteral("runekit")});
     QStringList args = QCoreApplication::arguments().mid(1);
     args.removeAll(QStringLiteral("--verbose"));
     const int rc = dispatch(args);

@@ -1,11 +1,40 @@
 #include "csv_p.h"
 
+#include <QCoreApplication>
+#include <QLocale>
 #include <QStringDecoder>
 
 namespace Csv {
 
-QString field(const QString& value)
+namespace {
+
+// The first characters with which a spreadsheet takes a cell for a formula.
+bool startsLikeAFormula(const QString& value)
 {
+    if (value.isEmpty())
+        return false;
+    switch (value.at(0).unicode()) {
+    case '=':
+    case '+':
+    case '-':
+    case '@':
+    case '\t':
+    case '\r':
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+QString field(const QString& text)
+{
+    // A name such as "=HYPERLINK(...)" would run as a formula where the file
+    // is opened; the apostrophe makes it text. "-3.5" and "+1" stay numbers.
+    bool number = false;
+    QLocale::c().toDouble(text, &number);
+    const QString value = startsLikeAFormula(text) && !number ? QLatin1Char('\'') + text : text;
     const bool quote = value.contains(QLatin1Char(',')) || value.contains(QLatin1Char('"')) ||
                        value.contains(QLatin1Char('\n')) || value.contains(QLatin1Char('\r'));
     if (!quote)
@@ -46,6 +75,10 @@ public:
     {
         while (m_pos < m_text.size()) {
             Record r = next();
+            for (QString& f : r.fields) {
+                if (f.startsWith(QLatin1Char('\'')) && startsLikeAFormula(f.mid(1)))
+                    f.remove(0, 1);
+            }
             if (!r.problem.isEmpty() || !allEmpty(r.fields))
                 m_records.append(r);
         }
@@ -89,7 +122,8 @@ private:
                 ++m_pos;
                 for (;;) {
                     if (m_pos >= m_text.size()) {
-                        r.problem = QStringLiteral("the quoted field opened on line %1 never ends")
+                        r.problem = QCoreApplication::translate(
+                                        "jobtool", "the quoted field opened on line %1 never ends")
                                         .arg(opened);
                         return r;
                     }
@@ -112,7 +146,8 @@ private:
                 const QChar after = at(m_pos);
                 if (m_pos < m_text.size() && after != QLatin1Char(',') &&
                     after != QLatin1Char('\r') && after != QLatin1Char('\n')) {
-                    r.problem = QStringLiteral("text after the closing quote of field %1")
+                    r.problem = QCoreApplication::translate(
+                                    "jobtool", "text after the closing quote of field %1")
                                     .arg(r.fields.size() + 1);
                     skipLine();
                     return r;
@@ -124,7 +159,8 @@ private:
                         break;
                     if (c == QLatin1Char('"')) {
                         r.problem =
-                            QStringLiteral("a quote inside field %1, which does not start with one")
+                            QCoreApplication::translate(
+                                "jobtool", "a quote inside field %1, which does not start with one")
                                 .arg(r.fields.size() + 1);
                         skipLine();
                         return r;

@@ -11,7 +11,9 @@
 
 namespace Csv {
 
-// One field, quoted when it needs to be.
+// One field, quoted when it needs to be. Text that a spreadsheet would run
+// as a formula (beginning with "=", "+", "-", "@", a tab or a carriage
+// return, and not a number) is written with a leading apostrophe.
 QString field(const QString& value);
 // One record: the fields joined with "," and ended by CRLF.
 QString record(const QStringList& fields);
@@ -27,7 +29,8 @@ struct Record
 // hold commas, doubled quotes and line breaks. A quote inside an unquoted
 // field, text after a closing quote and a quoted field that never ends make
 // the record malformed; reading goes on with the next line. Records whose
-// fields are all empty (blank lines, rows of commas) are left out.
+// fields are all empty (blank lines, rows of commas) are left out. The
+// apostrophe that field() puts before a formula-like text is taken off again.
 QList<Record> parse(const QString& text);
 
 // The text of UTF-8 bytes, without a leading byte order mark; false when the

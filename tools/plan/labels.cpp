@@ -52,9 +52,11 @@ const QList<LabelSheet> Sheets = {
      0.5 * Inch},
 };
 
-QString tr(const char* text)
+// The wording of the printed documents. Like the HTML report they are in
+// English for now; jobtool's messages to the user go through the translator.
+QString words(const char* text)
 {
-    return QCoreApplication::translate("jobtool", text);
+    return QString::fromUtf8(text);
 }
 
 QString size(double mm, bool inches)
@@ -171,7 +173,7 @@ QStringList Label::lines() const
     const QString place = room.isEmpty() ? port : port + QStringLiteral(" \u00b7 ") + room;
     if (kind == Port)
         return {port, floor.isEmpty() ? room : room + QStringLiteral(" \u00b7 ") + floor};
-    return {cable, place, tr("to %1").arg(farPort)};
+    return {cable, place, words("to %1").arg(farPort)};
 }
 
 QRectF LabelSheet::cell(int index) const
@@ -190,12 +192,12 @@ QRectF LabelSheet::printArea(int index) const
 
 QString LabelSheet::description() const
 {
-    const QString paperName = inches ? tr("Letter") : tr("A4");
+    const QString paperName = inches ? words("Letter") : words("A4");
     const QString grid = QStringLiteral("%1 \u00d7 %2").arg(columns).arg(rows);
     const QString labelSize = sizePair(label.width(), label.height(), inches);
     if (holds == Label::Port)
-        return tr("%1 sheet, %2 port labels of %3").arg(paperName, grid, labelSize);
-    return tr("%1 sheet, %2 wrap-around cable labels of %3, printed %4")
+        return words("%1 sheet, %2 port labels of %3").arg(paperName, grid, labelSize);
+    return words("%1 sheet, %2 wrap-around cable labels of %3, printed %4")
         .arg(paperName, grid, labelSize, sizePair(label.width(), printHeight, inches));
 }
 
@@ -299,7 +301,7 @@ bool writeLabelsPdf(const QList<LabelRun>& runs, const QString& title, bool outl
         writer.setPageMargins(QMarginsF(0, 0, 0, 0));
         if (firstPage) {
             if (!painter.begin(&writer)) {
-                *error = tr("cannot write the labels: %1").arg(device.errorString());
+                *error = words("cannot write the labels: %1").arg(device.errorString());
                 return false;
             }
             firstPage = false;
@@ -326,11 +328,11 @@ bool writeLabelsPdf(const QList<LabelRun>& runs, const QString& title, bool outl
         }
     }
     if (firstPage) {
-        *error = tr("there are no labels to print");
+        *error = words("there are no labels to print");
         return false;
     }
     if (!painter.end()) {
-        *error = tr("cannot write the labels: %1").arg(device.errorString());
+        *error = words("cannot write the labels: %1").arg(device.errorString());
         return false;
     }
     return true;
@@ -338,11 +340,11 @@ bool writeLabelsPdf(const QList<LabelRun>& runs, const QString& title, bool outl
 
 bool writeLabelsCsv(const QList<Label>& labels, QIODevice& device, QString* error)
 {
-    QString text = Csv::record({tr("Kind"), tr("Cable"), tr("Port"), tr("Room"), tr("Floor"),
-                                tr("Far port"), tr("Far room"), tr("Far floor"), tr("Use"),
-                                tr("Line 1"), tr("Line 2"), tr("Line 3")});
-    const QString cableEnd = tr("cable end");
-    const QString port = tr("port");
+    QString text = Csv::record({words("Kind"), words("Cable"), words("Port"), words("Room"), words("Floor"),
+                                words("Far port"), words("Far room"), words("Far floor"), words("Use"),
+                                words("Line 1"), words("Line 2"), words("Line 3")});
+    const QString cableEnd = words("cable end");
+    const QString port = words("port");
     for (const Label& l : labels) {
         const QStringList lines = l.lines();
         text += Csv::record({l.kind == Label::Port ? port : cableEnd, l.cable, l.port, l.room,
@@ -352,7 +354,7 @@ bool writeLabelsCsv(const QList<Label>& labels, QIODevice& device, QString* erro
     const QByteArray bytes = text.toUtf8();
     if (device.write(bytes) == bytes.size())
         return true;
-    *error = tr("cannot write the labels: %1").arg(device.errorString());
+    *error = words("cannot write the labels: %1").arg(device.errorString());
     return false;
 }
 

@@ -13,9 +13,11 @@ namespace Plan {
 
 namespace {
 
-QString tr(const char* text)
+// The wording of the printed documents. Like the HTML report they are in
+// English for now; jobtool's messages to the user go through the translator.
+QString words(const char* text)
 {
-    return QCoreApplication::translate("jobtool", text);
+    return QString::fromUtf8(text);
 }
 
 // The far-end pair the tester found, or -1 when it left the byte unset.
@@ -44,15 +46,15 @@ QString pairResultText(PairCheck::Result result)
 {
     switch (result) {
     case PairCheck::Pass:
-        return tr("PASS");
+        return words("PASS");
     case PairCheck::Fail:
-        return tr("FAIL");
+        return words("FAIL");
     case PairCheck::NotInUse:
-        return tr("not in use");
+        return words("not in use");
     case PairCheck::NotMeasured:
         break;
     }
-    return tr("not measured");
+    return words("not measured");
 }
 
 QList<PairCheck> pairChecks(Ductbook& job, const QString& tag, const TestResults& results,
@@ -75,12 +77,12 @@ QList<PairCheck> pairChecks(Ductbook& job, const QString& tag, const TestResults
             QStringList faults;
             const int expected = def.getPairTo(p);
             if (to >= 0 && to != expected)
-                faults.append(tr("wired to %1, expected %2").arg(pairPins(to), pairPins(expected)));
+                faults.append(words("wired to %1, expected %2").arg(pairPins(to), pairPins(expected)));
             const double maxFeet = def.max_length();
             if (!c.length.isEmpty() && maxFeet > 0) {
                 const double feet = job.getRoundedCableLength(tag, p, false);
                 if (feet > maxFeet)
-                    faults.append(tr("longer than %1").arg(lengthText(maxFeet, metric)));
+                    faults.append(words("longer than %1").arg(lengthText(maxFeet, metric)));
             }
             c.result = faults.isEmpty() ? PairCheck::Pass : PairCheck::Fail;
             c.reason = faults.join(QStringLiteral("; "));
@@ -95,19 +97,19 @@ QString testDefSummary(const TestDef& def, bool metric)
     int pairs = 0;
     for (int p = 0; p < 4; ++p)
         pairs += def.pair_in_use()[p] ? 1 : 0;
-    QStringList parts{pairs == 1 ? tr("1 pair") : tr("%1 pairs").arg(pairs)};
+    QStringList parts{pairs == 1 ? words("1 pair") : words("%1 pairs").arg(pairs)};
     if (def.data_rate() == 1000)
-        parts.append(tr("1 Gbit/s"));
+        parts.append(words("1 Gbit/s"));
     else if (def.data_rate() == 100)
-        parts.append(tr("100 Mbit/s"));
+        parts.append(words("100 Mbit/s"));
     if (def.skew() > 0)
-        parts.append(tr("skew ≤ %1 ns").arg(def.skew() / 10.0));
+        parts.append(words("skew ≤ %1 ns").arg(def.skew() / 10.0));
     if (def.SNR() > 0)
-        parts.append(tr("SNR ≥ %1 dB").arg(def.SNR() / 10.0));
+        parts.append(words("SNR ≥ %1 dB").arg(def.SNR() / 10.0));
     if (def.max_length() > 0)
-        parts.append(tr("length ≤ %1").arg(lengthText(def.max_length(), metric)));
+        parts.append(words("length ≤ %1").arg(lengthText(def.max_length(), metric)));
     if (def.shield())
-        parts.append(tr("shielded"));
+        parts.append(words("shielded"));
     return parts.join(QStringLiteral(", "));
 }
 

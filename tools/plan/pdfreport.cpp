@@ -36,9 +36,11 @@ namespace Plan {
 
 namespace {
 
-QString tr(const char* text)
+// The wording of the printed documents. Like the HTML report they are in
+// English for now; jobtool's messages to the user go through the translator.
+QString words(const char* text)
 {
-    return QCoreApplication::translate("jobtool", text);
+    return QString::fromUtf8(text);
 }
 
 // Page geometry in millimetres.
@@ -79,13 +81,13 @@ QString verdictText(Verdict v)
 {
     switch (v) {
     case Verdict::Pass:
-        return tr("PASS");
+        return words("PASS");
     case Verdict::Fail:
-        return tr("FAIL");
+        return words("FAIL");
     case Verdict::Untested:
         break;
     }
-    return tr("UNTESTED");
+    return words("UNTESTED");
 }
 
 QColor verdictColor(Verdict v)
@@ -201,7 +203,7 @@ public:
         m_y = ContentTop;
         if (drawing()) {
             if (!m_painter.begin(&m_writer)) {
-                *error = tr("cannot write the report");
+                *error = words("cannot write the report");
                 return false;
             }
             decorate();
@@ -324,7 +326,7 @@ private:
         const QFont small = pdfFont(SmallPoints);
         const double top = 10;
         text(QRectF(left(), top, width() * 0.7, 5),
-             joined({tr("Cable certification report"), m_data.site.company()}), small);
+             joined({words("Cable certification report"), m_data.site.company()}), small);
         text(QRectF(left() + width() * 0.3, top, width() * 0.7, 5),
              joined({m_data.site.jobid(), m_data.jobFile}), small,
              Qt::AlignRight | Qt::AlignVCenter);
@@ -332,9 +334,9 @@ private:
         const double foot = paperSize(m_a4).height() - 12;
         rule(foot - 1);
         text(QRectF(left(), foot, width() * 0.7, 5),
-             joined({tr("Issued %1").arg(m_data.issued), m_data.contractor.company()}), small);
+             joined({words("Issued %1").arg(m_data.issued), m_data.contractor.company()}), small);
         text(QRectF(left() + width() * 0.5, foot, width() * 0.5, 5),
-             tr("Page %1 of %2").arg(m_page).arg(m_total), small,
+             words("Page %1 of %2").arg(m_page).arg(m_total), small,
              Qt::AlignRight | Qt::AlignVCenter);
     }
 
@@ -370,38 +372,38 @@ void facts(Pages& pages, const QList<QPair<QString, QString>>& rows, double labe
 void cover(Pages& pages, const ReportData& d)
 {
     pages.advance(25);
-    pages.text(QRectF(pages.left(), pages.y(), pages.width(), 12), tr("Cable certification report"),
+    pages.text(QRectF(pages.left(), pages.y(), pages.width(), 12), words("Cable certification report"),
                pdfFont(24, true));
     pages.advance(14);
     pages.text(QRectF(pages.left(), pages.y(), pages.width(), 9), d.site.company(), pdfFont(16));
     pages.advance(16);
-    facts(pages, {{tr("Site"), d.site.company()},
-                  {tr("Address"), addressLine(d.site.address())},
-                  {tr("Site contact"), joined({d.site.contact(), d.site.phone(), d.site.email()})},
-                  {tr("Job id"), d.site.jobid()},
-                  {tr("Job file"), d.jobFile},
-                  {tr("Contractor"), d.contractor.company()},
-                  {tr("Contractor address"), addressLine(d.contractor.address())},
-                  {tr("Contractor contact"), joined({d.contractor.phone(), d.contractor.email()})},
-                  {tr("Tester"), d.contractor.tester()},
-                  {tr("Issued"), d.issued}});
+    facts(pages, {{words("Site"), d.site.company()},
+                  {words("Address"), addressLine(d.site.address())},
+                  {words("Site contact"), joined({d.site.contact(), d.site.phone(), d.site.email()})},
+                  {words("Job id"), d.site.jobid()},
+                  {words("Job file"), d.jobFile},
+                  {words("Contractor"), d.contractor.company()},
+                  {words("Contractor address"), addressLine(d.contractor.address())},
+                  {words("Contractor contact"), joined({d.contractor.phone(), d.contractor.email()})},
+                  {words("Tester"), d.contractor.tester()},
+                  {words("Issued"), d.issued}});
     pages.advance(8);
     Counts all;
     for (const CableRow& c : d.cables)
         all.add(c.verdict);
-    pages.subheading(tr("Results"), 6 * LineHeight);
+    pages.subheading(words("Results"), 6 * LineHeight);
     const QList<double> widths{50, 30};
-    pages.row({tr("Verdict"), tr("Cables")}, widths, true);
+    pages.row({words("Verdict"), words("Cables")}, widths, true);
     pages.row({verdictText(Verdict::Pass), QString::number(all.passed)}, widths, false,
               {PassColor});
     pages.row({verdictText(Verdict::Fail), QString::number(all.failed)}, widths, false,
               {FailColor});
     pages.row({verdictText(Verdict::Untested), QString::number(all.untested)}, widths, false,
               {UntestedColor});
-    pages.row({tr("Total"), QString::number(all.total)}, widths);
+    pages.row({words("Total"), QString::number(all.total)}, widths);
     pages.advance(4);
     pages.text(QRectF(pages.left(), pages.y(), pages.width(), 8),
-               tr("Pass rate: %1 of the %2 tested cables; %3 of %4 cables tested")
+               words("Pass rate: %1 of the %2 tested cables; %3 of %4 cables tested")
                    .arg(percent(all.passed, all.passed + all.failed))
                    .arg(all.passed + all.failed)
                    .arg(all.passed + all.failed)
@@ -412,27 +414,27 @@ void cover(Pages& pages, const ReportData& d)
 void summary(Pages& pages, const ReportData& d)
 {
     pages.newPage();
-    pages.heading(tr("Summary"));
+    pages.heading(words("Summary"));
     const QList<double> widths{58, 22, 22, 22, 22, 28};
-    const QStringList head{tr("Cables"), tr("Passed"), tr("Failed"), tr("Untested"),
-                           tr("Pass rate")};
+    const QStringList head{words("Cables"), words("Passed"), words("Failed"), words("Untested"),
+                           words("Pass rate")};
     QMap<QString, Counts> byType;
     QList<Counts> byFloor(d.floors.size() + 1);
     for (const CableRow& c : d.cables) {
         byType[c.type].add(c.verdict);
         byFloor[c.floor >= 0 ? c.floor : d.floors.size()].add(c.verdict);
     }
-    pages.subheading(tr("By cable type"));
-    pages.row(QStringList{tr("Type")} + head, widths, true);
+    pages.subheading(words("By cable type"));
+    pages.row(QStringList{words("Type")} + head, widths, true);
     for (auto it = byType.cbegin(); it != byType.cend(); ++it)
         pages.row(QStringList{it.key()} + it->cells(), widths);
     pages.advance(4);
-    pages.subheading(tr("By floor (of the cable's first end)"));
-    pages.row(QStringList{tr("Floor")} + head, widths, true);
+    pages.subheading(words("By floor (of the cable's first end)"));
+    pages.row(QStringList{words("Floor")} + head, widths, true);
     for (int f = 0; f < byFloor.size(); ++f) {
         if (byFloor.at(f).total == 0)
             continue;
-        pages.row(QStringList{f < d.floors.size() ? d.floors.at(f) : tr("(no floor)")} +
+        pages.row(QStringList{f < d.floors.size() ? d.floors.at(f) : words("(no floor)")} +
                       byFloor.at(f).cells(),
                   widths);
     }
@@ -443,11 +445,11 @@ void summary(Pages& pages, const ReportData& d)
                 ids.append(c.id);
         }
         pages.advance(4);
-        pages.subheading(v == Verdict::Fail ? tr("Failing cables (%1)").arg(ids.size())
-                                            : tr("Untested cables (%1)").arg(ids.size()),
+        pages.subheading(v == Verdict::Fail ? words("Failing cables (%1)").arg(ids.size())
+                                            : words("Untested cables (%1)").arg(ids.size()),
                          LineHeight);
         if (ids.isEmpty())
-            ids.append(tr("none"));
+            ids.append(words("none"));
         pages.flow(ids);
     }
 }
@@ -473,8 +475,8 @@ void drawFloor(Pages& pages, const FloorPlan& plan, int floor, const QRectF& are
                 continue;
             seen.insert(p.use);
             // Vertical runs carry a key of their own rather than a use.
-            const QString name = p.isRun           ? tr("Vertical run")
-                                 : p.use.isEmpty() ? tr("(no use)")
+            const QString name = p.isRun           ? words("Vertical run")
+                                 : p.use.isEmpty() ? words("(no use)")
                                                    : p.use;
             legend.append({name, useColor(p.use), p.isRun});
         }
@@ -573,7 +575,7 @@ void drawFloor(Pages& pages, const FloorPlan& plan, int floor, const QRectF& are
 void floorSection(Pages& pages, const FloorPlan* plan, int floor, const QString& name)
 {
     pages.newPage();
-    pages.heading(tr("Floor %1").arg(name), 0);
+    pages.heading(words("Floor %1").arg(name), 0);
     const QRectF area(pages.left(), pages.y(), pages.width(), pages.bottom() - pages.y());
     pages.advance(area.height());
     if (pages.drawing() && plan)
@@ -583,20 +585,20 @@ void floorSection(Pages& pages, const FloorPlan* plan, int floor, const QString&
 void schedule(Pages& pages, const ReportData& d, bool metric)
 {
     pages.newPage();
-    pages.heading(tr("Cable schedule"));
+    pages.heading(words("Cable schedule"));
     const QString unit = lengthUnit(metric);
     const QList<double> widths{22, 40, 40, 18, 18, 18, 20};
     const double scale = pages.width() / 176;
     QList<double> w;
     for (double x : widths)
         w.append(x * scale);
-    const QStringList head{tr("Cable"),
-                           tr("From"),
-                           tr("To"),
-                           tr("Type"),
-                           tr("Est. (%1)").arg(unit),
-                           tr("Meas. (%1)").arg(unit),
-                           tr("Status")};
+    const QStringList head{words("Cable"),
+                           words("From"),
+                           words("To"),
+                           words("Type"),
+                           words("Est. (%1)").arg(unit),
+                           words("Meas. (%1)").arg(unit),
+                           words("Status")};
     const double rowHeight = 7;
     int onPage = -1;
     for (const CableRow& c : d.cables) {
@@ -703,7 +705,7 @@ void plot(Pages& pages, const QRectF& area, const QString& title, const LUMEN_PL
         p.drawRect(frame);
         p.setFont(pdfFont(6.5));
         p.setPen(UntestedColor);
-        p.drawText(frame, int(Qt::AlignCenter), tr("No %1 plot stored").arg(title));
+        p.drawText(frame, int(Qt::AlignCenter), words("No %1 plot stored").arg(title));
         return;
     }
     p.setFont(tick);
@@ -733,7 +735,7 @@ void plot(Pages& pages, const QRectF& area, const QString& title, const LUMEN_PL
     }
     p.drawText(QRectF(frame.left(), frame.bottom() + tm.height() + pages.u(0.6), frame.width(),
                       tm.height()),
-               int(Qt::AlignHCenter | Qt::AlignTop), tr("point"));
+               int(Qt::AlignHCenter | Qt::AlignTop), words("point"));
     const QColor colors[2] = {QColor(0x1f, 0x77, 0xb4), QColor(0xd6, 0x27, 0x28)};
     const qint32* series[2] = {data.series1, data.series2};
     p.save();
@@ -780,29 +782,29 @@ void cableBlock(Pages& pages, Ductbook& job, const CableRow& c, QHash<QString, T
     pages.text(QRectF(left + 2 + qMin(idWidth + 1, width / 2) + 3, top, 40, BarHeight), c.status,
                pdfFont(10, true), Qt::AlignLeft | Qt::AlignVCenter, verdictColor(c.verdict));
     pages.text(QRectF(left + width / 2, top, width / 2 - 2, BarHeight),
-               tr("Tested %1").arg(r.time()), pdfFont(8), Qt::AlignRight | Qt::AlignVCenter);
+               words("Tested %1").arg(r.time()), pdfFont(8), Qt::AlignRight | Qt::AlignVCenter);
 
     // What was tested, on the left; the pairs on the right.
     const double factsWidth = width * 0.5;
     const QString unit = lengthUnit(metric);
     const QString definition = def->id().isEmpty() || def->id() == QLatin1String("error")
-                                   ? tr("no test definition named %1 in the job").arg(c.type)
+                                   ? words("no test definition named %1 in the job").arg(c.type)
                                    : testDefSummary(*def, metric);
     const QList<QPair<QString, QString>> rows{
-        {tr("From"), endText(c.from, c.fromPlace)},
-        {tr("To"), endText(c.to, c.toPlace)},
-        {tr("Type"), c.type},
-        {tr("Tester"),
-         joined({r.serialNumber().isEmpty() ? QString() : tr("serial %1").arg(r.serialNumber()),
+        {words("From"), endText(c.from, c.fromPlace)},
+        {words("To"), endText(c.to, c.toPlace)},
+        {words("Type"), c.type},
+        {words("Tester"),
+         joined({r.serialNumber().isEmpty() ? QString() : words("serial %1").arg(r.serialNumber()),
                  r.softwareVersion().isEmpty() ? QString()
-                                               : tr("software %1").arg(r.softwareVersion())},
+                                               : words("software %1").arg(r.softwareVersion())},
                 QStringLiteral(", "))},
-        {tr("Length"),
-         joined({c.measured.isEmpty() ? QString() : tr("%1 %2 measured").arg(c.measured, unit),
-                 c.estimated.isEmpty() ? QString() : tr("%1 %2 estimated").arg(c.estimated, unit)},
+        {words("Length"),
+         joined({c.measured.isEmpty() ? QString() : words("%1 %2 measured").arg(c.measured, unit),
+                 c.estimated.isEmpty() ? QString() : words("%1 %2 estimated").arg(c.estimated, unit)},
                 QStringLiteral(", "))},
-        {tr("BERT errors"),
-         r.BERTResults() < 0 ? tr("not measured") : QString::number(r.BERTResults())}};
+        {words("BERT errors"),
+         r.BERTResults() < 0 ? words("not measured") : QString::number(r.BERTResults())}};
     double y = top + BarHeight + 2;
     for (const auto& row : rows) {
         pages.text(QRectF(left + 1, y, 24, 3.9), row.first, pdfFont(BodyPoints, true));
@@ -810,14 +812,14 @@ void cableBlock(Pages& pages, Ductbook& job, const CableRow& c, QHash<QString, T
         y += 3.9;
     }
     // What the cable was judged against gets the whole width.
-    pages.text(QRectF(left + 1, y, 24, 3.9), tr("Judged against"), pdfFont(BodyPoints, true));
+    pages.text(QRectF(left + 1, y, 24, 3.9), words("Judged against"), pdfFont(BodyPoints, true));
     pages.text(QRectF(left + 25, y, width - 26, 3.9),
                joined({c.type, definition}, QStringLiteral(": ")), pdfFont(BodyPoints));
 
     const double tableLeft = left + factsWidth + 2;
     const double tableWidth = width - factsWidth - 2;
     const QList<double> cols{10, 21, 15, tableWidth - 46};
-    const QStringList head{tr("Pins"), tr("Length (%1)").arg(unit), tr("Wired to"), tr("Verdict")};
+    const QStringList head{words("Pins"), words("Length (%1)").arg(unit), words("Wired to"), words("Verdict")};
     y = top + BarHeight + 2;
     pages.box(QRectF(tableLeft, y, tableWidth, 3.9), BarColor);
     double x = tableLeft;
@@ -856,28 +858,28 @@ void cableBlock(Pages& pages, Ductbook& job, const CableRow& c, QHash<QString, T
     for (int i = 0; i < 3; ++i) {
         const double plotWidth = (width - 2 * PlotGap) / 3;
         const QRectF area(left + i * (plotWidth + PlotGap), top + PlotTop, plotWidth, PlotHeight);
-        plot(pages, area, tr(titles[i]), plots[i]);
+        plot(pages, area, words(titles[i]), plots[i]);
     }
     pages.rule(top + BlockHeight + BlockGap / 2, RuleColor);
 }
 
 void activeTests(Pages& pages, const ReportData& d)
 {
-    pages.heading(tr("Active network tests"));
+    pages.heading(words("Active network tests"));
     if (d.active.isEmpty()) {
         pages.text(QRectF(pages.left(), pages.y(), pages.width(), LineHeight),
-                   tr("No active network tests are stored in the job."), pdfFont(BodyPoints));
+                   words("No active network tests are stored in the job."), pdfFont(BodyPoints));
         pages.advance(LineHeight);
         return;
     }
     const double w = pages.width();
     const QList<double> widths{w * 0.15, w * 0.12, w * 0.53, w * 0.20};
-    pages.row({tr("Port"), tr("Test"), tr("Result"), tr("Date")}, widths, true);
+    pages.row({words("Port"), words("Test"), words("Result"), words("Date")}, widths, true);
     QString last;
     for (const ActiveRow& a : d.active) {
         if (pages.y() + LineHeight > pages.bottom()) {
             pages.newPage();
-            pages.row({tr("Port"), tr("Test"), tr("Result"), tr("Date")}, widths, true);
+            pages.row({words("Port"), words("Test"), words("Result"), words("Date")}, widths, true);
             last.clear();
         }
         pages.row({a.port == last ? QString() : a.port, a.type, a.result, a.time}, widths);
@@ -889,23 +891,23 @@ void signOff(Pages& pages, const ReportData& d)
 {
     const double height = 52;
     pages.advance(4);
-    pages.heading(tr("Sign-off"), height);
+    pages.heading(words("Sign-off"), height);
     const double top = pages.y();
     const double half = (pages.width() - 6) / 2;
     const struct
     {
         QString title;
         QString name;
-    } parties[2] = {{tr("Tested and certified by"),
+    } parties[2] = {{words("Tested and certified by"),
                      joined({d.contractor.tester(), d.contractor.company()}, QStringLiteral(", "))},
-                    {tr("Accepted on behalf of the owner"), d.site.company()}};
+                    {words("Accepted on behalf of the owner"), d.site.company()}};
     for (int i = 0; i < 2; ++i) {
         const double x = pages.left() + i * (half + 6);
         pages.box(QRectF(x, top, half, height), Qt::transparent, QColor(0x55, 0x55, 0x55));
         pages.text(QRectF(x + 3, top + 2, half - 6, 5), parties[i].title, pdfFont(9, true));
         pages.text(QRectF(x + 3, top + 7, half - 6, 4), parties[i].name, pdfFont(BodyPoints));
         double y = top + 20;
-        for (const QString& field : {tr("Name"), tr("Signature"), tr("Date")}) {
+        for (const QString& field : {words("Name"), words("Signature"), words("Date")}) {
             pages.text(QRectF(x + 3, y - 4, 22, 4), field, pdfFont(BodyPoints));
             pages.rule(y, QColor(0x55, 0x55, 0x55), x + 25, x + half - 4);
             y += 11;
@@ -922,10 +924,10 @@ void layOut(Pages& pages, Ductbook& job, const ReportData& d, const FloorPlan* p
         floorSection(pages, plan, f, d.floors.at(f));
     schedule(pages, d, metric);
     pages.newPage();
-    pages.heading(tr("Test results"), BlockHeight);
+    pages.heading(words("Test results"), BlockHeight);
     if (d.tested.isEmpty()) {
         pages.text(QRectF(pages.left(), pages.y(), pages.width(), LineHeight),
-                   tr("No cable of the job has a test result."), pdfFont(BodyPoints));
+                   words("No cable of the job has a test result."), pdfFont(BodyPoints));
         pages.advance(LineHeight);
     }
     QHash<QString, TestDef> defs;
@@ -1014,7 +1016,7 @@ bool writePdfReport(Ductbook& job, const QString& jobPath, bool metric, bool a4,
     const ReportData data = readJob(job, model, jobPath, metric);
     QPdfWriter writer(&device);
     writer.setTitle(
-        joined({tr("Cable certification report"), data.site.company(), data.site.jobid()}));
+        joined({words("Cable certification report"), data.site.company(), data.site.jobid()}));
     writer.setCreator(QStringLiteral("jobtool"));
     writer.setPageSize(QPageSize(a4 ? QPageSize::A4 : QPageSize::Letter));
     writer.setPageMargins(QMarginsF(0, 0, 0, 0));
@@ -1031,7 +1033,7 @@ bool writePdfReport(Ductbook& job, const QString& jobPath, bool metric, bool a4,
         return false;
     layOut(pages, job, data, &plan, metric);
     if (!pages.end() || pages.page() != counting.page()) {
-        *error = tr("cannot write the report: %1").arg(device.errorString());
+        *error = words("cannot write the report: %1").arg(device.errorString());
         return false;
     }
     return true;
