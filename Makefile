@@ -14,7 +14,7 @@
 BUILD_DIR   ?= build
 JOBS        ?= $(shell nproc 2>/dev/null || echo 2)
 DEB_PACKAGES = cmake make g++ qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-svg-dev \
-              qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
+              qt6-tools-dev qt6-l10n-tools qt6-translations-l10n poppler-utils fonts-dejavu-core
 EXAMPLE     ?= examples/office.job
 FUZZ_DIR    ?= build-fuzz
 FUZZ_SECONDS ?= 60

@@ -1,5 +1,6 @@
-// jobtool's schedule, report and floor plan on campus jobs of 1,000 and
-// 10,000 tested cables (10 floors, 10,000 ports), timed as a user runs them.
+// jobtool's schedule, report, floor plan and labels on campus jobs of 1,000
+// and 10,000 tested cables (10 floors, 10,000 ports), timed as a user runs
+// them, with each run's peak memory where /usr/bin/time can tell it.
 // Usage: bench_jobtool [FOLDER [CABLES]] keeps the files in FOLDER, runs one size.
 #include "jobgenerator.h"
 
@@ -14,18 +15,47 @@
 
 namespace {
 
+// The peak resident memory of the last run, in MiB, and its processor time
+// (user and system) in ms, which a busy machine does not inflate as it
+// does the elapsed time; -1 when unknown.
+qint64 lastPeak = -1;
+qint64 lastCpu = -1;
+
 qint64 timed(const QStringList& args, QTextStream& out)
 {
+    const QString time = QStringLiteral("/usr/bin/time");
+    const bool measureMemory = QFileInfo::exists(time);
     QElapsedTimer timer;
     timer.start();
     QProcess p;
-    p.start(QStringLiteral(GRIDWELL_JOBTOOL), args);
+    if (measureMemory)
+        p.start(time, QStringList{QStringLiteral("-f"), QStringLiteral("peak %M %U %S"),
+                                  QStringLiteral(GRIDWELL_JOBTOOL)} +
+                          args);
+    else
+        p.start(QStringLiteral(GRIDWELL_JOBTOOL), args);
     if (!p.waitForFinished(-1) || p.exitCode() != 0) {
         out << "  failed: " << args.join(QLatin1Char(' ')) << "\n"
             << p.readAllStandardError() << "\n";
         return -1;
     }
-    return timer.elapsed();
+    const qint64 elapsed = timer.elapsed();
+    lastPeak = -1;
+    lastCpu = -1;
+    const QList<QByteArray> lines = p.readAllStandardError().trimmed().split('\n');
+    const QList<QByteArray> fields = lines.last().split(' ');
+    if (measureMemory && fields.size() == 4 && fields.first() == "peak") {
+        lastPeak = fields.at(1).toLongLong() / 1024;
+        lastCpu = qRound64((fields.at(2).toDouble() + fields.at(3).toDouble()) * 1000);
+    }
+    return elapsed;
+}
+
+QString peak()
+{
+    return lastPeak < 0
+               ? QString()
+               : QStringLiteral(", processor %1 ms, peak %2 MiB").arg(lastCpu).arg(lastPeak);
 }
 
 } // namespace
@@ -52,19 +82,37 @@ int main(int argc, char** argv)
         const QString csv = dir.filePath(QStringLiteral("schedule-%1.csv").arg(cables));
         const QString html = dir.filePath(QStringLiteral("report-%1.html").arg(cables));
         const QString svg = dir.filePath(QStringLiteral("floor-%1.svg").arg(cables));
+        const QString pdf = dir.filePath(QStringLiteral("report-%1.pdf").arg(cables));
+        const QString labels = dir.filePath(QStringLiteral("labels-%1.pdf").arg(cables));
+        const QString labelsCsv = dir.filePath(QStringLiteral("labels-%1.csv").arg(cables));
+        const QStringList force{QStringLiteral("--force")};
         const qint64 load = timed({QStringLiteral("info"), job}, out);
-        const qint64 schedule =
-            timed({QStringLiteral("schedule"), job, QStringLiteral("-o"), csv}, out);
-        const qint64 report =
-            timed({QStringLiteral("report"), job, QStringLiteral("-o"), html}, out);
-        const qint64 render = timed({QStringLiteral("render"), job, QStringLiteral("--floor"),
-                                     QStringLiteral("FFloor_1"), QStringLiteral("-o"), svg},
-                                    out);
-        out << "  info (load and summary) " << load << " ms\n"
-            << "  schedule " << schedule << " ms\n"
-            << "  report   " << report << " ms (" << QFileInfo(html).size() / (1024 * 1024)
-            << " MiB)\n"
-            << "  render   " << render << " ms\n";
+        out << "  info (load and summary) " << load << " ms" << peak() << "\n";
+        const qint64 schedule = timed(
+            QStringList{QStringLiteral("schedule"), job, QStringLiteral("-o"), csv} + force, out);
+        out << "  schedule " << schedule << " ms" << peak() << "\n";
+        const qint64 report = timed(
+            QStringList{QStringLiteral("report"), job, QStringLiteral("-o"), html} + force, out);
+        out << "  report   " << report << " ms (" << QFileInfo(html).size() / (1024 * 1024)
+            << " MiB)" << peak() << "\n";
+        const qint64 reportPdf = timed(
+            QStringList{QStringLiteral("report"), job, QStringLiteral("-o"), pdf} + force, out);
+        out << "  report as PDF " << reportPdf << " ms (" << QFileInfo(pdf).size() / (1024 * 1024)
+            << " MiB)" << peak() << "\n";
+        const qint64 render =
+            timed(QStringList{QStringLiteral("render"), job, QStringLiteral("--floor"),
+                              QStringLiteral("FFloor_1"), QStringLiteral("-o"), svg} +
+                      force,
+                  out);
+        out << "  render   " << render << " ms" << peak() << "\n";
+        const qint64 labelsPdf = timed(
+            QStringList{QStringLiteral("labels"), job, QStringLiteral("-o"), labels} + force, out);
+        out << "  labels   " << labelsPdf << " ms (" << QFileInfo(labels).size() / (1024 * 1024)
+            << " MiB)" << peak() << "\n";
+        const qint64 labelsCsvTime = timed(
+            QStringList{QStringLiteral("labels"), job, QStringLiteral("-o"), labelsCsv} + force,
+            out);
+        out << "  labels as CSV " << labelsCsvTime << " ms" << peak() << "\n";
         out.flush();
     }
     return 0;

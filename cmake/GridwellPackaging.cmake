@@ -117,7 +117,8 @@ set(CPACK_COMPONENT_DEV_DESCRIPTION
 
 set(CPACK_DEBIAN_TOOLS_PACKAGE_NAME gridwell-tools)
 set(CPACK_DEBIAN_TOOLS_PACKAGE_SECTION utils)
-set(CPACK_DEBIAN_TOOLS_PACKAGE_DEPENDS ${gridwell_needs_libs})
+# The PDFs (labels, the report) embed DejaVu Sans.
+set(CPACK_DEBIAN_TOOLS_PACKAGE_DEPENDS "${gridwell_needs_libs}, fonts-dejavu-core")
 set(CPACK_COMPONENT_TOOLS_DESCRIPTION
   "Gridwell command-line tools\njobtool inspects, creates, converts and reports on Gridwell job files:\nschedules, test reports, floor drawings and template handling.")
 

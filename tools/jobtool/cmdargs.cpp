@@ -141,6 +141,7 @@ int prepareJobCommand(const QString& name, const QString& usage, const QStringLi
 {
     flags.append(QStringLiteral("--force"));
     valued.append(QStringLiteral("-o"));
+    valued.append(QStringLiteral("--template"));
     QString error;
     Arguments& a = command->args;
     if (!parseArguments(name, args, flags, valued, &a, &error))
@@ -154,7 +155,7 @@ int prepareJobCommand(const QString& name, const QString& usage, const QStringLi
     command->output = Output(a.value(QStringLiteral("-o")), a.has(QStringLiteral("--force")));
     if (!command->output.check(command->jobPath, &error))
         return usageError(error);
-    if (!loadJob(Ductbook::Instance(), command->jobPath))
+    if (!loadJob(Ductbook::Instance(), command->jobPath, a.value(QStringLiteral("--template"))))
         return Usage;
     return -1;
 }

@@ -66,8 +66,8 @@ struct JobCommand
     Output output;
 };
 
-// Parses args (the command's own flags and options, plus -o FILE and
-// --force) into command, requires exactly one job, asks check for any
+// Parses args (the command's own flags and options, plus -o FILE, --force
+// and --template QVT, the template an old job is converted with) into command, requires exactly one job, asks check for any
 // further usage fault (an error text, or empty), checks the output file and
 // loads the job. Returns -1 when the command can go on, else the exit
 // status, the reason printed.

@@ -46,6 +46,7 @@ int templateCommand(const QStringList& args);
 int exportCommand(const QStringList& args);
 int importCommand(const QStringList& args);
 int convertCommand(const QStringList& args);
+int labelsCommand(const QStringList& args);
 
 extern const char* const settingsHelp;
 extern const char* const newHelp;
@@ -58,6 +59,7 @@ extern const char* const templateHelp;
 extern const char* const exportHelp;
 extern const char* const importHelp;
 extern const char* const convertHelp;
+extern const char* const labelsHelp;
 
 } // namespace JobTool
 

@@ -7,7 +7,10 @@
 #include <translator.h>
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QMessageLogContext>
+
+#include <memory>
 
 using namespace JobTool;
 
@@ -21,6 +24,7 @@ const Command commands[] = {
     {"schedule", scheduleHelp, scheduleCommand},
     {"report", reportHelp, reportCommand},
     {"render", renderHelp, renderCommand},
+    {"labels", labelsHelp, labelsCommand},
     {"import-cables", importCablesHelp, importCablesCommand},
     {"settings", settingsHelp, settingsCommand},
     {"template", templateHelp, templateCommand},
@@ -36,6 +40,10 @@ bool verbose = false;
 void messageHandler(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
     if (!verbose && (type == QtDebugMsg || type == QtInfoMsg))
+        return;
+    // Drawing pages offscreen needs no runtime folder; Qt's note that there
+    // is none would only puzzle the user.
+    if (!verbose && message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR")))
         return;
     err() << qFormatLogMessage(type, context, message) << "\n";
     err().flush();
@@ -86,16 +94,31 @@ int dispatch(QStringList args)
     return usageError(QCoreApplication::translate("jobtool", "unknown command '%1'").arg(command));
 }
 
+// Commands that lay out text on pages need fonts, hence a GUI application.
+// jobtool never opens a window, so it draws offscreen unless told otherwise.
+std::unique_ptr<QCoreApplication> application(int& argc, char** argv)
+{
+    const bool drawsPages =
+        argc > 1 && (qstrcmp(argv[1], "labels") == 0 || qstrcmp(argv[1], "report") == 0);
+    if (!drawsPages)
+        return std::make_unique<QCoreApplication>(argc, argv);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
+    for (int i = 1; i < argc; ++i)
+        verbose = verbose || qstrcmp(argv[i], "--verbose") == 0;
+    qInstallMessageHandler(messageHandler);
+    const std::unique_ptr<QCoreApplication> app = application(argc, argv);
     Translator::install(
         {QStringLiteral("jobtool"), QStringLiteral("ductbook"), QStringLiteral("runekit")});
-    qInstallMessageHandler(messageHandler);
     QStringList args = QCoreApplication::arguments().mid(1);
-    verbose = args.removeAll(QStringLiteral("--verbose")) > 0;
+    args.removeAll(QStringLiteral("--verbose"));
     const int rc = dispatch(args);
     out().flush();
     err().flush();

@@ -50,7 +50,9 @@ QList<double> PlotAxes::yTicks() const
 QList<double> PlotAxes::xTicks() const
 {
     QList<double> ticks;
-    for (double i = 0; i <= m_lastIndex + m_xStep / 2; i += m_xStep)
+    // The index range is not widened to a whole step, so a tick past the
+    // last index would land outside the frame.
+    for (double i = 0; i <= m_lastIndex + 1e-9; i += m_xStep)
         ticks.append(i);
     return ticks;
 }

@@ -44,6 +44,7 @@ public:
     double xStep() const { return m_xStep; }
 
     QList<double> yTicks() const;
+    // From 0 up to the last index, never past it.
     QList<double> xTicks() const;
     double xPixel(double index) const;
     double yPixel(double value) const;
