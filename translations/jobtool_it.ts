@@ -348,23 +348,6 @@
         <translation>render: nessun cavo &apos;%1&apos; in %2</translation>
     </message>
     <message>
-        <source>  report JOB [--metric] [-o FILE] [--force]
-                          The test report as one self-contained HTML file: the job&apos;s
-                          site and contractor, a summary (cables per status and
-                          type, failing cables first), then per tested cable its
-                          values per pair and its echo, NEXT and channel plots, and
-                          the untested cables. Without -o it goes to standard output.
-</source>
-        <translation>  report JOB [--metric] [-o FILE] [--force]
-                          Il rapporto di collaudo in un unico file HTML autonomo:
-                          cantiere e installatore del lavoro, un riepilogo (cavi per
-                          stato e tipo, prima quelli non superati), poi per ogni
-                          cavo collaudato i valori per coppia e i grafici di eco,
-                          NEXT e canale, e i cavi non collaudati. Senza -o va sullo
-                          standard output.
-</translation>
-    </message>
-    <message>
         <source>  schedule JOB [--format csv|md] [--metric] [-o FILE] [--force]
                           The cable schedule: one row per cable in cable order with
                           its ends (port, room, floor), type, colour, use, bundle,
@@ -676,6 +659,123 @@ essere scritto), 2 per un errore d&apos;uso o un file che non si può caricare.
             <numerusform>%n nuovo tipo di cavo in fascio</numerusform>
             <numerusform>%n nuovi tipi di cavo in fascio</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>  labels JOB -o FILE [--sheet NAME] [--floor FLOOR] [--format pdf|csv]
+         [--outlines] [--template QVT] [--force]
+                          Labels for the job: one for each end of each cable (its
+                          id, this end&apos;s port and room, the far end&apos;s port) and one
+                          for each port (its id, room and floor). As a PDF the cable
+                          labels are laid out on wrap-around cable label sheets and
+                          the port labels on port label sheets of the job&apos;s paper
+                          (A4 or Letter); --sheet NAME prints only the labels its
+                          stock is made for. --outlines draws each label&apos;s edge for
+                          a trial print on plain paper. --floor keeps the labels of
+                          one floor. CSV (chosen by the extension or --format) has
+                          one row per label. Sheets:
+                            wrap-a4, wrap-letter   wrap-around cable labels
+                            ports-a4, ports-letter port labels
+</source>
+        <translation>  labels JOB -o FILE [--sheet NOME] [--floor PIANO] [--format pdf|csv]
+         [--outlines] [--template QVT] [--force]
+                          Etichette del lavoro: una per ogni estremità di ogni cavo
+                          (il suo id, presa e locale di questa estremità, la presa
+                          dell&apos;altra estremità) e una per ogni presa (id, locale e
+                          piano). Nel PDF le etichette dei cavi stanno su fogli di
+                          etichette avvolgenti e quelle delle prese su fogli di
+                          etichette per prese, nel formato carta del lavoro (A4 o
+                          Letter); --sheet NOME stampa solo le etichette per cui è
+                          fatto quel foglio. --outlines disegna il bordo di ogni
+                          etichetta per una prova su carta comune. --floor tiene le
+                          etichette di un solo piano. Il CSV (scelto dall&apos;estensione
+                          o da --format) ha una riga per etichetta. Fogli:
+                            wrap-a4, wrap-letter   etichette avvolgenti per cavi
+                            ports-a4, ports-letter etichette per prese
+</translation>
+    </message>
+    <message>
+        <source>labels: no sheet &apos;%1&apos;; the sheets are:
+  %2</source>
+        <translation>labels: nessun foglio &apos;%1&apos;; i fogli sono:
+  %2</translation>
+    </message>
+    <message>
+        <source>labels JOB -o FILE [--sheet NAME] [--floor FLOOR] [--format pdf|csv]</source>
+        <translation>labels JOB -o FILE [--sheet NOME] [--floor PIANO] [--format pdf|csv]</translation>
+    </message>
+    <message>
+        <source>labels: unknown format &apos;%1&apos; (pdf or csv)</source>
+        <translation>labels: formato sconosciuto &apos;%1&apos; (pdf o csv)</translation>
+    </message>
+    <message>
+        <source>labels: name the PDF file with -o FILE</source>
+        <translation>labels: indicare il file PDF con -o FILE</translation>
+    </message>
+    <message>
+        <source>labels: --sheet is for the PDF; CSV rows have no sheet</source>
+        <translation>labels: --sheet vale per il PDF; le righe CSV non hanno foglio</translation>
+    </message>
+    <message>
+        <source>labels: no floor &apos;%1&apos; in %2 (floors: %3)</source>
+        <translation>labels: nessun piano &apos;%1&apos; in %2 (piani: %3)</translation>
+    </message>
+    <message>
+        <source>jobtool: labels: %1 has nothing to label there: no cables and no ports</source>
+        <translation>jobtool: labels: in %1 non c&apos;è niente da etichettare: nessun cavo e nessuna presa</translation>
+    </message>
+    <message>
+        <source>Cable labels</source>
+        <translation>Etichette dei cavi</translation>
+    </message>
+    <message>
+        <source>  report JOB [--metric] [-o FILE] [--force]
+                          The test report as one self-contained HTML file: the job&apos;s
+                          site and contractor, a summary (cables per status and
+                          type, failing cables first), then per tested cable its
+                          values per pair and its echo, NEXT and channel plots, and
+                          the untested cables. Without -o it goes to standard output.
+  report JOB -o FILE.pdf [--format pdf] [--paper a4|letter] [--metric]
+         [--template QVT] [--force]
+                          The certification report as a PDF (chosen by the .pdf
+                          extension or --format pdf): a cover with the counts per
+                          verdict, a summary per type and floor, each floor&apos;s
+                          drawing, the cable schedule, a block per tested cable
+                          (ends, test definition, tester, verdict per pair, plots),
+                          the active network tests and a sign-off box. The paper
+                          is the job&apos;s (detailed cable report settings) unless
+                          --paper says otherwise.
+</source>
+        <translation>  report JOB [--metric] [-o FILE] [--force]
+                          Il rapporto di collaudo in un unico file HTML autonomo:
+                          cantiere e installatore del lavoro, un riepilogo (cavi per
+                          stato e tipo, prima quelli non superati), poi per ogni
+                          cavo collaudato i valori per coppia e i grafici di eco,
+                          NEXT e canale, e i cavi non collaudati. Senza -o va sullo
+                          standard output.
+  report JOB -o FILE.pdf [--format pdf] [--paper a4|letter] [--metric]
+         [--template QVT] [--force]
+                          Il rapporto di certificazione in PDF (scelto
+                          dall&apos;estensione .pdf o da --format pdf): una copertina con
+                          i conteggi per esito, un riepilogo per tipo e per piano, il
+                          disegno di ogni piano, l&apos;elenco cavi, un blocco per ogni
+                          cavo collaudato (estremità, definizione di test, tester,
+                          esito per coppia, grafici), i test di rete attivi e un
+                          riquadro per le firme. La carta è quella del lavoro
+                          (impostazioni del rapporto dettagliato dei cavi) salvo
+                          diversa indicazione di --paper.
+</translation>
+    </message>
+    <message>
+        <source>report: unknown format &apos;%1&apos; (html or pdf)</source>
+        <translation>report: formato sconosciuto &apos;%1&apos; (html o pdf)</translation>
+    </message>
+    <message>
+        <source>report: unknown paper &apos;%1&apos; (a4 or letter)</source>
+        <translation>report: formato carta sconosciuto &apos;%1&apos; (a4 o letter)</translation>
+    </message>
+    <message>
+        <source>report: name the PDF file with -o FILE</source>
+        <translation>report: indicare il file PDF con -o FILE</translation>
     </message>
 </context>
 </TS>

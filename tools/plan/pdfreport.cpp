@@ -851,9 +851,7 @@ void cableBlock(Pages& pages, Ductbook& job, const CableRow& c, QHash<QString, T
         pages.rule(y, QColor(0xdd, 0xdd, 0xdd), tableLeft, tableLeft + tableWidth);
     }
 
-    const char* const titles[3] = {QT_TRANSLATE_NOOP("jobtool", "Echo"),
-                                   QT_TRANSLATE_NOOP("jobtool", "NEXT"),
-                                   QT_TRANSLATE_NOOP("jobtool", "Channel")};
+    const char* const titles[3] = {"Echo", "NEXT", "Channel"};
     const LUMEN_PLOT_DATA plots[3] = {r.echo(), r.next(), r.channel()};
     for (int i = 0; i < 3; ++i) {
         const double plotWidth = (width - 2 * PlotGap) / 3;
