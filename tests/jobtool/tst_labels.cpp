@@ -1,6 +1,7 @@
 // jobtool labels: one label per cable end and per port, each inside its cell
 // of the label sheet as a PDF reader sees it, or one CSV row per label.
 #include "csv_p.h"
+#include "fixtures.h"
 #include "jobfixture.h"
 #include "jobtoolrun.h"
 #include "labels_p.h"
@@ -246,8 +247,8 @@ void TestLabels::csvRows()
 // convert; without one (a fresh home has none configured) it cannot.
 void TestLabels::oldJobWithTemplate()
 {
-    const QString old = QStringLiteral(GRIDWELL_TEST_DATA "/convert/job-2.1.job");
-    const QString qvt = QStringLiteral(GRIDWELL_TEST_DATA "/convert/default.qvt");
+    const QString old = Fixtures::job(QStringLiteral("job-2.1.job"));
+    const QString qvt = Fixtures::qvt(QStringLiteral("default.qvt"));
     Run r = jobtool({QStringLiteral("labels"), old, QStringLiteral("--format"),
                      QStringLiteral("csv"), QStringLiteral("--template"), qvt});
     QVERIFY2(r.code == 0, qPrintable(r.err));
