@@ -52,13 +52,6 @@ const QList<LabelSheet> Sheets = {
      0.5 * Inch},
 };
 
-// The wording of the printed documents. Like the HTML report they are in
-// English for now; jobtool's messages to the user go through the translator.
-QString words(const char* text)
-{
-    return QString::fromUtf8(text);
-}
-
 QString size(double mm, bool inches)
 {
     return inches ? QString::number(mm / Inch, 'g', 4) : QString::number(mm, 'g', 4);

@@ -1,6 +1,7 @@
 #include "pairchecks_p.h"
 
 #include "cablelengths_p.h"
+#include "pdfpages_p.h"
 
 #include <ductbook.h>
 #include <runekit.h>
@@ -12,13 +13,6 @@
 namespace Plan {
 
 namespace {
-
-// The wording of the printed documents. Like the HTML report they are in
-// English for now; jobtool's messages to the user go through the translator.
-QString words(const char* text)
-{
-    return QString::fromUtf8(text);
-}
 
 // The far-end pair the tester found, or -1 when it left the byte unset.
 int measuredPairTo(const cable_struct& block, int pair)

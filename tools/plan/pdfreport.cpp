@@ -36,13 +36,6 @@ namespace Plan {
 
 namespace {
 
-// The wording of the printed documents. Like the HTML report they are in
-// English for now; jobtool's messages to the user go through the translator.
-QString words(const char* text)
-{
-    return QString::fromUtf8(text);
-}
-
 // Page geometry in millimetres.
 const double MarginX = 18;
 const double ContentTop = 22;    // below the page header
