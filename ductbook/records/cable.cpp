@@ -1,11 +1,18 @@
 #include "cable.h"
 
+#include "constants_p.h"
+
 namespace {
 QString defaultCableColor()
 {
     return QStringLiteral("#000000");
 }
 } // namespace
+
+QString Cable::floorChangeMarker()
+{
+    return QLatin1String(DuctbookConstants::EndFirstFloor);
+}
 
 // The empty entry is deliberate: written out it gives an empty "path"
 // attribute, which is how the job stores a cable without route points.

@@ -150,6 +150,9 @@ public:
     QStringList& path() { return m_path; }
     const QStringList& path() const { return m_path; }
     void setPath(const QStringList& path) { m_path = path; }
+    /// The path entry that separates the points of the start floor from those
+    /// of the end floor: "end_first_floor". It is a marker, not a point id.
+    static QString floorChangeMarker();
     ///@}
 
     /// @name testResults

@@ -1,6 +1,13 @@
 #include "room.h"
 
+#include "constants_p.h"
+
 Room::Room() : QObject(nullptr) {}
+
+QString Room::undefinedTag()
+{
+    return QLatin1String(DuctbookConstants::UndefinedRoom);
+}
 
 Room::Room(const QString& element, double x, double y, double width, double height,
            const QString& id, const QString& floor, double roomNameX, double roomNameY,

@@ -39,6 +39,11 @@ public:
     /// Destroys the record.
     ~Room() override;
 
+    /// The tag (and id) of the room every floor keeps for what stands in no
+    /// room: "Undefined". It is never removed, a removed room's ports and
+    /// vertical runs move into it, and the room lists leave it out.
+    static QString undefinedTag();
+
     /// @name element
     ///@{
 

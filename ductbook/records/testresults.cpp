@@ -75,11 +75,16 @@ void TestResults::initializeResponsePlotData()
     clearPlot(m_channel);
 }
 
+bool TestResults::isMeasuredLength(qint32 raw)
+{
+    return raw > 0 && raw < kMaxMeasuredLength;
+}
+
 int TestResults::cableLength() const
 {
     int shortest = -1;
     for (qint32 length : m_results.pairLength) {
-        if (length <= 0 || length >= kMaxMeasuredLength)
+        if (!isMeasuredLength(length))
             continue;
         if (shortest == -1 || length < shortest)
             shortest = length;

@@ -210,6 +210,10 @@ public:
     ///         below, and of 60000 and above, are the tester's codes for "no
     ///         reading").
     int cableLength() const;
+    /// Whether @p raw, a value of cable_struct::pairLength, is a length the
+    /// tester really measured (1 to 59999) rather than one of its codes for
+    /// "no reading" (0 and below, 60000 and above).
+    static bool isMeasuredLength(qint32 raw);
 
 private:
     QString m_time;

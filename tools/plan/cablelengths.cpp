@@ -7,12 +7,6 @@ namespace Plan {
 
 namespace {
 
-// A pair length the tester measured lies between these (the job's rule).
-bool measured(qint32 value)
-{
-    return value > 0 && value < 60000;
-}
-
 QString oneDecimal(double value)
 {
     return QString::number(value, 'f', 1);
@@ -44,7 +38,7 @@ QString measuredLength(Ductbook& job, const QString& tag, const TestResults& res
 QString pairLength(Ductbook& job, const QString& tag, const TestResults& results, int pair,
                    bool metric)
 {
-    if (pair < 0 || pair > 3 || !measured(results.results().pairLength[pair]))
+    if (pair < 0 || pair > 3 || !TestResults::isMeasuredLength(results.results().pairLength[pair]))
         return QString();
     return oneDecimal(job.getRoundedCableLength(tag, pair, metric));
 }

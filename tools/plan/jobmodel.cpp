@@ -8,11 +8,6 @@ namespace Plan {
 
 namespace {
 
-// The path entry that separates the points of a cable's first floor from
-// those of its last floor.
-const QLatin1String FloorChangeMarker("end_first_floor");
-const QLatin1String UndefinedRoom("Undefined");
-
 PlaceItem placeOf(const Port& p, const QString& roomId, bool isRun)
 {
     PlaceItem item;
@@ -52,7 +47,7 @@ void JobModel::readFloor(Ductbook& job, const QString& tag)
     for (int r = 0; r < roomTags.size(); ++r) {
         const QString& roomTag = roomTags.at(r);
         const QString roomId = roomIds.value(r);
-        if (roomTag != UndefinedRoom) {
+        if (roomTag != Room::undefinedTag()) {
             const Room room = job.getRoomByTag(tag, roomTag);
             RoomItem item;
             item.tag = roomTag;
@@ -139,9 +134,10 @@ QList<RouteLeg> JobModel::route(const CableLine& cable) const
 
     QStringList first;
     QStringList last;
+    const QString floorChange = Cable::floorChangeMarker();
     bool changed = false;
     for (const QString& entry : cable.path) {
-        if (entry == FloorChangeMarker)
+        if (entry == floorChange)
             changed = true;
         else if (!entry.isEmpty())
             (changed ? last : first).append(entry);
