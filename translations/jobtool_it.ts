@@ -740,7 +740,7 @@ essere scritto), 2 per un errore d&apos;uso o un file che non si può caricare.
         <translation>report: indicare il file PDF con -o FILE</translation>
     </message>
     <message>
-        <source>  report JOB [--metric] [FILTERS] [-o FILE] [--force]
+        <source>  report JOB [--metric] [-o FILE] [--force] [FILTERS]
                           The certification report as one self-contained HTML file
                           with the contents of the PDF below, styled for printing
                           (a cable&apos;s block kept on one page, pages numbered where
@@ -762,7 +762,7 @@ essere scritto), 2 per un errore d&apos;uso o un file che non si può caricare.
                           --status pass|fail|untested
                           --type TYPE    cables of the type (as the job names it)
 </source>
-        <translation>  report JOB [--metric] [FILTRI] [-o FILE] [--force]
+        <translation>  report JOB [--metric] [-o FILE] [--force] [FILTRI]
                           Il rapporto di certificazione in un unico file HTML
                           autonomo con i contenuti del PDF descritto sotto, pronto
                           per la stampa (il blocco di un cavo resta su una pagina,

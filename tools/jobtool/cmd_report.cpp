@@ -18,7 +18,7 @@ namespace JobTool {
 
 const char* const reportHelp = QT_TRANSLATE_NOOP(
     "jobtool",
-    "  report JOB [--metric] [FILTERS] [-o FILE] [--force]\n"
+    "  report JOB [--metric] [-o FILE] [--force] [FILTERS]\n"
     "                          The certification report as one self-contained HTML file\n"
     "                          with the contents of the PDF below, styled for printing\n"
     "                          (a cable's block kept on one page, pages numbered where\n"

@@ -144,18 +144,26 @@ public:
     {
         element(QStringLiteral("td"), text, {{QStringLiteral("class"), verdictClass(v)}});
     }
-    // Cable ids, each a link to its block when it has one.
+    // The ids of the cables with a verdict; a tested cable's id links to
+    // its block.
     void idList(const ReportData& d, Verdict v)
     {
-        const QStringList ids = d.idsWith(v);
         start(QStringLiteral("p"), {{QStringLiteral("class"), QStringLiteral("ids")}});
-        if (ids.isEmpty())
-            text(words("none"));
-        for (int i = 0; i < ids.size(); ++i) {
-            if (i > 0)
+        bool first = true;
+        for (const ReportCable& c : d.cables) {
+            if (c.verdict != v)
+                continue;
+            if (!first)
                 text(QStringLiteral(", "));
-            text(ids.at(i));
+            first = false;
+            if (v == Verdict::Untested)
+                text(c.id);
+            else
+                element(QStringLiteral("a"), c.id,
+                        {{QStringLiteral("href"), QStringLiteral("#cable-") + c.tag}});
         }
+        if (first)
+            text(words("none"));
         end();
     }
     QXmlStreamWriter& xml() { return m_xml; }
