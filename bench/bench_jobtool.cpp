@@ -94,7 +94,8 @@ int main(int argc, char** argv)
         const qint64 report = timed(
             QStringList{QStringLiteral("report"), job, QStringLiteral("-o"), html} + force, out);
         out << "  report   " << report << " ms (" << QFileInfo(html).size() / (1024 * 1024)
-            << " MiB)" << peak() << "\n";
+            << " MiB, " << QFileInfo(html).size() / cables << " bytes per tested cable)" << peak()
+            << "\n";
         const qint64 reportPdf = timed(
             QStringList{QStringLiteral("report"), job, QStringLiteral("-o"), pdf} + force, out);
         out << "  report as PDF " << reportPdf << " ms (" << QFileInfo(pdf).size() / (1024 * 1024)

@@ -728,44 +728,6 @@ essere scritto), 2 per un errore d&apos;uso o un file che non si può caricare.
         <translation>Etichette dei cavi</translation>
     </message>
     <message>
-        <source>  report JOB [--metric] [-o FILE] [--force]
-                          The test report as one self-contained HTML file: the job&apos;s
-                          site and contractor, a summary (cables per status and
-                          type, failing cables first), then per tested cable its
-                          values per pair and its echo, NEXT and channel plots, and
-                          the untested cables. Without -o it goes to standard output.
-  report JOB -o FILE.pdf [--format pdf] [--paper a4|letter] [--metric]
-         [--template QVT] [--force]
-                          The certification report as a PDF (chosen by the .pdf
-                          extension or --format pdf): a cover with the counts per
-                          verdict, a summary per type and floor, each floor&apos;s
-                          drawing, the cable schedule, a block per tested cable
-                          (ends, test definition, tester, verdict per pair, plots),
-                          the active network tests and a sign-off box. The paper
-                          is the job&apos;s (detailed cable report settings) unless
-                          --paper says otherwise.
-</source>
-        <translation>  report JOB [--metric] [-o FILE] [--force]
-                          Il rapporto di collaudo in un unico file HTML autonomo:
-                          cantiere e installatore del lavoro, un riepilogo (cavi per
-                          stato e tipo, prima quelli non superati), poi per ogni
-                          cavo collaudato i valori per coppia e i grafici di eco,
-                          NEXT e canale, e i cavi non collaudati. Senza -o va sullo
-                          standard output.
-  report JOB -o FILE.pdf [--format pdf] [--paper a4|letter] [--metric]
-         [--template QVT] [--force]
-                          Il rapporto di certificazione in PDF (scelto
-                          dall&apos;estensione .pdf o da --format pdf): una copertina con
-                          i conteggi per esito, un riepilogo per tipo e per piano, il
-                          disegno di ogni piano, l&apos;elenco cavi, un blocco per ogni
-                          cavo collaudato (estremità, definizione di test, tester,
-                          esito per coppia, grafici), i test di rete attivi e un
-                          riquadro per le firme. La carta è quella del lavoro
-                          (impostazioni del rapporto dettagliato dei cavi) salvo
-                          diversa indicazione di --paper.
-</translation>
-    </message>
-    <message>
         <source>report: unknown format &apos;%1&apos; (html or pdf)</source>
         <translation>report: formato sconosciuto &apos;%1&apos; (html o pdf)</translation>
     </message>
@@ -776,6 +738,66 @@ essere scritto), 2 per un errore d&apos;uso o un file che non si può caricare.
     <message>
         <source>report: name the PDF file with -o FILE</source>
         <translation>report: indicare il file PDF con -o FILE</translation>
+    </message>
+    <message>
+        <source>  report JOB [--metric] [-o FILE] [--force] [FILTERS]
+                          The certification report as one self-contained HTML file
+                          with the contents of the PDF below, styled for printing
+                          (a cable&apos;s block kept on one page, pages numbered where
+                          the browser can). Without -o it goes to standard output.
+  report JOB -o FILE.pdf [--format pdf] [--paper a4|letter] [--metric]
+         [FILTERS] [--template QVT] [--force]
+                          The certification report as a PDF (chosen by the .pdf
+                          extension or --format pdf): a cover with the counts per
+                          verdict, a summary per type and floor, each floor&apos;s
+                          drawing, the cable schedule, a block per tested cable
+                          (ends, test definition, tester, verdict per pair, plots),
+                          the active network tests and a sign-off box. The paper
+                          is the job&apos;s (detailed cable report settings) unless
+                          --paper says otherwise.
+                          FILTERS choose the cables of either report; each takes
+                          one value or several separated by commas:
+                          --floor FLOOR  cables with an end on the floor (its name
+                                         or tag); only its drawing and active tests
+                          --status pass|fail|untested
+                          --type TYPE    cables of the type (as the job names it)
+</source>
+        <translation>  report JOB [--metric] [-o FILE] [--force] [FILTRI]
+                          Il rapporto di certificazione in un unico file HTML
+                          autonomo con i contenuti del PDF descritto sotto, pronto
+                          per la stampa (il blocco di un cavo resta su una pagina,
+                          pagine numerate dove il browser lo consente). Senza -o va
+                          sullo standard output.
+  report JOB -o FILE.pdf [--format pdf] [--paper a4|letter] [--metric]
+         [FILTRI] [--template QVT] [--force]
+                          Il rapporto di certificazione in PDF (scelto
+                          dall&apos;estensione .pdf o da --format pdf): una copertina con
+                          i conteggi per esito, un riepilogo per tipo e per piano, il
+                          disegno di ogni piano, l&apos;elenco cavi, un blocco per ogni
+                          cavo collaudato (estremità, definizione di test, tester,
+                          esito per coppia, grafici), i test di rete attivi e un
+                          riquadro per le firme. La carta è quella del lavoro
+                          (impostazioni del rapporto dettagliato dei cavi) salvo
+                          diversa indicazione di --paper.
+                          I FILTRI scelgono i cavi di entrambi i rapporti; ognuno
+                          accetta un valore o più valori separati da virgole:
+                          --floor PIANO  cavi con un&apos;estremità sul piano (nome o
+                                         tag); solo il suo disegno e i suoi test attivi
+                          --status pass|fail|untested
+                          --type TIPO    cavi del tipo (come lo chiama il lavoro)
+</translation>
+    </message>
+    <message>
+        <source>report: unknown status &apos;%1&apos; (pass, fail or untested)</source>
+        <translation>report: stato sconosciuto &apos;%1&apos; (pass, fail o untested)</translation>
+    </message>
+    <message>
+        <source>report: no floor &apos;%1&apos; in the job (floors: %2)</source>
+        <translation>report: nessun piano &apos;%1&apos; nel lavoro (piani: %2)</translation>
+    </message>
+    <message>
+        <source>report: no cable of type &apos;%1&apos; in the job (types: %2)</source>
+        <translation>report: nessun cavo di tipo &apos;%1&apos; nel lavoro (tipi: %2)</translation>
     </message>
 </context>
 </TS>

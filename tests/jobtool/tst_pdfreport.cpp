@@ -60,6 +60,7 @@ private slots:
     void blocksNeverSplit();
     void plotFrameAtItsPixels();
     void paperOfTheJobUnlessTold();
+    void filterChoosesCables();
     void usageErrors_data();
     void usageErrors();
 
@@ -225,6 +226,27 @@ void TestPdfReport::paperOfTheJobUnlessTold()
         QCOMPARE(page.toSize(), QSize(612, 792));
 }
 
+// The filter the HTML report has chooses the PDF's cables too.
+void TestPdfReport::filterChoosesCables()
+{
+    const QString pdf = m_dir.filePath(QStringLiteral("failing.pdf"));
+    const Run r = jobtool({QStringLiteral("report"), m_job, QStringLiteral("-o"), pdf,
+                           QStringLiteral("--status"), QStringLiteral("fail")});
+    QVERIFY2(r.code == 0, qPrintable(r.err));
+    const PdfText::Document doc = PdfText::read(pdf);
+    QVERIFY(doc.ok);
+    const QString text = doc.text();
+    QVERIFY(text.contains(QLatin1String("Selection")));
+    int failing = 0;
+    for (int i = 0; i < 23; ++i) {
+        const QString id = QStringLiteral("Extra%1").arg(i + 1, 3, 10, QLatin1Char('0'));
+        QVERIFY2(text.contains(id) == (i % 5 == 3), qPrintable(id));
+        failing += i % 5 == 3;
+    }
+    QVERIFY(failing > 3);
+    QVERIFY(!text.contains(QLatin1String("Cable001")));
+}
+
 void TestPdfReport::usageErrors_data()
 {
     QTest::addColumn<QStringList>("args");
@@ -236,6 +258,16 @@ void TestPdfReport::usageErrors_data()
         << QStringList{"report", example(), "--format", "docx"} << QStringLiteral("html or pdf");
     QTest::newRow("a PDF needs a file")
         << QStringList{"report", example(), "--format", "pdf"} << QStringLiteral("-o");
+    // A filter's bad value is named with the values the job accepts.
+    QTest::newRow("unknown floor")
+        << QStringList{"report", example(), "-o", "r.pdf", "--floor", "Level 9"}
+        << QStringLiteral("no floor 'Level 9' in the job (floors: Level 3, Level 4)");
+    QTest::newRow("unknown status")
+        << QStringList{"report", example(), "-o", "r.pdf", "--status", "pass,ok"}
+        << QStringLiteral("unknown status 'ok' (pass, fail or untested)");
+    QTest::newRow("unknown type")
+        << QStringList{"report", example(), "-o", "r.html", "--type", "CAT7"}
+        << QStringLiteral("no cable of type 'CAT7' in the job (types: CAT5E, CAT6, RG-6)");
 }
 
 void TestPdfReport::usageErrors()
@@ -247,6 +279,7 @@ void TestPdfReport::usageErrors()
     QCOMPARE(r.code, 2);
     QVERIFY2(r.err.contains(message), qPrintable(r.err));
     QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("r.pdf"))));
+    QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("r.html"))));
 }
 
 QTEST_GUILESS_MAIN(TestPdfReport)

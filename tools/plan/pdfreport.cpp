@@ -12,6 +12,7 @@
 #include "pdfpages_p.h"
 #include "plotaxes_p.h"
 #include "report_p.h"
+#include "reportdata_p.h"
 #include "usecolors_p.h"
 
 #include <activeport.h>
@@ -70,100 +71,10 @@ double contentWidth(bool a4)
     return paperSize(a4).width() - 2 * MarginX;
 }
 
-QString verdictText(Verdict v)
-{
-    switch (v) {
-    case Verdict::Pass:
-        return words("PASS");
-    case Verdict::Fail:
-        return words("FAIL");
-    case Verdict::Untested:
-        break;
-    }
-    return words("UNTESTED");
-}
-
 QColor verdictColor(Verdict v)
 {
     return v == Verdict::Pass ? PassColor : v == Verdict::Fail ? FailColor : UntestedColor;
 }
-
-QString joined(const QStringList& parts, const QString& separator = QStringLiteral(" \u00b7 "))
-{
-    QStringList kept;
-    for (const QString& p : parts) {
-        if (!p.isEmpty())
-            kept.append(p);
-    }
-    return kept.join(separator);
-}
-
-QString percent(int part, int whole)
-{
-    return whole > 0 ? QStringLiteral("%1 %").arg(QString::number(100.0 * part / whole, 'f', 1))
-                     : QStringLiteral("\u2013");
-}
-
-// One cable as every part but its own block needs it.
-struct CableRow
-{
-    QString tag;
-    QString id;
-    QString from;
-    QString to;
-    QString fromPlace; // room · floor
-    QString toPlace;
-    int floor = -1; // of the "from" end, else of the "to" end
-    QString type;
-    QString status;
-    QString time;
-    QString estimated;
-    QString measured;
-    Verdict verdict = Verdict::Untested;
-};
-
-struct Counts
-{
-    int total = 0;
-    int passed = 0;
-    int failed = 0;
-    int untested = 0;
-    void add(Verdict v)
-    {
-        ++total;
-        if (v == Verdict::Pass)
-            ++passed;
-        else if (v == Verdict::Fail)
-            ++failed;
-        else
-            ++untested;
-    }
-    QStringList cells() const
-    {
-        return {QString::number(total), QString::number(passed), QString::number(failed),
-                QString::number(untested), percent(passed, passed + failed)};
-    }
-};
-
-struct ActiveRow
-{
-    QString port;
-    QString type;
-    QString result;
-    QString time;
-};
-
-struct ReportData
-{
-    QString jobFile;
-    QString issued;
-    SiteData site;
-    ContractorData contractor;
-    QList<CableRow> cables;
-    QList<int> tested; // indexes into cables: failing first, then passing
-    QStringList floors;
-    QList<ActiveRow> active;
-};
 
 // The pages being laid out. Positions are in millimetres from the paper's
 // top left corner; in the counting pass nothing is drawn.
@@ -343,12 +254,6 @@ private:
     double m_y = 0;
 };
 
-QString addressLine(const Address& a)
-{
-    return joined({a.address1(), a.address2(), a.city(), a.state(), a.zipcode(), a.country()},
-                  QStringLiteral(", "));
-}
-
 void facts(Pages& pages, const QList<QPair<QString, QString>>& rows, double labelWidth = 38)
 {
     for (const auto& r : rows) {
@@ -379,11 +284,11 @@ void cover(Pages& pages, const ReportData& d)
                   {words("Contractor address"), addressLine(d.contractor.address())},
                   {words("Contractor contact"), joined({d.contractor.phone(), d.contractor.email()})},
                   {words("Tester"), d.contractor.tester()},
-                  {words("Issued"), d.issued}});
+                  {words("Issued"), d.issued},
+                  {words("Selection"), d.selection.isEmpty() ? words("every cable of the job")
+                                                             : d.selection}});
     pages.advance(8);
-    Counts all;
-    for (const CableRow& c : d.cables)
-        all.add(c.verdict);
+    const ReportCounts all = d.counts();
     pages.subheading(words("Results"), 6 * LineHeight);
     const QList<double> widths{50, 30};
     pages.row({words("Verdict"), words("Cables")}, widths, true);
@@ -411,12 +316,8 @@ void summary(Pages& pages, const ReportData& d)
     const QList<double> widths{58, 22, 22, 22, 22, 28};
     const QStringList head{words("Cables"), words("Passed"), words("Failed"), words("Untested"),
                            words("Pass rate")};
-    QMap<QString, Counts> byType;
-    QList<Counts> byFloor(d.floors.size() + 1);
-    for (const CableRow& c : d.cables) {
-        byType[c.type].add(c.verdict);
-        byFloor[c.floor >= 0 ? c.floor : d.floors.size()].add(c.verdict);
-    }
+    const QMap<QString, ReportCounts> byType = d.countsByType();
+    const QList<ReportCounts> byFloor = d.countsByFloor();
     pages.subheading(words("By cable type"));
     pages.row(QStringList{words("Type")} + head, widths, true);
     for (auto it = byType.cbegin(); it != byType.cend(); ++it)
@@ -432,11 +333,7 @@ void summary(Pages& pages, const ReportData& d)
                   widths);
     }
     for (Verdict v : {Verdict::Fail, Verdict::Untested}) {
-        QStringList ids;
-        for (const CableRow& c : d.cables) {
-            if (c.verdict == v)
-                ids.append(c.id);
-        }
+        QStringList ids = d.idsWith(v);
         pages.advance(4);
         pages.subheading(v == Verdict::Fail ? words("Failing cables (%1)").arg(ids.size())
                                             : words("Untested cables (%1)").arg(ids.size()),
@@ -594,7 +491,7 @@ void schedule(Pages& pages, const ReportData& d, bool metric)
                            words("Status")};
     const double rowHeight = 7;
     int onPage = -1;
-    for (const CableRow& c : d.cables) {
+    for (const ReportCable& c : d.cables) {
         if (pages.y() + rowHeight > pages.bottom() + 0.01 || onPage < 0) {
             if (onPage >= 0)
                 pages.newPage();
@@ -753,7 +650,7 @@ QString endText(const QString& port, const QString& place)
     return joined({port, place});
 }
 
-void cableBlock(Pages& pages, Ductbook& job, const CableRow& c, QHash<QString, TestDef>& defs,
+void cableBlock(Pages& pages, Ductbook& job, const ReportCable& c, QHash<QString, TestDef>& defs,
                 bool metric)
 {
     pages.need(BlockHeight);
@@ -867,7 +764,7 @@ void activeTests(Pages& pages, const ReportData& d)
     const QList<double> widths{w * 0.15, w * 0.12, w * 0.53, w * 0.20};
     pages.row({words("Port"), words("Test"), words("Result"), words("Date")}, widths, true);
     QString last;
-    for (const ActiveRow& a : d.active) {
+    for (const ReportActive& a : d.active) {
         if (pages.y() + LineHeight > pages.bottom()) {
             pages.newPage();
             pages.row({words("Port"), words("Test"), words("Result"), words("Date")}, widths, true);
@@ -911,14 +808,15 @@ void layOut(Pages& pages, Ductbook& job, const ReportData& d, const FloorPlan* p
 {
     cover(pages, d);
     summary(pages, d);
-    for (int f = 0; f < d.floors.size(); ++f)
+    for (int f : d.shownFloors)
         floorSection(pages, plan, f, d.floors.at(f));
     schedule(pages, d, metric);
     pages.newPage();
     pages.heading(words("Test results"), BlockHeight);
     if (d.tested.isEmpty()) {
         pages.text(QRectF(pages.left(), pages.y(), pages.width(), LineHeight),
-                   words("No cable of the job has a test result."), pdfFont(BodyPoints));
+                   words(d.selection.isEmpty() ? "No cable of the job has a test result."
+                                              : "No cable of the selection has a test result."), pdfFont(BodyPoints));
         pages.advance(LineHeight);
     }
     QHash<QString, TestDef> defs;
@@ -927,59 +825,6 @@ void layOut(Pages& pages, Ductbook& job, const ReportData& d, const FloorPlan* p
     pages.newPage();
     activeTests(pages, d);
     signOff(pages, d);
-}
-
-ReportData readJob(Ductbook& job, const JobModel& model, const QString& jobPath, bool metric)
-{
-    ReportData d;
-    d.jobFile = QFileInfo(jobPath).fileName();
-    d.issued = QDate::currentDate().toString(Qt::ISODate);
-    d.site = job.getSiteData();
-    d.contractor = job.getContractorData();
-    for (const FloorItem& f : model.floors())
-        d.floors.append(f.id);
-    const QStringList tags = job.getCables(true);
-    d.cables.reserve(tags.size());
-    for (const QString& tag : tags) {
-        CableRow c;
-        c.tag = tag;
-        c.id = job.getCableID(tag);
-        c.from = job.getCableFrom(tag);
-        c.to = job.getCableTo(tag);
-        c.type = job.getCableType(tag);
-        const PlaceItem* ends[2] = {model.port(c.from), model.port(c.to)};
-        QString* places[2] = {&c.fromPlace, &c.toPlace};
-        for (int e = 0; e < 2; ++e) {
-            if (!ends[e])
-                continue;
-            const int floor = model.floorIndexOfTag(ends[e]->floor);
-            *places[e] = joined({ends[e]->roomId, floor >= 0 ? d.floors.at(floor) : QString()});
-            if (c.floor < 0)
-                c.floor = floor;
-        }
-        const TestResults r = job.getCableTestResults(tag);
-        c.status = r.status();
-        c.time = r.time();
-        c.verdict = verdictOf(c.status);
-        c.measured = measuredLength(job, tag, r, metric);
-        c.estimated = estimatedLength(job, tag, metric);
-        d.cables.append(c);
-    }
-    for (Verdict wanted : {Verdict::Fail, Verdict::Pass}) {
-        for (int i = 0; i < d.cables.size(); ++i) {
-            if (d.cables.at(i).verdict == wanted)
-                d.tested.append(i);
-        }
-    }
-    for (const QString& tag : job.getActivePorts(true)) {
-        const ActivePort port = job.getActivePort(tag);
-        for (ActiveTestResult* result : port.activeTestResults()) {
-            d.active.append(
-                {port.id(), result->testType(), result->testResult(), result->dateTime()});
-            delete result; // the caller owns what getActivePort allocates
-        }
-    }
-    return d;
 }
 
 } // namespace
@@ -1000,11 +845,11 @@ double pdfReportBlockHeight()
     return BlockHeight;
 }
 
-bool writePdfReport(Ductbook& job, const QString& jobPath, bool metric, bool a4, QIODevice& device,
-                    QString* error)
+bool writePdfReport(Ductbook& job, const QString& jobPath, bool metric, bool a4,
+                    const ReportFilter& filter, QIODevice& device, QString* error)
 {
     const JobModel model(job);
-    const ReportData data = readJob(job, model, jobPath, metric);
+    const ReportData data = readReportData(job, model, jobPath, metric, filter);
     QPdfWriter writer(&device);
     writer.setTitle(
         joined({words("Cable certification report"), data.site.company(), data.site.jobid()}));

@@ -13,10 +13,12 @@ class QIODevice;
 
 namespace Plan {
 
-// jobPath names the job on the cover; a4 chooses A4 paper over Letter.
-// False, with the reason, when the device fails.
-bool writePdfReport(Ductbook& job, const QString& jobPath, bool metric, bool a4, QIODevice& device,
-                    QString* error);
+struct ReportFilter;
+
+// jobPath names the job on the cover; a4 chooses A4 paper over Letter;
+// filter chooses the cables. False, with the reason, when the device fails.
+bool writePdfReport(Ductbook& job, const QString& jobPath, bool metric, bool a4,
+                    const ReportFilter& filter, QIODevice& device, QString* error);
 
 // Where a tested cable's block puts its parts, in millimetres from the
 // block's top left corner (the top of its heading bar), so that a reader of

@@ -1,65 +1,94 @@
-// The test report as one self-contained XHTML page, with each tested
-// cable's pair values and its response plots drawn inline.
+// The certification report as one self-contained XHTML page: the same
+// contents as the PDF (gathered by readReportData), styled for the screen
+// and for print, with each tested cable's plots drawn inline as small SVG.
 #include "report_p.h"
 
-#include "cablelengths_p.h"
+#include "drawings_p.h"
+#include "floorplan_p.h"
 #include "jobmodel_p.h"
-#include "pairvalues_p.h"
-#include "svgwriter_p.h"
+#include "pairchecks_p.h"
+#include "pdfpages_p.h"
+#include "plotaxes_p.h"
+#include "reportdata_p.h"
+#include "cablelengths_p.h"
 #include "xmloutput_p.h"
 
 #include <ductbook.h>
+#include <testdef.h>
 
-#include <QFileInfo>
+#include <QBuffer>
+#include <QHash>
 #include <QIODevice>
-#include <QMap>
 #include <QXmlStreamWriter>
+
+#include <cmath>
 
 namespace Plan {
 
 namespace {
 
+// Screen and print styles. In print a cable's block, a table row and a
+// heading with what follows stay on one page; browsers that support page
+// margin boxes number the pages.
 const char* const Style = R"(
-body { font-family: sans-serif; margin: 2em; color: #222; }
-h1 { margin-bottom: 0.2em; }
-table { border-collapse: collapse; margin: 0.5em 0 1em; }
-th, td { border: 1px solid #bbb; padding: 0.2em 0.6em; text-align: left; }
+body { font-family: "DejaVu Sans", Arial, sans-serif; font-size: 10pt; margin: 1.5em; color: #222; }
+h1 { margin: 0 0 0.2em; font-size: 20pt; }
+h2 { margin: 1.2em 0 0.4em; font-size: 14pt; }
+h3 { margin: 0.8em 0 0.3em; font-size: 11pt; }
+table { border-collapse: collapse; margin: 0.3em 0 0.8em; }
+th, td { border: 1px solid #ccc; padding: 0.1em 0.5em; text-align: left; vertical-align: top; }
 th { background: #eee; }
-.status-fail { color: #b00; font-weight: bold; }
-.status-pass { color: #070; }
-.status-untested { color: #666; }
-section.cable { border-top: 2px solid #ccc; margin-top: 1.5em; }
-.plots { display: flex; flex-wrap: wrap; gap: 1em; }
+table.facts th { background: none; border: 0; padding-left: 0; }
+table.facts td { border: 0; }
+.pass { color: #1b7a2e; font-weight: bold; }
+.fail { color: #b01010; font-weight: bold; }
+.untested { color: #666; font-weight: bold; }
+.why { font-weight: normal; font-size: 85%; }
+.place { color: #666; font-size: 85%; }
+p.rate { font-weight: bold; font-size: 12pt; }
+section.cable { border-top: 2px solid #bbb; margin-top: 1em; padding-top: 0.2em; }
+section.cable h3 { display: flex; gap: 1em; }
+section.cable h3 .date { margin-left: auto; font-weight: normal; font-size: 9pt; }
+.block { display: flex; flex-wrap: wrap; gap: 0 1.5em; }
+.plots { display: flex; flex-wrap: wrap; gap: 0.5em; }
 figure { margin: 0; }
+.floor svg { max-width: 100%; height: auto; }
+.signoff { display: flex; gap: 1.5em; }
+.party { flex: 1; border: 1px solid #555; padding: 0.5em 1em 1em; }
+.party p { margin: 1.6em 0 0; border-bottom: 1px solid #555; }
+@page { size: A4; margin: 15mm 12mm 16mm;
+  @bottom-right { content: "Page " counter(page) " of " counter(pages); font-size: 8pt; } }
+@media print {
+  body { margin: 0; font-size: 9pt; }
+  #summary, .floor, #schedule, #tested, #active { break-before: page; page-break-before: always; }
+  h2, h3 { break-after: avoid; page-break-after: avoid; }
+  section.cable, tr, figure, .signoff { break-inside: avoid; page-break-inside: avoid; }
+  #signoff { break-inside: avoid; page-break-inside: avoid; }
+  thead { display: table-header-group; }
+  a { color: inherit; text-decoration: none; }
+}
 )";
 
-QString statusClass(Verdict v)
+// The size of a plot picture in CSS pixels: three side by side across a
+// printed page.
+const QSize PlotSize(220, 140);
+const char* const SeriesColors[2] = {"#1f77b4", "#d62728"};
+
+QString verdictClass(Verdict v)
 {
-    switch (v) {
-    case Verdict::Fail:
-        return QStringLiteral("status-fail");
-    case Verdict::Pass:
-        return QStringLiteral("status-pass");
-    case Verdict::Untested:
-        break;
-    }
-    return QStringLiteral("status-untested");
+    return v == Verdict::Pass ? QStringLiteral("pass")
+           : v == Verdict::Fail ? QStringLiteral("fail")
+                                : QStringLiteral("untested");
 }
 
-// One cable as the summary needs it.
-struct CableRow : CableLine
-{
-    QString status;
-    QString time;
-    Verdict verdict = Verdict::Untested;
-};
+using Attributes = QList<QPair<QString, QString>>;
 
 class Html
 {
 public:
     explicit Html(XmlOutput& output) : m_output(output), m_xml(output.xml()) {}
 
-    void start(const QString& name, const SvgWriter::Attributes& attributes = {})
+    void start(const QString& name, const Attributes& attributes = {})
     {
         m_xml.writeStartElement(name);
         for (const auto& a : attributes)
@@ -68,19 +97,25 @@ public:
     void end() { m_xml.writeEndElement(); }
     // An element with text; an empty one is still written with an end tag,
     // which HTML parsers need for every element that is not void.
-    void element(const QString& name, const QString& text,
-                 const SvgWriter::Attributes& attributes = {})
+    void element(const QString& name, const QString& text, const Attributes& attributes = {})
     {
         start(name, attributes);
         m_xml.writeCharacters(text);
         end();
     }
+    void text(const QString& text) { m_xml.writeCharacters(text); }
     void row(const QStringList& cells, const QString& cellName = QStringLiteral("td"),
-             const SvgWriter::Attributes& attributes = {})
+             const Attributes& attributes = {})
     {
         start(QStringLiteral("tr"), attributes);
         for (const QString& c : cells)
             element(cellName, c);
+        end();
+    }
+    void headRow(const QStringList& cells)
+    {
+        start(QStringLiteral("thead"));
+        row(cells, QStringLiteral("th"));
         end();
     }
     void facts(const QList<QPair<QString, QString>>& rows)
@@ -94,6 +129,43 @@ public:
         }
         end();
     }
+    // A port with its room and floor under it.
+    void endCell(const QString& port, const QString& place)
+    {
+        start(QStringLiteral("td"));
+        text(port);
+        if (!place.isEmpty()) {
+            m_xml.writeEmptyElement(QStringLiteral("br"));
+            element(QStringLiteral("span"), place, {{QStringLiteral("class"), QStringLiteral("place")}});
+        }
+        end();
+    }
+    void verdictCell(const QString& text, Verdict v)
+    {
+        element(QStringLiteral("td"), text, {{QStringLiteral("class"), verdictClass(v)}});
+    }
+    // The ids of the cables with a verdict; a tested cable's id links to
+    // its block.
+    void idList(const ReportData& d, Verdict v)
+    {
+        start(QStringLiteral("p"), {{QStringLiteral("class"), QStringLiteral("ids")}});
+        bool first = true;
+        for (const ReportCable& c : d.cables) {
+            if (c.verdict != v)
+                continue;
+            if (!first)
+                text(QStringLiteral(", "));
+            first = false;
+            if (v == Verdict::Untested)
+                text(c.id);
+            else
+                element(QStringLiteral("a"), c.id,
+                        {{QStringLiteral("href"), QStringLiteral("#cable-") + c.tag}});
+        }
+        if (first)
+            text(words("none"));
+        end();
+    }
     QXmlStreamWriter& xml() { return m_xml; }
     XmlOutput& output() { return m_output; }
 
@@ -102,139 +174,356 @@ private:
     QXmlStreamWriter& m_xml;
 };
 
-QString joined(const QStringList& parts, const QString& separator = QStringLiteral(", "))
+void appendInt(QString& text, int value)
 {
-    QStringList kept;
-    for (const QString& p : parts) {
-        if (!p.isEmpty())
-            kept.append(p);
-    }
-    return kept.join(separator);
+    text += QString::number(value);
 }
 
-QString addressLine(const Address& a)
+// The points of a series as the picture shows them: in whole pixels, at
+// most one per pixel column (the one farthest from the point kept before
+// it, so that a spike stays), and none that lies within 0.7 pixel of the
+// straight line between its kept neighbours (which also drops the steps
+// that rounding puts into a sloping straight line).
+QVector<QPoint> plotPoints(const PlotAxes& axes, const qint32* values, int count)
 {
-    return joined({a.address1(), a.address2(), a.city(), a.state(), a.zipcode(), a.country()});
-}
-
-void writeHeader(Html& html, Ductbook& job, const QString& jobPath)
-{
-    const SiteData site = job.getSiteData();
-    const ContractorData contractor = job.getContractorData();
-    html.element(QStringLiteral("h1"), QStringLiteral("Cable test report"));
-    html.element(QStringLiteral("p"),
-                 joined({site.company(), site.jobid(), QFileInfo(jobPath).fileName()},
-                        QStringLiteral(" \u00b7 ")));
-    html.start(QStringLiteral("section"), {{QStringLiteral("id"), QStringLiteral("job")}});
-    html.element(QStringLiteral("h2"), QStringLiteral("Site"));
-    html.facts({{QStringLiteral("Company"), site.company()},
-                {QStringLiteral("Job id"), site.jobid()},
-                {QStringLiteral("Contact"), site.contact()},
-                {QStringLiteral("Phone"), site.phone()},
-                {QStringLiteral("Email"), site.email()},
-                {QStringLiteral("Address"), addressLine(site.address())}});
-    html.element(QStringLiteral("h2"), QStringLiteral("Contractor"));
-    html.facts({{QStringLiteral("Company"), contractor.company()},
-                {QStringLiteral("Tester"), contractor.tester()},
-                {QStringLiteral("Phone"), contractor.phone()},
-                {QStringLiteral("Email"), contractor.email()},
-                {QStringLiteral("Address"), addressLine(contractor.address())}});
-    html.end();
-}
-
-void cableLink(Html& html, const CableRow& c)
-{
-    html.start(QStringLiteral("td"));
-    html.element(QStringLiteral("a"), c.id,
-                 {{QStringLiteral("href"), QStringLiteral("#cable-") + c.tag}});
-    html.end();
-}
-
-void writeSummary(Html& html, const QList<CableRow>& cables)
-{
-    QMap<QString, int> byStatus;
-    struct TypeCount
-    {
-        int total = 0;
-        int passed = 0;
-        int failed = 0;
-        int untested = 0;
-    };
-    QMap<QString, TypeCount> byType;
-    for (const CableRow& c : cables) {
-        ++byStatus[c.status.isEmpty() ? untestedStatus() : c.status];
-        TypeCount& t = byType[c.type];
-        ++t.total;
-        if (c.verdict == Verdict::Pass)
-            ++t.passed;
-        else if (c.verdict == Verdict::Fail)
-            ++t.failed;
-        else
-            ++t.untested;
-    }
-    html.start(QStringLiteral("section"), {{QStringLiteral("id"), QStringLiteral("summary")}});
-    html.element(QStringLiteral("h2"), QStringLiteral("Summary"));
-    html.element(QStringLiteral("p"), QStringLiteral("%1 cables").arg(cables.size()));
-
-    html.start(QStringLiteral("table"), {{QStringLiteral("class"), QStringLiteral("by-status")}});
-    html.row({QStringLiteral("Status"), QStringLiteral("Cables")}, QStringLiteral("th"));
-    for (auto it = byStatus.cbegin(); it != byStatus.cend(); ++it)
-        html.row({it.key(), QString::number(it.value())}, QStringLiteral("td"),
-                 {{QStringLiteral("class"), statusClass(verdictOf(it.key()))}});
-    html.end();
-
-    html.start(QStringLiteral("table"), {{QStringLiteral("class"), QStringLiteral("by-type")}});
-    html.row({QStringLiteral("Type"), QStringLiteral("Cables"), QStringLiteral("Passed"),
-              QStringLiteral("Failed"), QStringLiteral("Untested")},
-             QStringLiteral("th"));
-    for (auto it = byType.cbegin(); it != byType.cend(); ++it)
-        html.row({it.key(), QString::number(it->total), QString::number(it->passed),
-                  QString::number(it->failed), QString::number(it->untested)});
-    html.end();
-
-    html.element(QStringLiteral("h3"), QStringLiteral("Failing cables"));
-    QList<const CableRow*> failing;
-    for (const CableRow& c : cables) {
-        if (c.verdict == Verdict::Fail)
-            failing.append(&c);
-    }
-    if (failing.isEmpty()) {
-        html.element(QStringLiteral("p"), QStringLiteral("None."));
-    } else {
-        html.start(QStringLiteral("table"), {{QStringLiteral("class"), QStringLiteral("failing")}});
-        html.row({QStringLiteral("Cable"), QStringLiteral("From"), QStringLiteral("To"),
-                  QStringLiteral("Type"), QStringLiteral("Status"), QStringLiteral("Tested")},
-                 QStringLiteral("th"));
-        for (const CableRow* c : failing) {
-            html.start(QStringLiteral("tr"), {{QStringLiteral("data-cable"), c->id}});
-            cableLink(html, *c);
-            for (const QString& text : {c->from, c->to, c->type, c->status, c->time})
-                html.element(QStringLiteral("td"), text);
-            html.end();
+    QVector<QPoint> columns;
+    columns.reserve(count);
+    for (int i = 0; i < count; ++i) {
+        const QPoint p(qRound(axes.xPixel(i)), qRound(axes.yPixel(values[i])));
+        if (!columns.isEmpty() && columns.last().x() == p.x()) {
+            const int before = columns.size() > 1 ? columns.at(columns.size() - 2).y() : p.y();
+            if (std::abs(p.y() - before) > std::abs(columns.last().y() - before))
+                columns.last() = p;
+            continue;
         }
+        columns.append(p);
+    }
+    const int n = int(columns.size());
+    if (n < 3)
+        return columns;
+    QVector<bool> keep(n, false);
+    keep[0] = keep[n - 1] = true;
+    QVector<QPair<int, int>> spans{{0, n - 1}};
+    while (!spans.isEmpty()) {
+        const QPair<int, int> span = spans.takeLast();
+        const QPointF a = columns.at(span.first);
+        const QPointF d = QPointF(columns.at(span.second)) - a;
+        const double length = std::hypot(d.x(), d.y());
+        double worst = -1;
+        int worstAt = -1;
+        for (int i = span.first + 1; i < span.second; ++i) {
+            const QPointF v = QPointF(columns.at(i)) - a;
+            const double distance = length > 0 ? std::abs(d.x() * v.y() - d.y() * v.x()) / length
+                                               : std::hypot(v.x(), v.y());
+            if (distance > worst) {
+                worst = distance;
+                worstAt = i;
+            }
+        }
+        if (worst > 0.7) {
+            keep[worstAt] = true;
+            spans.append({span.first, worstAt});
+            spans.append({worstAt, span.second});
+        }
+    }
+    QVector<QPoint> kept;
+    for (int i = 0; i < n; ++i) {
+        if (keep.at(i))
+            kept.append(columns.at(i));
+    }
+    return kept;
+}
+
+// An SVG path through the points: one move, then relative lines.
+QString pathData(const QVector<QPoint>& points)
+{
+    QString d;
+    d.reserve(points.size() * 5 + 8);
+    d += QLatin1Char('M');
+    appendInt(d, points.at(0).x());
+    d += QLatin1Char(' ');
+    appendInt(d, points.at(0).y());
+    d += QLatin1Char('l');
+    for (int i = 1; i < points.size(); ++i) {
+        const QPoint step = points.at(i) - points.at(i - 1);
+        if (i > 1)
+            d += QLatin1Char(' ');
+        appendInt(d, step.x());
+        if (step.y() >= 0)
+            d += QLatin1Char(' ');
+        appendInt(d, step.y());
+    }
+    return d;
+}
+
+// The width of a label in the plots' 9 px sans serif, generously: digits
+// and the minus sign are at most 0.65 em wide.
+double labelWidth(const QString& text)
+{
+    return text.size() * 9 * 0.65;
+}
+
+// One plot as compact inline SVG, written as text: the frame, a grid line
+// and label per tick, the axis title, and each series as one path in
+// whole pixels.
+QString plotSvg(const QString& title, const LUMEN_PLOT_DATA& data)
+{
+    const int count = data.pointCount == 257 ? 257 : 0;
+    const PlotAxes axes({{data.series1, count, QString(), QString()},
+                         {data.series2, count, QString(), QString()}},
+                        PlotSize);
+    const QRect frame = axes.frame().toRect();
+    QString s;
+    s.reserve(3000);
+    s += QStringLiteral("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%1\" height=\"%2\" "
+                        "viewBox=\"0 0 %1 %2\" font-family=\"DejaVu Sans,Arial,sans-serif\" "
+                        "font-size=\"9\">")
+             .arg(PlotSize.width())
+             .arg(PlotSize.height());
+    s += QStringLiteral("<text x=\"%1\" y=\"13\" font-size=\"11\" font-weight=\"bold\">%2</text>")
+             .arg(frame.left())
+             .arg(title.toHtmlEscaped());
+    const QString frameRect =
+        QStringLiteral("<rect x=\"%1\" y=\"%2\" width=\"%3\" height=\"%4\" fill=\"none\" "
+                       "stroke=\"#666\"/>")
+            .arg(frame.left())
+            .arg(frame.top())
+            .arg(frame.width())
+            .arg(frame.height());
+    if (count == 0) {
+        s += frameRect;
+        s += QStringLiteral("<text x=\"%1\" y=\"%2\" text-anchor=\"middle\" fill=\"#666\">%3</text>")
+                 .arg(frame.center().x())
+                 .arg(frame.center().y())
+                 .arg(words("No %1 plot stored").arg(title).toHtmlEscaped());
+        s += QStringLiteral("</svg>");
+        return s;
+    }
+    QString grid;
+    QString yLabels;
+    for (double v : axes.yTicks()) {
+        const int y = qRound(axes.yPixel(v));
+        grid += QStringLiteral("M%1 %2h%3").arg(frame.left()).arg(y).arg(frame.width());
+        yLabels += QStringLiteral("<text x=\"%1\" y=\"%2\">%3</text>")
+                       .arg(frame.left() - 4)
+                       .arg(y + 3)
+                       .arg(QString::number(v));
+    }
+    QString xLabels;
+    for (double i : axes.xTicks()) {
+        const int x = qRound(axes.xPixel(i));
+        grid += QStringLiteral("M%1 %2v%3").arg(x).arg(frame.top()).arg(frame.height());
+        // Centred under its tick, but never past the picture's right edge.
+        const QString text = QString::number(i);
+        const int centre = qMin(double(x), PlotSize.width() - 1 - labelWidth(text) / 2);
+        xLabels += QStringLiteral("<text x=\"%1\" y=\"%2\">%3</text>")
+                       .arg(centre)
+                       .arg(frame.bottom() + 13)
+                       .arg(text);
+    }
+    s += QStringLiteral("<path d=\"%1\" stroke=\"#e4e4e4\" fill=\"none\"/>").arg(grid);
+    s += QStringLiteral("<g fill=\"#444\" text-anchor=\"end\">") + yLabels +
+         QStringLiteral("</g><g fill=\"#444\" text-anchor=\"middle\">") + xLabels +
+         QStringLiteral("<text x=\"%1\" y=\"%2\">%3</text></g>")
+             .arg(frame.center().x())
+             .arg(PlotSize.height() - 3)
+             .arg(words("point"));
+    s += QStringLiteral("<g fill=\"none\" stroke-width=\"1.2\" stroke-linejoin=\"round\">");
+    const qint32* series[2] = {data.series1, data.series2};
+    for (int i = 0; i < 2; ++i) {
+        s += QStringLiteral("<path class=\"series%1\" stroke=\"%2\" d=\"").arg(i + 1).arg(
+            QLatin1String(SeriesColors[i]));
+        s += pathData(plotPoints(axes, series[i], count));
+        s += QStringLiteral("\"/>");
+    }
+    s += QStringLiteral("</g>");
+    s += frameRect;
+    s += QStringLiteral("</svg>");
+    return s;
+}
+
+void writeCover(Html& html, const ReportData& d)
+{
+    html.start(QStringLiteral("section"), {{QStringLiteral("id"), QStringLiteral("cover")}});
+    html.element(QStringLiteral("h1"), words("Cable certification report"));
+    html.element(QStringLiteral("p"), d.site.company(), {{QStringLiteral("class"), QStringLiteral("site")}});
+    html.facts({{words("Site"), d.site.company()},
+                {words("Address"), addressLine(d.site.address())},
+                {words("Site contact"), joined({d.site.contact(), d.site.phone(), d.site.email()})},
+                {words("Job id"), d.site.jobid()},
+                {words("Job file"), d.jobFile},
+                {words("Contractor"), d.contractor.company()},
+                {words("Contractor address"), addressLine(d.contractor.address())},
+                {words("Contractor contact"), joined({d.contractor.phone(), d.contractor.email()})},
+                {words("Tester"), d.contractor.tester()},
+                {words("Issued"), d.issued},
+                {words("Selection"),
+                 d.selection.isEmpty() ? words("every cable of the job") : d.selection}});
+    const ReportCounts all = d.counts();
+    html.element(QStringLiteral("h2"), words("Results"));
+    html.start(QStringLiteral("table"), {{QStringLiteral("class"), QStringLiteral("by-verdict")}});
+    html.headRow({words("Verdict"), words("Cables")});
+    const QList<QPair<Verdict, int>> rows{{Verdict::Pass, all.passed},
+                                          {Verdict::Fail, all.failed},
+                                          {Verdict::Untested, all.untested}};
+    for (const auto& r : rows) {
+        html.start(QStringLiteral("tr"));
+        html.verdictCell(verdictText(r.first), r.first);
+        html.element(QStringLiteral("td"), QString::number(r.second));
+        html.end();
+    }
+    html.row({words("Total"), QString::number(all.total)});
+    html.end();
+    html.element(QStringLiteral("p"),
+                 words("Pass rate: %1 of the %2 tested cables; %3 of %4 cables tested")
+                     .arg(percent(all.passed, all.passed + all.failed))
+                     .arg(all.passed + all.failed)
+                     .arg(all.passed + all.failed)
+                     .arg(all.total),
+                 {{QStringLiteral("class"), QStringLiteral("rate")}});
+    html.end();
+}
+
+void writeSummary(Html& html, const ReportData& d)
+{
+    html.start(QStringLiteral("section"), {{QStringLiteral("id"), QStringLiteral("summary")}});
+    html.element(QStringLiteral("h2"), words("Summary"));
+    const QStringList head{words("Cables"), words("Passed"), words("Failed"), words("Untested"),
+                           words("Pass rate")};
+    html.element(QStringLiteral("h3"), words("By cable type"));
+    html.start(QStringLiteral("table"), {{QStringLiteral("class"), QStringLiteral("by-type")}});
+    html.headRow(QStringList{words("Type")} + head);
+    const QMap<QString, ReportCounts> byType = d.countsByType();
+    for (auto it = byType.cbegin(); it != byType.cend(); ++it)
+        html.row(QStringList{it.key()} + it->cells());
+    html.end();
+    html.element(QStringLiteral("h3"), words("By floor (of the cable's first end)"));
+    html.start(QStringLiteral("table"), {{QStringLiteral("class"), QStringLiteral("by-floor")}});
+    html.headRow(QStringList{words("Floor")} + head);
+    const QList<ReportCounts> byFloor = d.countsByFloor();
+    for (int f = 0; f < byFloor.size(); ++f) {
+        if (byFloor.at(f).total > 0)
+            html.row(QStringList{f < d.floors.size() ? d.floors.at(f) : words("(no floor)")} +
+                     byFloor.at(f).cells());
+    }
+    html.end();
+    html.element(QStringLiteral("h3"),
+                 words("Failing cables (%1)").arg(d.idsWith(Verdict::Fail).size()));
+    html.idList(d, Verdict::Fail);
+    html.element(QStringLiteral("h3"),
+                 words("Untested cables (%1)").arg(d.idsWith(Verdict::Untested).size()));
+    html.idList(d, Verdict::Untested);
+    html.end();
+}
+
+// Each floor the report covers, drawn as the floor plan draws it.
+bool writeFloors(Html& html, Ductbook& job, const JobModel& model, const ReportData& d,
+                 QString* error)
+{
+    if (d.shownFloors.isEmpty())
+        return true;
+    const FloorPlan plan(model, allCables(job));
+    for (int f : d.shownFloors) {
+        html.start(QStringLiteral("section"), {{QStringLiteral("class"), QStringLiteral("floor")},
+                                               {QStringLiteral("data-floor"), d.floors.at(f)}});
+        html.element(QStringLiteral("h2"), words("Floor %1").arg(d.floors.at(f)));
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        if (!writeFloorSvg(job, plan, f, buffer, error))
+            return false;
+        // The drawing without its XML declaration, as inline SVG.
+        const QString svg = QString::fromUtf8(buffer.data());
+        html.output().raw(svg.mid(qMax(0, int(svg.indexOf(QLatin1String("<svg"))))));
+        html.end();
+    }
+    return true;
+}
+
+void writeSchedule(Html& html, const ReportData& d, bool metric)
+{
+    const QString unit = lengthUnit(metric);
+    html.start(QStringLiteral("section"), {{QStringLiteral("id"), QStringLiteral("schedule")}});
+    html.element(QStringLiteral("h2"), words("Cable schedule"));
+    html.start(QStringLiteral("table"), {{QStringLiteral("class"), QStringLiteral("schedule")}});
+    html.headRow({words("Cable"), words("From"), words("To"), words("Type"),
+                  words("Est. (%1)").arg(unit), words("Meas. (%1)").arg(unit), words("Status")});
+    for (const ReportCable& c : d.cables) {
+        html.start(QStringLiteral("tr"), {{QStringLiteral("data-cable"), c.id}});
+        html.element(QStringLiteral("td"), c.id);
+        html.endCell(c.from, c.fromPlace);
+        html.endCell(c.to, c.toPlace);
+        for (const QString& cell : {c.type, c.estimated, c.measured})
+            html.element(QStringLiteral("td"), cell);
+        html.verdictCell(c.status.isEmpty() ? untestedStatus() : c.status, c.verdict);
         html.end();
     }
     html.end();
-}
-
-void writePairs(Html& html, Ductbook& job, const QString& tag, const TestResults& r, bool metric)
-{
-    html.start(QStringLiteral("table"), {{QStringLiteral("class"), QStringLiteral("pairs")}});
-    html.row({QStringLiteral("Pair"), QStringLiteral("Pins"),
-              QStringLiteral("Length (%1)").arg(lengthUnit(metric)), QStringLiteral("Raw length"),
-              QStringLiteral("Value"), QStringLiteral("Status code")},
-             QStringLiteral("th"));
-    const QList<PairValues> pairs = pairValues(job, tag, r, metric);
-    for (int p = 0; p < pairs.size(); ++p) {
-        const PairValues& v = pairs.at(p);
-        html.row({QString::number(p + 1), v.pins, v.length, v.rawLength, v.value, v.statusCode},
-                 QStringLiteral("td"), {{QStringLiteral("data-pair"), QString::number(p + 1)}});
-    }
     html.end();
 }
 
-void writePlots(Html& html, const TestResults& r)
+void writeCable(Html& html, Ductbook& job, const ReportCable& c, QHash<QString, TestDef>& defs,
+                bool metric)
 {
+    const TestResults r = job.getCableTestResults(c.tag);
+    auto def = defs.find(c.type);
+    if (def == defs.end())
+        def = defs.insert(c.type, job.getTestDef(c.type));
+    const QString unit = lengthUnit(metric);
+    const QString definition = def->id().isEmpty() || def->id() == QLatin1String("error")
+                                   ? words("no test definition named %1 in the job").arg(c.type)
+                                   : testDefSummary(*def, metric);
+
+    html.start(QStringLiteral("section"), {{QStringLiteral("class"), QStringLiteral("cable")},
+                                           {QStringLiteral("id"), QStringLiteral("cable-") + c.tag},
+                                           {QStringLiteral("data-cable"), c.id}});
+    html.start(QStringLiteral("h3"));
+    html.element(QStringLiteral("span"), c.id);
+    html.text(QStringLiteral(" "));
+    html.element(QStringLiteral("span"), c.status, {{QStringLiteral("class"), verdictClass(c.verdict)}});
+    html.text(QStringLiteral(" "));
+    html.element(QStringLiteral("span"), words("Tested %1").arg(r.time()),
+                 {{QStringLiteral("class"), QStringLiteral("date")}});
+    html.end();
+
+    html.start(QStringLiteral("div"), {{QStringLiteral("class"), QStringLiteral("block")}});
+    html.facts(
+        {{words("From"), joined({c.from, c.fromPlace})},
+         {words("To"), joined({c.to, c.toPlace})},
+         {words("Type"), c.type},
+         {words("Judged against"), joined({c.type, definition}, QStringLiteral(": "))},
+         {words("Tester"),
+          joined({r.serialNumber().isEmpty() ? QString() : words("serial %1").arg(r.serialNumber()),
+                  r.softwareVersion().isEmpty() ? QString()
+                                                : words("software %1").arg(r.softwareVersion())},
+                 QStringLiteral(", "))},
+         {words("Length"),
+          joined({c.measured.isEmpty() ? QString() : words("%1 %2 measured").arg(c.measured, unit),
+                  c.estimated.isEmpty() ? QString() : words("%1 %2 estimated").arg(c.estimated, unit)},
+                 QStringLiteral(", "))},
+         {words("BERT errors"),
+          r.BERTResults() < 0 ? words("not measured") : QString::number(r.BERTResults())}});
+
+    html.start(QStringLiteral("table"), {{QStringLiteral("class"), QStringLiteral("pairs")}});
+    html.headRow({words("Pins"), words("Length (%1)").arg(unit), words("Wired to"), words("Verdict")});
+    for (const PairCheck& pair : pairChecks(job, c.tag, r, *def, metric)) {
+        html.start(QStringLiteral("tr"));
+        for (const QString& cell : {pair.pins, pair.length, pair.wiredTo})
+            html.element(QStringLiteral("td"), cell);
+        const Verdict v = pair.result == PairCheck::Pass   ? Verdict::Pass
+                          : pair.result == PairCheck::Fail ? Verdict::Fail
+                                                           : Verdict::Untested;
+        html.start(QStringLiteral("td"), {{QStringLiteral("class"), verdictClass(v)}});
+        html.text(pairResultText(pair.result));
+        if (!pair.reason.isEmpty()) {
+            html.text(QStringLiteral(" "));
+            html.element(QStringLiteral("span"), pair.reason, {{QStringLiteral("class"), QStringLiteral("why")}});
+        }
+        html.end();
+        html.end();
+    }
+    html.end();
+    html.end(); // block
+
     const struct
     {
         const char* key;
@@ -243,95 +532,55 @@ void writePlots(Html& html, const TestResults& r)
     } plots[] = {{"echo", "Echo", r.echo()},
                  {"next", "NEXT", r.next()},
                  {"channel", "Channel", r.channel()}};
-    SvgWriter svg(html.xml(), &html.output());
     html.start(QStringLiteral("div"), {{QStringLiteral("class"), QStringLiteral("plots")}});
     for (const auto& p : plots) {
         html.start(QStringLiteral("figure"), {{QStringLiteral("data-plot"), QLatin1String(p.key)}});
-        const int count = qBound(0, int(p.plot.pointCount), 257);
-        if (p.plot.pointCount != 257) {
-            html.element(QStringLiteral("p"),
-                         QStringLiteral("No %1 plot stored.").arg(QLatin1String(p.title)));
-        } else {
-            writePlot(
-                svg, QLatin1String(p.title), QStringLiteral("point"),
-                {{p.plot.series1, count, QStringLiteral("#1f77b4"), QStringLiteral("series 1")},
-                 {p.plot.series2, count, QStringLiteral("#d62728"), QStringLiteral("series 2")}},
-                QSize(380, 200));
-        }
+        html.output().raw(plotSvg(words(p.title), p.plot));
         html.end();
     }
     html.end();
+    html.end(); // section
 }
 
-void writeCable(Html& html, Ductbook& job, const CableRow& row, bool metric)
+void writeActive(Html& html, const ReportData& d)
 {
-    const TestResults r = job.getCableTestResults(row.tag);
-    html.start(QStringLiteral("section"),
-               {{QStringLiteral("class"), QStringLiteral("cable")},
-                {QStringLiteral("id"), QStringLiteral("cable-") + row.tag},
-                {QStringLiteral("data-cable"), row.id}});
-    html.start(QStringLiteral("h3"));
-    html.xml().writeCharacters(row.id + QLatin1Char(' '));
-    html.element(QStringLiteral("span"), row.status,
-                 {{QStringLiteral("class"), statusClass(row.verdict)}});
-    html.end();
-    const QString measured = measuredLength(job, row.tag, r, metric);
-    html.facts(
-        {{QStringLiteral("From"), row.from},
-         {QStringLiteral("To"), row.to},
-         {QStringLiteral("Type"), row.type},
-         {QStringLiteral("Tested"), r.time()},
-         {QStringLiteral("Tester serial"), r.serialNumber()},
-         {QStringLiteral("Software"), r.softwareVersion()},
-         {QStringLiteral("BERT errors"),
-          r.BERTResults() < 0 ? QString() : QString::number(r.BERTResults())},
-         {QStringLiteral("Length"),
-          measured.isEmpty() ? QString() : measured + QLatin1Char(' ') + lengthUnit(metric)}});
-    writePairs(html, job, row.tag, r, metric);
-    writePlots(html, r);
-    html.end();
-}
-
-void writeUntested(Html& html, const QList<CableRow>& cables)
-{
-    html.start(QStringLiteral("section"), {{QStringLiteral("id"), QStringLiteral("untested")}});
-    html.element(QStringLiteral("h2"), QStringLiteral("Untested cables"));
-    QList<const CableRow*> untested;
-    for (const CableRow& c : cables) {
-        if (c.verdict == Verdict::Untested)
-            untested.append(&c);
-    }
-    if (untested.isEmpty()) {
-        html.element(QStringLiteral("p"), QStringLiteral("None: every cable has a test result."));
+    html.start(QStringLiteral("section"), {{QStringLiteral("id"), QStringLiteral("active")}});
+    html.element(QStringLiteral("h2"), words("Active network tests"));
+    if (d.active.isEmpty()) {
+        html.element(QStringLiteral("p"),
+                     words(d.shownFloors.size() == d.floors.size()
+                               ? "No active network tests are stored in the job."
+                               : "No active network tests on the chosen floors."));
     } else {
-        html.start(QStringLiteral("table"),
-                   {{QStringLiteral("class"), QStringLiteral("untested")}});
-        html.row({QStringLiteral("Cable"), QStringLiteral("From"), QStringLiteral("To"),
-                  QStringLiteral("Type"), QStringLiteral("Status")},
-                 QStringLiteral("th"));
-        for (const CableRow* c : untested)
-            html.row({c->id, c->from, c->to, c->type, untestedStatus()}, QStringLiteral("td"),
-                     {{QStringLiteral("data-cable"), c->id}});
+        html.start(QStringLiteral("table"), {{QStringLiteral("class"), QStringLiteral("active")}});
+        html.headRow({words("Port"), words("Test"), words("Result"), words("Date")});
+        for (const ReportActive& a : d.active)
+            html.row({a.port, a.type, a.result, a.time}, QStringLiteral("td"),
+                     {{QStringLiteral("data-port"), a.port}});
         html.end();
     }
     html.end();
 }
 
-QList<CableRow> readCables(Ductbook& job)
+void writeSignOff(Html& html, const ReportData& d)
 {
-    QList<CableRow> rows;
-    const QStringList tags = job.getCables(true);
-    rows.reserve(tags.size());
-    for (const QString& tag : tags) {
-        CableRow row;
-        static_cast<CableLine&>(row) = JobModel::cableLine(job, tag);
-        const TestResults r = job.getCableTestResults(tag);
-        row.status = r.status();
-        row.time = r.time();
-        row.verdict = verdictOf(row.status);
-        rows.append(row);
+    html.start(QStringLiteral("section"), {{QStringLiteral("id"), QStringLiteral("signoff")}});
+    html.element(QStringLiteral("h2"), words("Sign-off"));
+    html.start(QStringLiteral("div"), {{QStringLiteral("class"), QStringLiteral("signoff")}});
+    const QList<QPair<QString, QString>> parties{
+        {words("Tested and certified by"),
+         joined({d.contractor.tester(), d.contractor.company()}, QStringLiteral(", "))},
+        {words("Accepted on behalf of the owner"), d.site.company()}};
+    for (const auto& party : parties) {
+        html.start(QStringLiteral("div"), {{QStringLiteral("class"), QStringLiteral("party")}});
+        html.element(QStringLiteral("h3"), party.first);
+        html.element(QStringLiteral("div"), party.second);
+        for (const QString& field : {words("Name"), words("Signature"), words("Date")})
+            html.element(QStringLiteral("p"), field);
+        html.end();
     }
-    return rows;
+    html.end();
+    html.end();
 }
 
 } // namespace
@@ -350,7 +599,14 @@ Verdict verdictOf(const QString& status)
 bool writeReport(Ductbook& job, const QString& jobPath, bool metric, QIODevice& device,
                  QString* error)
 {
-    const QList<CableRow> cables = readCables(job);
+    return writeReport(job, jobPath, metric, ReportFilter(), device, error);
+}
+
+bool writeReport(Ductbook& job, const QString& jobPath, bool metric, const ReportFilter& filter,
+                 QIODevice& device, QString* error)
+{
+    const JobModel model(job);
+    const ReportData d = readReportData(job, model, jobPath, metric, filter);
     XmlOutput output(device);
     QXmlStreamWriter& xml = output.xml();
     Html html(output);
@@ -361,30 +617,34 @@ bool writeReport(Ductbook& job, const QString& jobPath, bool metric, QIODevice& 
     html.start(QStringLiteral("head"));
     xml.writeEmptyElement(QStringLiteral("meta"));
     xml.writeAttribute(QStringLiteral("charset"), QStringLiteral("utf-8"));
-    const SiteData site = job.getSiteData();
     html.element(QStringLiteral("title"),
-                 joined({QStringLiteral("Cable test report"), site.company(), site.jobid()},
-                        QStringLiteral(" \u00b7 ")));
+                 joined({words("Cable certification report"), d.site.company(), d.site.jobid()}));
     html.element(QStringLiteral("style"), QLatin1String(Style));
     html.end();
     html.start(QStringLiteral("body"));
-    writeHeader(html, job, jobPath);
-    writeSummary(html, cables);
+    writeCover(html, d);
+    writeSummary(html, d);
+    if (!writeFloors(html, job, model, d, error))
+        return false;
+    writeSchedule(html, d, metric);
+    if (!output.flush(false, error))
+        return false;
 
     html.start(QStringLiteral("section"), {{QStringLiteral("id"), QStringLiteral("tested")}});
-    html.element(QStringLiteral("h2"), QStringLiteral("Tested cables"));
-    // Failing cables first, each group in cable order.
-    for (Verdict wanted : {Verdict::Fail, Verdict::Pass}) {
-        for (const CableRow& c : cables) {
-            if (c.verdict != wanted)
-                continue;
-            writeCable(html, job, c, metric);
-            if (!output.flush(false, error))
-                return false;
-        }
+    html.element(QStringLiteral("h2"), words("Test results"));
+    if (d.tested.isEmpty())
+        html.element(QStringLiteral("p"),
+                     words(d.selection.isEmpty() ? "No cable of the job has a test result."
+                                                 : "No cable of the selection has a test result."));
+    QHash<QString, TestDef> defs;
+    for (int i : d.tested) {
+        writeCable(html, job, d.cables.at(i), defs, metric);
+        if (!output.flush(false, error))
+            return false;
     }
     html.end();
-    writeUntested(html, cables);
+    writeActive(html, d);
+    writeSignOff(html, d);
     html.end(); // body
     html.end(); // html
     xml.writeEndDocument();

@@ -1,6 +1,7 @@
-// The test report: one self-contained XHTML page with the site and
-// contractor, a summary per status and type, every tested cable's pair
-// values and response plots, and the untested cables.
+// The certification report as one self-contained XHTML page: a cover with
+// the counts per verdict, a summary per type and floor, each floor's
+// drawing, the schedule, a block per tested cable (ends, test definition,
+// tester, verdict per pair, plots), the active network tests and a sign-off.
 #ifndef REPORT_P_H
 #define REPORT_P_H
 
@@ -20,10 +21,15 @@ inline QString untestedStatus()
     return QStringLiteral("UNTESTED");
 }
 
-// jobPath names the job in the page's heading. False, with the reason,
-// when the device fails.
+struct ReportFilter;
+
+// The whole job's report. jobPath names the job on the cover. False, with
+// the reason, when the device fails.
 bool writeReport(Ductbook& job, const QString& jobPath, bool metric, QIODevice& device,
                  QString* error);
+// The report of the cables the filter chooses.
+bool writeReport(Ductbook& job, const QString& jobPath, bool metric, const ReportFilter& filter,
+                 QIODevice& device, QString* error);
 
 } // namespace Plan
 
