@@ -129,6 +129,9 @@ void endMarker(SvgWriter& svg, const QPoint& at, const QString& color, const QSt
 {
     svg.circle(at, 13, QStringLiteral("none"), color, 3,
                {{QStringLiteral("class"), QStringLiteral("end")}});
+    // On a ground of its own: it is written over whatever the floor has there.
+    svg.rect(QRectF(at.x() - 15, at.y() - 28, label.size() * 11 * 0.65 + 6, 14),
+             QStringLiteral("#ffffff"), color, 1, {{QStringLiteral("fill-opacity"), QStringLiteral("0.9")}});
     svg.text(QPointF(at.x() - 13, at.y() - 17), label, 11, Ink);
 }
 
