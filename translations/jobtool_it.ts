@@ -315,25 +315,43 @@
         <translation>Creato %1</translation>
     </message>
     <message>
-        <source>  render JOB --floor FLOOR [-o FILE] [--force]
-                          Draw one floor (FLOOR is its name or tag) as SVG: rooms,
-                          ports and vertical runs coloured by use with their ids,
-                          path points and every cable route in the cable&apos;s colour.
-  render JOB --trace CABLE [--metric] [-o FILE] [--force]
+        <source>  render JOB --floor FLOOR [--format svg|pdf|png] [-o FILE] [--force]
+                          Draw one floor (FLOOR is its name or tag): rooms, ports
+                          and vertical runs coloured by use with their ids, path
+                          points, every cable route in the cable&apos;s colour with its
+                          id, a scale bar and a legend.
+  render JOB --trace CABLE [--metric] [--format svg|pdf|png] [-o FILE] [--force]
                           Draw the route of one cable (its id or tag) floor by floor
                           through the vertical runs, with its ends and length.
-                          Without -o the picture goes to standard output.
+                          The format is SVG unless --format or the extension of
+                          -o says otherwise; a PDF is one page on the job&apos;s paper.
+                          Without -o an SVG goes to standard output.
 </source>
-        <translation>  render JOB --floor FLOOR [-o FILE] [--force]
-                          Disegna un piano (FLOOR è il suo nome o tag) in SVG:
-                          locali, prese e montanti colorati per uso con i loro id,
-                          punti di percorso e il tracciato di ogni cavo nel suo
-                          colore.
-  render JOB --trace CABLE [--metric] [-o FILE] [--force]
+        <translation>  render JOB --floor FLOOR [--format svg|pdf|png] [-o FILE] [--force]
+                          Disegna un piano (FLOOR è il suo nome o tag): locali,
+                          prese e montanti colorati per uso con i loro id, punti
+                          di percorso, il tracciato di ogni cavo nel suo colore
+                          con il suo id, una barra di scala e una legenda.
+  render JOB --trace CABLE [--metric] [--format svg|pdf|png] [-o FILE] [--force]
                           Disegna il tracciato di un cavo (il suo id o tag) piano
                           per piano attraverso i montanti, con i capi e la
-                          lunghezza. Senza -o il disegno va sullo standard output.
+                          lunghezza. Il formato è SVG salvo diversa indicazione di
+                          --format o dell&apos;estensione di -o; un PDF è una pagina
+                          sulla carta del lavoro.
+                          Senza -o un SVG va sullo standard output.
 </translation>
+    </message>
+    <message>
+        <source>render: unknown format &apos;%1&apos; (svg, pdf or png)</source>
+        <translation>render: formato &apos;%1&apos; sconosciuto (svg, pdf o png)</translation>
+    </message>
+    <message>
+        <source>render: name the %1 file with -o FILE</source>
+        <translation>render: indica il file %1 con -o FILE</translation>
+    </message>
+    <message>
+        <source>the drawing could not be read back</source>
+        <translation>non è stato possibile rileggere il disegno</translation>
     </message>
     <message>
         <source>render: give either --floor FLOOR or --trace CABLE</source>

@@ -98,8 +98,9 @@ int dispatch(QStringList args)
 // jobtool never opens a window, so it draws offscreen unless told otherwise.
 std::unique_ptr<QCoreApplication> application(int& argc, char** argv)
 {
-    const bool drawsPages =
-        argc > 1 && (qstrcmp(argv[1], "labels") == 0 || qstrcmp(argv[1], "report") == 0);
+    const bool drawsPages = argc > 1 && (qstrcmp(argv[1], "labels") == 0 ||
+                                         qstrcmp(argv[1], "report") == 0 ||
+                                         qstrcmp(argv[1], "render") == 0);
     if (!drawsPages)
         return std::make_unique<QCoreApplication>(argc, argv);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))

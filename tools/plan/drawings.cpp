@@ -3,10 +3,12 @@
 
 #include "cablelengths_p.h"
 #include "floorplan_p.h"
+#include "pdfpages_p.h"
 #include "usecolors_p.h"
 #include "xmloutput_p.h"
 
 #include <ductbook.h>
+#include <scalesettings.h>
 
 #include <QIODevice>
 #include <QXmlStreamWriter>
@@ -19,6 +21,7 @@ const QString Ink = QStringLiteral("#000000");
 const int HeaderHeight = 46;
 const int MinimumWidth = 480;
 const int PanelTitle = 24;
+const int ScaleBarHeight = 16;
 
 QString siteLine(Ductbook& job)
 {
@@ -31,21 +34,75 @@ QString siteLine(Ductbook& job)
     return parts.join(QStringLiteral(" \u00b7 "));
 }
 
+// A floor by the name its users gave it; the tag is the file's business.
 QString floorTitle(const FloorItem& f)
 {
-    return f.id == f.tag ? f.id : QStringLiteral("%1 (%2)").arg(f.id, f.tag);
+    return f.id.isEmpty() ? f.tag : f.id;
 }
 
+// The stored use keys that are no words.
+const struct
+{
+    const char* key;
+    const char* name;
+} UseNames[] = {
+    {"PatchPanel", "Patch panel"},      {"NA", "Not assigned"},
+    {"1Wall", "Wall plate, 1 jack"},    {"2Wall", "Wall plate, 2 jacks"},
+    {"3Wall", "Wall plate, 3 jacks"},   {"4Wall", "Wall plate, 4 jacks"},
+    {"6Wall", "Wall plate, 6 jacks"},   {"custom_port", "Custom port"},
+    {"vertical_run", "Vertical run"},   {"comm_center", "Comms centre"},
+    {"cable_box", "Cable box"},
+};
+
 // A use in the legend: its name, and the short label the host prints beside
-// its icon where it has one ("Network (Net)").
+// its icon where that says something more ("Network (Net)").
 QHash<QString, QString> useLabels(Ductbook& job)
 {
+    QHash<QString, QString> names;
+    for (const auto& u : UseNames)
+        names.insert(QLatin1String(u.key), words(u.name));
     QHash<QString, QString> labels;
     for (const QString& use : useKeys()) {
+        const QString name = names.value(use, use);
         const QString label = job.getReverseUse(use);
-        labels.insert(use, label == use ? use : QStringLiteral("%1 (%2)").arg(use, label));
+        labels.insert(use, label == use || name.startsWith(label, Qt::CaseInsensitive)
+                               ? name
+                               : QStringLiteral("%1 (%2)").arg(name, label));
     }
     return labels;
+}
+
+// Drawing units per foot, or per metre on a metric plan: the job's length
+// estimate counts 36 units as one.
+const double UnitsPerLength = 36;
+
+bool planIsMetric(Ductbook& job)
+{
+    return job.getScaleSettings(QStringLiteral("FloorPlan_Settings"))
+        .predefinedScaleStyle()
+        .startsWith(QLatin1Char('M'), Qt::CaseInsensitive);
+}
+
+// A bar of a round length no longer than room, its right end at (right, y),
+// in two halves, with its length written over it.
+void scaleBar(SvgWriter& svg, bool metric, double right, double y, double room)
+{
+    double length = 1;
+    for (double l : {1, 2, 5, 10, 20, 25, 50, 100, 200, 250, 500, 1000, 2000, 5000}) {
+        if (l * UnitsPerLength <= room)
+            length = l;
+    }
+    const double w = length * UnitsPerLength;
+    const double left = right - w;
+    svg.beginGroup({{QStringLiteral("class"), QStringLiteral("scale")}});
+    svg.rect(QRectF(left, y, w / 2, 5), Ink, Ink, 1);
+    svg.rect(QRectF(left + w / 2, y, w / 2, 5), QStringLiteral("#ffffff"), Ink, 1);
+    svg.text(QPointF(left, y - 4), QStringLiteral("0"), 10, Ink, SvgWriter::Middle);
+    svg.text(QPointF(right, y - 4),
+             QStringLiteral("%1 %2").arg(length).arg(metric ? QStringLiteral("m")
+                                                             : QStringLiteral("ft")),
+             10, Ink, SvgWriter::Middle);
+    svg.endGroup();
 }
 
 void beginDocument(XmlOutput& output, SvgWriter& svg, const QRect& view)
@@ -55,7 +112,10 @@ void beginDocument(XmlOutput& output, SvgWriter& svg, const QRect& view)
     output.raw(QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"));
     output.xml().setAutoFormatting(true);
     output.xml().setAutoFormattingIndent(1);
-    svg.beginSvg(view, view.size());
+    // One named family, so that every renderer sets the same letters; the
+    // generic name stands in where it is missing.
+    svg.beginSvg(view, view.size(),
+                 {{QStringLiteral("font-family"), QStringLiteral("DejaVu Sans, sans-serif")}});
     svg.rect(view, QStringLiteral("#ffffff"), QStringLiteral("none"), 0);
 }
 
@@ -69,6 +129,9 @@ void endMarker(SvgWriter& svg, const QPoint& at, const QString& color, const QSt
 {
     svg.circle(at, 13, QStringLiteral("none"), color, 3,
                {{QStringLiteral("class"), QStringLiteral("end")}});
+    // On a ground of its own: it is written over whatever the floor has there.
+    svg.rect(QRectF(at.x() - 15, at.y() - 28, label.size() * 11 * 0.65 + 6, 14),
+             QStringLiteral("#ffffff"), color, 1, {{QStringLiteral("fill-opacity"), QStringLiteral("0.9")}});
     svg.text(QPointF(at.x() - 13, at.y() - 17), label, 11, Ink);
 }
 
@@ -100,6 +163,8 @@ bool writeFloorSvg(Ductbook& job, const FloorPlan& plan, int floor, QIODevice& d
     const QPoint origin = view.topLeft() + QPoint(Plan::Margin, 0);
     svg.text(origin + QPoint(0, 26), floorTitle(plan.model().floors().at(floor)), 18, Ink);
     svg.text(origin + QPoint(0, 42), siteLine(job), 11, QStringLiteral("#444444"));
+    scaleBar(svg, planIsMetric(job), view.right() - Plan::Margin, origin.y() + 34,
+             qMin(200.0, (width - 2 * Plan::Margin) / 3.0));
     plan.draw(svg, floor);
     plan.drawLegend(svg, floor, QPoint(origin.x(), b.bottom() + Plan::Margin),
                     width - 2 * Plan::Margin, useLabels(job));
@@ -131,14 +196,17 @@ bool writeTraceSvg(Ductbook& job, const FloorPlan& plan, int cableIndex, bool me
     XmlOutput output(device);
     QXmlStreamWriter& xml = output.xml();
     SvgWriter svg(xml);
-    beginDocument(output, svg, QRect(0, 0, width, height + Plan::Margin));
+    beginDocument(output, svg, QRect(0, 0, width, height + Plan::Margin + ScaleBarHeight));
+    // The floors share one scale: one bar under the last.
+    scaleBar(svg, planIsMetric(job), width - Plan::Margin, height + Plan::Margin,
+             qMin(200.0, (width - 2 * Plan::Margin) / 3.0));
 
     const QString unit = lengthUnit(metric);
     const QString estimated = estimatedLength(job, cable.tag, metric);
     const QString measured =
         measuredLength(job, cable.tag, job.getCableTestResults(cable.tag), metric);
     svg.text(QPointF(Plan::Margin, 26),
-             QStringLiteral("Cable %1: %2 \u2192 %3").arg(cable.id, cable.from, cable.to), 18, Ink);
+             QStringLiteral("%1: %2 \u2192 %3").arg(cable.id, cable.from, cable.to), 18, Ink);
     svg.text(QPointF(Plan::Margin, 42),
              QStringLiteral("%1 \u00b7 estimated %2 \u00b7 measured %3")
                  .arg(cable.type.isEmpty() ? QStringLiteral("no type") : cable.type,

@@ -12,6 +12,8 @@
 #include <QList>
 #include <QRect>
 
+#include <memory>
+
 namespace Plan {
 
 class FloorPlan
@@ -39,19 +41,58 @@ public:
 
     // Where draw() writes the id of each vertical run and port of the floor
     // (the runs first, then the ports, each in floor order), clear of the
-    // other symbols and labels: the start, middle or end of the text's
-    // baseline, as anchor says.
+    // other symbols, walls and labels: the start, middle or end of the
+    // text's baseline, as anchor says, and the box the text covers.
     struct LabelPlace
     {
         QPointF at;
         SvgWriter::Anchor anchor;
+        QRect box;
     };
     QList<LabelPlace> labelPlaces(int floor) const;
+
+    // Every text draw() writes beside the floor's items, placed once.
+    struct PlacedLabel
+    {
+        enum Kind { Room, Place, Mark, CableId } kind;
+        QString text;
+        int size = 10;
+        QPointF at;
+        SvgWriter::Anchor anchor = SvgWriter::Start;
+        QRect box; // what the text covers, upright or turned
+        double angle = 0; // degrees; cable ids turn with their route
+        bool leader = false; // placed away from its item, with a line to it
+        QPointF leaderFrom;
+        QPointF leaderTo;
+        int cable = -1; // for marks and cable ids
+    };
+    // A cable's end drawn without a route: a short line from a port towards
+    // where the cable goes (its other end on this floor, else the floor's
+    // nearest edge).
+    struct Stub
+    {
+        int cable;
+        QPoint from;
+        QPoint to;
+    };
+    struct Layout
+    {
+        QList<PlacedLabel> labels; // rooms, runs, ports, marks, cable ids
+        QList<Stub> stubs;
+        QList<QRect> symbols; // ports, runs and path points
+        QList<QRect> walls;
+        QRect extent; // everything drawn, labels included
+    };
+    // Computed on first use and kept.
+    const Layout& layout(int floor) const;
 
     struct Leg
     {
         int cable; // index into the cable list
         RouteLeg leg;
+        // A cable on one floor with no path points: its route is unknown,
+        // so drawings show a stub at each end instead of a straight line.
+        bool direct = false;
     };
     const QList<Leg>& legs(int floor) const;
     const CableLine& cable(int index) const { return m_cables.at(index); }
@@ -66,9 +107,23 @@ private:
     };
     QList<LegendEntry> legendEntries(int floor) const;
 
+    // An end of a cable whose route stops on this floor short of a port
+    // or vertical run, with the words that say where the cable goes.
+    struct LooseEnd
+    {
+        int cable;
+        QPoint at;
+        QPoint toward; // the far end on this floor; null: the nearest edge
+        bool stub;     // draw a short line from at
+        QString mark;
+    };
+    Layout makeLayout(int floor) const;
+
     const JobModel& m_model;
     QList<CableLine> m_cables;
     QHash<int, QList<Leg>> m_legs;
+    QHash<int, QList<LooseEnd>> m_loose;
+    mutable QHash<int, std::shared_ptr<const Layout>> m_layouts;
 };
 
 // Sizes shared by the pictures, in drawing units.
