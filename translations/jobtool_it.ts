@@ -46,27 +46,6 @@
         <translation>Convertito %1 (versione %2) in %3 (versione 3.0)</translation>
     </message>
     <message>
-        <source>  import-cables JOB CABLES.csv [--dry-run]
-                          Add the cables listed in a CSV file (UTF-8, a header row)
-                          to JOB and save it. Columns: from, to, type (required);
-                          id, use, bundle, bundle group, bundle number, colour
-                          (optional; an empty id is generated). Every row is
-                          checked first: if any is bad, nothing is added and every
-                          problem is listed with its line. --dry-run checks and
-                          shows what would be added without saving.
-</source>
-        <translation>  import-cables JOB CABLES.csv [--dry-run]
-                          Aggiunge a JOB i cavi elencati in un file CSV (UTF-8, con
-                          riga di intestazione) e lo salva. Colonne (nomi inglesi):
-                          from, to, type (obbligatorie); id, use, bundle, bundle
-                          group, bundle number, colour (facoltative; un id vuoto
-                          viene generato). Prima si controllano tutte le righe: se
-                          una è errata non si aggiunge nulla e ogni problema viene
-                          elencato con la sua riga. --dry-run controlla e mostra
-                          cosa verrebbe aggiunto senza salvare.
-</translation>
-    </message>
-    <message>
         <source>column &apos;%1&apos; given twice</source>
         <translation>colonna &apos;%1&apos; presente due volte</translation>
     </message>
@@ -147,10 +126,6 @@
         <translation>riga %1: %2</translation>
     </message>
     <message>
-        <source>usage: jobtool import-cables JOB CABLES.csv [--dry-run]</source>
-        <translation>uso: jobtool import-cables JOB CABLES.csv [--dry-run]</translation>
-    </message>
-    <message>
         <source>cannot read &apos;%1&apos;: %2</source>
         <translation>impossibile leggere &apos;%1&apos;: %2</translation>
     </message>
@@ -187,26 +162,6 @@
     <message>
         <source>cannot save %1: %2</source>
         <translation>impossibile salvare %1: %2</translation>
-    </message>
-    <message>
-        <source>  info FILE [--json]      Load FILE and print its version, header blocks (site,
-                          contractor, release entries, notes), floors, sheets,
-                          cables with their estimated length per type and of
-                          each cable between floors, the active ports with their
-                          test results, and the number of items of each kind;
-                          --json prints the same as JSON.
-</source>
-        <translation>  info FILE [--json]      Carica FILE e ne stampa versione, blocchi di intestazione
-                          (cantiere, installatore, voci di rilascio, note), piani,
-                          schemi, cavi con la lunghezza stimata per tipo e di ogni
-                          cavo tra piani, le prese attive con i risultati dei test
-                          e il numero di elementi di ogni genere; --json stampa lo
-                          stesso in JSON.
-</translation>
-    </message>
-    <message>
-        <source>usage: jobtool info FILE [--json]</source>
-        <translation>uso: jobtool info FILE [--json]</translation>
     </message>
     <message>
         <source>Job file</source>
@@ -366,24 +321,6 @@
         <translation>render: nessun cavo &apos;%1&apos; in %2</translation>
     </message>
     <message>
-        <source>  schedule JOB [--format csv|md] [--metric] [-o FILE] [--force]
-                          The cable schedule: one row per cable in cable order with
-                          its ends (port, room, floor), type, colour, use, bundle,
-                          estimated and measured length (feet, or metres with
-                          --metric), test status and date. CSV (the default, UTF-8
-                          with a header row) or a Markdown table; without -o it goes
-                          to standard output.
-</source>
-        <translation>  schedule JOB [--format csv|md] [--metric] [-o FILE] [--force]
-                          L&apos;elenco cavi: una riga per cavo, in ordine di cavo, con
-                          i capi (presa, locale, piano), tipo, colore, uso, fascio,
-                          lunghezza stimata e misurata (piedi, o metri con
-                          --metric), stato e data del collaudo. CSV (predefinito,
-                          UTF-8 con riga di intestazione) o tabella Markdown; senza
-                          -o va sullo standard output.
-</translation>
-    </message>
-    <message>
         <source>schedule: unknown format &apos;%1&apos; (csv or md)</source>
         <translation>schedule: formato sconosciuto &apos;%1&apos; (csv o md)</translation>
     </message>
@@ -445,27 +382,6 @@
 </translation>
     </message>
     <message>
-        <source>  export JOB TEMPLATE     Save the job&apos;s contractor, settings, test definitions and
-                          bundled cable types as a new template TEMPLATE.
-</source>
-        <translation>  export JOB TEMPLATE     Salva installatore, impostazioni, definizioni di test e
-                          tipi di cavo in fascio del lavoro come nuovo modello
-                          TEMPLATE.
-</translation>
-    </message>
-    <message>
-        <source>  import JOB TEMPLATE     Give the job the template&apos;s contractor and settings and
-                          the test definitions and bundled cable types it lacks,
-                          then save the job. Loading an older template upgrades
-                          that file, as the application does.
-</source>
-        <translation>  import JOB TEMPLATE     Dà al lavoro installatore e impostazioni del modello e le
-                          definizioni di test e i tipi di cavo in fascio che gli
-                          mancano, poi salva il lavoro. Caricare un modello più
-                          vecchio aggiorna quel file, come fa l&apos;applicazione.
-</translation>
-    </message>
-    <message>
         <source>yes</source>
         <translation>sì</translation>
     </message>
@@ -510,16 +426,8 @@
         <translation>template: sottocomando sconosciuto &apos;%1&apos;</translation>
     </message>
     <message>
-        <source>usage: jobtool export JOB TEMPLATE</source>
-        <translation>uso: jobtool export JOB TEMPLATE</translation>
-    </message>
-    <message>
         <source>Exported %1 to %2: contractor, settings, %3 test definitions, %4 bundled cable types</source>
         <translation>Esportato %1 in %2: installatore, impostazioni, %3 definizioni di test, %4 tipi di cavo in fascio</translation>
-    </message>
-    <message>
-        <source>usage: jobtool import JOB TEMPLATE</source>
-        <translation>uso: jobtool import JOB TEMPLATE</translation>
     </message>
     <message>
         <source>Imported %1 into %2: contractor, settings</source>
@@ -573,24 +481,6 @@ Commands:
 Esamina, crea e documenta i file di lavoro di Gridwell (.job).
 
 Comandi:
-</translation>
-    </message>
-    <message>
-        <source>  help, --help, -h        Show this text.
-
-Every command also takes --help (its own usage) and --verbose (show the job
-library&apos;s diagnostic lines, which are hidden otherwise).
-
-Exit status: 0 on success, 1 when an operation fails (a file cannot be written),
-2 on a usage error or a file that cannot be loaded.
-</source>
-        <translation>  help, --help, -h        Mostra questo testo.
-
-Ogni comando accetta anche --help (il proprio uso) e --verbose (mostra le righe
-di diagnostica della libreria dei lavori, altrimenti nascoste).
-
-Stato di uscita: 0 se riuscito, 1 se un&apos;operazione fallisce (un file non può
-essere scritto), 2 per un errore d&apos;uso o un file che non si può caricare.
 </translation>
     </message>
     <message>
@@ -816,6 +706,157 @@ essere scritto), 2 per un errore d&apos;uso o un file che non si può caricare.
     <message>
         <source>report: no cable of type &apos;%1&apos; in the job (types: %2)</source>
         <translation>report: nessun cavo di tipo &apos;%1&apos; nel lavoro (tipi: %2)</translation>
+    </message>
+    <message>
+        <source>  import-cables JOB CABLES.csv [--dry-run] [--template QVT]
+                          Add the cables listed in a CSV file (UTF-8, a header row)
+                          to JOB and save it. Columns: from, to, type (required);
+                          id, use, bundle, bundle group, bundle number, colour
+                          (optional; an empty id is generated). Every row is
+                          checked first: if any is bad, nothing is added and every
+                          problem is listed with its line. --dry-run checks and
+                          shows what would be added without saving.
+</source>
+        <translation>  import-cables JOB CABLES.csv [--dry-run] [--template QVT]
+                          Aggiunge a JOB i cavi elencati in un file CSV (UTF-8, con
+                          riga di intestazione) e lo salva. Colonne (nomi inglesi):
+                          from, to, type (obbligatorie); id, use, bundle, bundle
+                          group, bundle number, colour (facoltative; un id vuoto
+                          viene generato). Prima si controllano tutte le righe: se
+                          una è errata non si aggiunge nulla e ogni problema viene
+                          elencato con la sua riga. --dry-run controlla e mostra
+                          cosa verrebbe aggiunto senza salvare.
+</translation>
+    </message>
+    <message>
+        <source>usage: jobtool import-cables JOB CABLES.csv [--dry-run] [--template QVT]</source>
+        <translation>uso: jobtool import-cables JOB CABLES.csv [--dry-run] [--template QVT]</translation>
+    </message>
+    <message>
+        <source>  info FILE [--json] [--template QVT]
+                          Load FILE and print its version, header blocks (site,
+                          contractor, release entries, notes), floors, sheets,
+                          cables with their estimated length per type and of
+                          each cable between floors, the active ports with their
+                          test results, and the number of items of each kind;
+                          --json prints the same as JSON.
+</source>
+        <translation>  info FILE [--json] [--template QVT]
+                          Carica FILE e ne stampa versione, blocchi di intestazione
+                          (cantiere, installatore, voci di rilascio, note), piani,
+                          schemi, cavi con la lunghezza stimata per tipo e di ogni
+                          cavo tra piani, le prese attive con i risultati dei test
+                          e il numero di elementi di ogni genere; --json stampa lo
+                          stesso in JSON.
+</translation>
+    </message>
+    <message>
+        <source>usage: jobtool info FILE [--json] [--template QVT]</source>
+        <translation>uso: jobtool info FILE [--json] [--template QVT]</translation>
+    </message>
+    <message>
+        <source>  schedule JOB [--format csv|md] [--excel] [--metric] [--check-factor F]
+         [-o FILE] [--template QVT] [--force]
+                          The cable schedule: one row per cable in cable order with
+                          its ends (port, room, floor), type, colour (by the name
+                          of the cable type of that colour, else #rrggbb), use,
+                          bundle, estimated and measured length (feet, or metres
+                          with --metric), test status and date, and &quot;check&quot; in the
+                          last column where the measured length is more than F
+                          times the estimate or less than 1/F of it (default 2).
+                          CSV (the default, UTF-8 with a header row; --excel adds
+                          the byte order mark by which spreadsheets recognise
+                          UTF-8) or a Markdown table; without -o it goes to
+                          standard output.
+</source>
+        <translation>  schedule JOB [--format csv|md] [--excel] [--metric] [--check-factor F]
+         [-o FILE] [--template QVT] [--force]
+                          L&apos;elenco cavi: una riga per cavo, in ordine di cavo, con
+                          i capi (presa, locale, piano), tipo, colore (col nome del
+                          tipo di cavo di quel colore, altrimenti #rrggbb), uso,
+                          fascio, lunghezza stimata e misurata (piedi, o metri con
+                          --metric), stato e data del collaudo, e &quot;check&quot;
+                          nell&apos;ultima colonna dove la lunghezza misurata supera di
+                          più di F volte la stima o ne è meno di 1/F (predefinito
+                          2). CSV (predefinito, UTF-8 con riga di intestazione;
+                          --excel aggiunge il byte order mark da cui i fogli di
+                          calcolo riconoscono l&apos;UTF-8) o tabella Markdown; senza -o
+                          va sullo standard output.
+</translation>
+    </message>
+    <message>
+        <source>schedule: --excel is for CSV, not Markdown</source>
+        <translation>schedule: --excel vale per il CSV, non per il Markdown</translation>
+    </message>
+    <message>
+        <source>schedule: --check-factor needs a number above 1, not &apos;%1&apos;</source>
+        <translation>schedule: --check-factor richiede un numero maggiore di 1, non &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>  export JOB TEMPLATE [--template QVT]
+                          Save the job&apos;s contractor, settings, test definitions and
+                          bundled cable types as a new template TEMPLATE.
+</source>
+        <translation>  export JOB TEMPLATE [--template QVT]
+                          Salva installatore, impostazioni, definizioni di test e
+                          tipi di cavo in fascio del lavoro come nuovo modello
+                          TEMPLATE.
+</translation>
+    </message>
+    <message>
+        <source>  import JOB TEMPLATE [--template QVT]
+                          Give the job the template&apos;s contractor and settings and
+                          the test definitions and bundled cable types it lacks,
+                          then save the job. Loading an older template upgrades
+                          that file, as the application does. (--template names
+                          the template an old JOB is converted with, as for every
+                          command that reads a job.)
+</source>
+        <translation>  import JOB TEMPLATE [--template QVT]
+                          Dà al lavoro installatore e impostazioni del modello e le
+                          definizioni di test e i tipi di cavo in fascio che gli
+                          mancano, poi salva il lavoro. Caricare un modello più
+                          vecchio aggiorna quel file, come fa l&apos;applicazione.
+                          (--template indica il modello con cui convertire un JOB
+                          vecchio, come per ogni comando che legge un lavoro.)
+</translation>
+    </message>
+    <message>
+        <source>usage: jobtool export JOB TEMPLATE [--template QVT]</source>
+        <translation>uso: jobtool export JOB TEMPLATE [--template QVT]</translation>
+    </message>
+    <message>
+        <source>usage: jobtool import JOB TEMPLATE [--template QVT]</source>
+        <translation>uso: jobtool import JOB TEMPLATE [--template QVT]</translation>
+    </message>
+    <message>
+        <source>the configured template &apos;%1&apos; does not exist; converting with the default template &apos;%2&apos;</source>
+        <translation>il modello configurato &apos;%1&apos; non esiste; la conversione usa il modello predefinito &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>  help, --help, -h        Show this text.
+
+Every command also takes --help (its own usage) and --verbose (show the job
+library&apos;s diagnostic lines, which are hidden otherwise). Every command that
+reads a job takes --template QVT: the template a job of version 2.1 or older is
+converted with. Without it the configured template (setting QvtFile) is used,
+or, when that file does not exist, the default template installed with jobtool.
+
+Exit status: 0 on success, 1 when an operation fails (a file cannot be written),
+2 on a usage error or a file that cannot be loaded.
+</source>
+        <translation>  help, --help, -h        Mostra questo testo.
+
+Ogni comando accetta anche --help (il proprio uso) e --verbose (mostra le righe
+di diagnostica della libreria dei lavori, altrimenti nascoste). Ogni comando che
+legge un lavoro accetta --template QVT: il modello con cui si converte un lavoro
+della versione 2.1 o precedente. Senza, si usa il modello configurato
+(impostazione QvtFile) o, se quel file non esiste, il modello predefinito
+installato con jobtool.
+
+Stato di uscita: 0 se riuscito, 1 se un&apos;operazione fallisce (un file non può
+essere scritto), 2 per un errore d&apos;uso o un file che non si può caricare.
+</translation>
     </message>
 </context>
 </TS>

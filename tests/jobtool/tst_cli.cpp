@@ -1,6 +1,7 @@
 // What every jobtool command shares: its own --help, usage errors that write
 // nothing, no file replaced unless asked, the library's diagnostics only
 // with --verbose.
+#include "fixtures.h"
 #include "jobfixture.h"
 #include "jobtoolrun.h"
 
@@ -21,6 +22,8 @@ private slots:
     void existingOutputIsKept();
     void outputNeverReplacesTheJob();
     void diagnosticsOnlyWhenVerbose();
+    void everyJobCommandTakesTemplate();
+    void missingTemplateFallsBackToTheDefault();
 
 private:
     QTemporaryDir m_dir;
@@ -169,6 +172,91 @@ void TestCli::diagnosticsOnlyWhenVerbose()
     const Run r = jobtool({QStringLiteral("--verbose"), QStringLiteral("info"), broken});
     QCOMPARE(r.code, 2);
     QVERIFY(r.err.contains(QStringLiteral("errLine =")));
+}
+
+// Walks the commands of the global help: each one that reads a job must take
+// --template and convert an old job with it, so a template that is not there
+// fails every one of them with the same reason (export and import once said
+// only "Incompatible version"). A new command needs a row here.
+void TestCli::everyJobCommandTakesTemplate()
+{
+    const QString old = m_dir.filePath(QStringLiteral("old-2.1.job"));
+    QFile::remove(old);
+    QVERIFY(QFile::copy(Fixtures::job(QStringLiteral("job-2.1.job")), old));
+    const QByteArray before = readFile(old);
+    const QString csv = m_dir.filePath(QStringLiteral("cables.csv"));
+    QVERIFY(writeFile(csv, "from,to,type\r\nP01,P02,CAT6\r\n"));
+    const QString out = m_dir.filePath(QStringLiteral("out"));
+    const QMap<QString, QStringList> jobCommands{
+        {"info", {old}},
+        {"convert", {old, out}},
+        {"schedule", {old}},
+        {"report", {old}},
+        {"render", {old, "--floor", "Floor_1"}},
+        {"labels", {old, "--format", "csv"}},
+        {"import-cables", {old, csv}},
+        {"export", {old, out + QStringLiteral(".qvt")}},
+        {"import", {old, Fixtures::qvt(QStringLiteral("default.qvt"))}},
+    };
+    const QStringList others{"new", "settings", "template", "help"};
+
+    const Run help = jobtool({QStringLiteral("--help")});
+    QStringList listed;
+    const QRegularExpression commandLine(QStringLiteral("^  ([a-z][a-z-]*)[ ,]"));
+    for (const QString& line : help.out.split(QLatin1Char('\n'))) {
+        const QRegularExpressionMatch m = commandLine.match(line);
+        if (m.hasMatch() && !listed.contains(m.captured(1)))
+            listed.append(m.captured(1));
+    }
+    QStringList expected = jobCommands.keys() + others;
+    expected.sort();
+    listed.sort();
+    QCOMPARE(listed, expected);
+
+    const QString missing = m_dir.filePath(QStringLiteral("no-such.qvt"));
+    for (auto it = jobCommands.cbegin(); it != jobCommands.cend(); ++it) {
+        const Run r =
+            jobtool(QStringList{it.key()} + it.value() + QStringList{"--template", missing});
+        QVERIFY2(r.code == 2, qPrintable(it.key() + QStringLiteral(": ") + r.err));
+        QVERIFY2(r.err.contains(QStringLiteral("version 2.1 needs the default template")) &&
+                     r.err.contains(missing),
+                 qPrintable(it.key() + QStringLiteral(": ") + r.err));
+        QVERIFY(r.out.isEmpty());
+    }
+    QCOMPARE(readFile(old), before);
+    QVERIFY(!QFile::exists(out));
+    QVERIFY(!QFile::exists(out + QStringLiteral(".qvt")));
+}
+
+// A fresh installation has no template at the configured place: an old job
+// is converted with the default template and a line on stderr says so, while
+// the output stays clean; a current job needs no template and hears nothing.
+void TestCli::missingTemplateFallsBackToTheDefault()
+{
+    const QString old = Fixtures::job(QStringLiteral("job-2.1.job"));
+    const QString configured = m_dir.filePath(QStringLiteral("gone.qvt"));
+    QCOMPARE(jobtool({QStringLiteral("settings"), QStringLiteral("set"), QStringLiteral("QvtFile"),
+                      configured})
+                 .code,
+             0);
+    Run r = jobtool({QStringLiteral("info"), old, QStringLiteral("--json")});
+    QVERIFY2(r.code == 0, qPrintable(r.err));
+    QVERIFY2(r.err.contains(QStringLiteral("the configured template '%1' does not exist; "
+                                           "converting with the default template")
+                                .arg(configured)),
+             qPrintable(r.err));
+    QVERIFY(r.err.contains(QStringLiteral(".qvt'")));
+    QVERIFY(r.out.startsWith(QLatin1Char('{')));
+    QVERIFY(r.out.contains(QStringLiteral("\"convertedFrom\": \"2.1\"")));
+
+    r = jobtool({QStringLiteral("schedule"), example()});
+    QCOMPARE(r.code, 0);
+    QCOMPARE(r.err, QString());
+
+    // A template named on the command line is used as named, never replaced.
+    r = jobtool({QStringLiteral("info"), old, QStringLiteral("--template"), configured});
+    QCOMPARE(r.code, 2);
+    QVERIFY(!r.err.contains(QStringLiteral("converting with the default template")));
 }
 
 QTEST_GUILESS_MAIN(TestCli)

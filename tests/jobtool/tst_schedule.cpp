@@ -4,6 +4,7 @@
 #include "jobtoolrun.h"
 
 #include <csv_p.h>
+#include <schedule_p.h>
 
 #include <QtTest>
 
@@ -33,6 +34,11 @@ private slots:
     void lengths_data();
     void lengths();
     void awkwardTextSurvives();
+    void excelGetsAByteOrderMark();
+    void lengthCheckBoundary_data();
+    void lengthCheckBoundary();
+    void lengthCheckColumn_data();
+    void lengthCheckColumn();
 
 private:
     QTemporaryDir m_dir;
@@ -47,7 +53,8 @@ void TestSchedule::rowsMatchTheJob()
     QCOMPARE(rows.first(),
              (QStringList{"Cable", "From port", "From room", "From floor", "To port", "To room",
                           "To floor", "Type", "Colour", "Use", "Bundle", "Bundle group",
-                          "Estimated length (ft)", "Measured length (ft)", "Status", "Tested"}));
+                          "Estimated length (ft)", "Measured length (ft)", "Status", "Tested",
+                          "Check length"}));
 
     Ductbook::Destroy();
     Ductbook& job = Ductbook::Instance();
@@ -56,7 +63,7 @@ void TestSchedule::rowsMatchTheJob()
     QCOMPARE(rows.size(), tags.size() + 1);
     for (int i = 0; i < tags.size(); ++i) {
         const QStringList& row = rows.at(i + 1);
-        QCOMPARE(row.size(), 16);
+        QCOMPARE(row.size(), 17);
         const Cable c = job.getCable(tags.at(i));
         QCOMPARE(row.at(0), c.id());
         int column = 1;
@@ -67,7 +74,8 @@ void TestSchedule::rowsMatchTheJob()
             QCOMPARE(row.at(column + 2), job.getFloorIdByTag(p.floor()));
             column += 3;
         }
-        QCOMPARE(row.mid(7, 5), (QStringList{c.type(), c.color(), c.use(), c.bundleName(),
+        QCOMPARE(row.at(7), c.type());
+        QCOMPARE(row.mid(9, 3), (QStringList{c.use(), c.bundleName(),
                                              c.inBundle() ? c.bundleGroupNum() : QString()}));
         QCOMPARE(row.at(14), c.testResults().status());
         QCOMPARE(row.at(15), c.testResults().time());
@@ -78,6 +86,10 @@ void TestSchedule::rowsMatchTheJob()
     QCOMPARE(rows.at(4).mid(0, 7), (QStringList{"Cable004", "MDF-04", "Comms", "Level 3", "P05",
                                                 "Staff room", "Level 4"}));
     QCOMPARE(rows.at(1).mid(10, 2), (QStringList{"Desk pair", "1"}));
+    // Colours by the name the job's types give them (#3399ff is CAT6's,
+    // #777777 RG-6's).
+    QCOMPARE(rows.at(1).at(8), QStringLiteral("CAT6"));
+    QCOMPARE(rows.at(5).at(8), QStringLiteral("RG-6"));
 }
 
 void TestSchedule::lengths_data()
@@ -149,6 +161,12 @@ void TestSchedule::awkwardTextSurvives()
     QCOMPARE(job.addCable(QString(), id, QStringLiteral("Network"), QStringLiteral("B,2"),
                           QStringLiteral("A|1"), QStringLiteral("CAT6"), 1),
              id);
+    // A colour no type of the job has keeps its code.
+    const QString odd = job.addCable(QString(), QStringLiteral("Odd"), QStringLiteral("Network"),
+                                     QStringLiteral("B,2"), QStringLiteral("A|1"),
+                                     QStringLiteral("CAT6"), 1);
+    job.setCableColor(job.getCableById(odd).element(), QStringLiteral("#123456"));
+    job.setSiteCompany(QStringLiteral("<b>Lab</b> *one*"));
     QVERIFY(job.save());
     Ductbook::Destroy();
     const QString path = m_dir.filePath(QStringLiteral("awkward.job"));
@@ -156,9 +174,10 @@ void TestSchedule::awkwardTextSurvives()
     Run r = jobtool({QStringLiteral("schedule"), path});
     QCOMPARE(r.code, 0);
     const QList<QStringList> rows = csvRows(r.bytes);
-    QCOMPARE(rows.size(), 2);
-    QCOMPARE(rows.at(1).mid(0, 8), (QStringList{id, "A|1", "Lab, \"North\"", "Floor_1", "B,2",
-                                                "Lab, \"North\"", "Floor_1", "CAT6"}));
+    QCOMPARE(rows.size(), 3);
+    QCOMPARE(rows.at(1).mid(0, 9), (QStringList{id, "A|1", "Lab, \"North\"", "Floor_1", "B,2",
+                                                "Lab, \"North\"", "Floor_1", "CAT6", "CAT6"}));
+    QCOMPARE(rows.at(2).mid(7, 2), (QStringList{"CAT6", "#123456"}));
 
     const QString md = m_dir.filePath(QStringLiteral("awkward.md"));
     r = jobtool({QStringLiteral("schedule"), path, QStringLiteral("--format=md"),
@@ -167,7 +186,9 @@ void TestSchedule::awkwardTextSurvives()
     QVERIFY(r.out.isEmpty());
     const QStringList lines = QString::fromUtf8(readFile(md)).split(QLatin1Char('\n'));
     const QStringList table = lines.filter(QRegularExpression(QStringLiteral("^\\|")));
-    QCOMPARE(table.size(), 3); // header, separator, one cable on one line
+    // The heading shows the site's name as typed, not as markup.
+    QCOMPARE(lines.first(), QStringLiteral("# Cable schedule: \\<b\\>Lab\\</b\\> \\*one\\*"));
+    QCOMPARE(table.size(), 4); // header, separator, each cable on one line
     QVERIFY(table.at(1).startsWith(QStringLiteral("|---|---|")));
     QVERIFY2(
         table.at(2).startsWith(QStringLiteral("| Run \"1\" spare\\|x | A\\|1 | Lab, \"North\" |")),
@@ -175,6 +196,85 @@ void TestSchedule::awkwardTextSurvives()
     // Every row has as many cells as the header.
     const QRegularExpression unescapedPipe(QStringLiteral("(?<!\\\\)\\|"));
     QCOMPARE(table.at(2).count(unescapedPipe), table.at(0).count(unescapedPipe));
+}
+
+// With --excel the CSV starts with UTF-8's byte order mark and is otherwise
+// the same; without it there is none, as before.
+void TestSchedule::excelGetsAByteOrderMark()
+{
+    const Run plain = jobtool({QStringLiteral("schedule"), example()});
+    const Run excel = jobtool({QStringLiteral("schedule"), example(), QStringLiteral("--excel")});
+    QCOMPARE(plain.code, 0);
+    QCOMPARE(excel.code, 0);
+    QVERIFY(plain.bytes.startsWith("Cable,"));
+    QCOMPARE(excel.bytes, QByteArray("\xef\xbb\xbf") + plain.bytes);
+    const Run markdown = jobtool({QStringLiteral("schedule"), example(), QStringLiteral("--excel"),
+                                  QStringLiteral("--format"), QStringLiteral("md")});
+    QCOMPARE(markdown.code, 2);
+    QVERIFY(markdown.bytes.isEmpty());
+}
+
+void TestSchedule::lengthCheckBoundary_data()
+{
+    QTest::addColumn<QString>("estimated");
+    QTest::addColumn<QString>("measured");
+    QTest::addColumn<double>("factor");
+    QTest::addColumn<bool>("check");
+    QTest::newRow("exactly the factor") << "10.0" << "20.0" << 2.0 << false;
+    QTest::newRow("just over") << "10.0" << "20.1" << 2.0 << true;
+    QTest::newRow("just under") << "10.0" << "19.9" << 2.0 << false;
+    QTest::newRow("estimate the longer") << "20.1" << "10.0" << 2.0 << true;
+    QTest::newRow("other factor, at it") << "10.0" << "30.0" << 3.0 << false;
+    QTest::newRow("other factor, over") << "10.0" << "30.1" << 3.0 << true;
+    QTest::newRow("nothing estimated") << "0.0" << "4.5" << 2.0 << true;
+    QTest::newRow("both zero") << "0.0" << "0.0" << 2.0 << false;
+    QTest::newRow("untested") << "10.0" << "" << 2.0 << false;
+    QTest::newRow("no estimate") << "" << "50.0" << 2.0 << false;
+}
+
+void TestSchedule::lengthCheckBoundary()
+{
+    QFETCH(QString, estimated);
+    QFETCH(QString, measured);
+    QFETCH(double, factor);
+    QFETCH(bool, check);
+    QCOMPARE(Plan::lengthNeedsCheck(estimated, measured, factor), check);
+}
+
+// Cable001 measures 124.6 ft against an estimate of 22.2 ft (5.6 times):
+// flagged at the default factor, not at 6; a factor that is no number above 1
+// is refused.
+void TestSchedule::lengthCheckColumn_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("cable001");
+    QTest::newRow("default") << QStringList{} << 0 << "check";
+    QTest::newRow("factor 5.5") << QStringList{"--check-factor", "5.5"} << 0 << "check";
+    QTest::newRow("factor 6") << QStringList{"--check-factor=6"} << 0 << "";
+    QTest::newRow("factor 1") << QStringList{"--check-factor", "1"} << 2 << "";
+    QTest::newRow("not a number") << QStringList{"--check-factor", "two"} << 2 << "";
+}
+
+void TestSchedule::lengthCheckColumn()
+{
+    QFETCH(QStringList, options);
+    QFETCH(int, code);
+    QFETCH(QString, cable001);
+    const Run r = jobtool(QStringList{QStringLiteral("schedule"), example()} + options);
+    QCOMPARE(r.code, code);
+    if (code != 0) {
+        QVERIFY(r.err.contains(QStringLiteral("--check-factor")));
+        return;
+    }
+    const QList<QStringList> rows = csvRows(r.bytes);
+    QCOMPARE(rows.at(1).first(), QStringLiteral("Cable001"));
+    QCOMPARE(rows.at(1).last(), cable001);
+    // Untested cables have nothing to check.
+    for (const QStringList& row : rows.mid(1)) {
+        if (row.at(14) == QLatin1String("UNTESTED"))
+            QCOMPARE(row.last(), QString());
+    }
 }
 
 QTEST_GUILESS_MAIN(TestSchedule)

@@ -15,7 +15,7 @@ namespace JobTool {
 
 const char* const importCablesHelp = QT_TRANSLATE_NOOP(
     "jobtool",
-    "  import-cables JOB CABLES.csv [--dry-run]\n"
+    "  import-cables JOB CABLES.csv [--dry-run] [--template QVT]\n"
     "                          Add the cables listed in a CSV file (UTF-8, a header row)\n"
     "                          to JOB and save it. Columns: from, to, type (required);\n"
     "                          id, use, bundle, bundle group, bundle number, colour\n"
@@ -284,12 +284,12 @@ int importCablesCommand(const QStringList& args)
 {
     Arguments a;
     QString error;
-    if (!parseArguments(QStringLiteral("import-cables"), args, {QStringLiteral("--dry-run")}, {},
-                        &a, &error))
+    if (!parseArguments(QStringLiteral("import-cables"), args, {QStringLiteral("--dry-run")},
+                        {QStringLiteral("--template")}, &a, &error))
         return usageError(error);
     if (a.positional.size() != 2)
         return usageError(QCoreApplication::translate(
-            "jobtool", "usage: jobtool import-cables JOB CABLES.csv [--dry-run]"));
+            "jobtool", "usage: jobtool import-cables JOB CABLES.csv [--dry-run] [--template QVT]"));
     const QString jobPath = a.positional.at(0);
     const QString csvPath = a.positional.at(1);
     const bool dryRun = a.has(QStringLiteral("--dry-run"));
@@ -322,7 +322,7 @@ int importCablesCommand(const QStringList& args)
             {{1, QCoreApplication::translate("jobtool", "no cable rows below the header")}});
 
     Ductbook& job = Ductbook::Instance();
-    if (!loadJob(job, jobPath))
+    if (!loadJob(job, jobPath, a.value(QStringLiteral("--template"))))
         return Usage;
 
     Checker checker(job, &problems);

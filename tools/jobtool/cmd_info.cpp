@@ -7,6 +7,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QHash>
 #include <QSet>
 
 #include <cmath>
@@ -14,7 +15,8 @@
 namespace JobTool {
 
 const char* const infoHelp = QT_TRANSLATE_NOOP(
-    "jobtool", "  info FILE [--json]      Load FILE and print its version, header blocks (site,\n"
+    "jobtool", "  info FILE [--json] [--template QVT]\n"
+               "                          Load FILE and print its version, header blocks (site,\n"
                "                          contractor, release entries, notes), floors, sheets,\n"
                "                          cables with their estimated length per type and of\n"
                "                          each cable between floors, the active ports with their\n"
@@ -94,7 +96,9 @@ struct JobSummary
     QList<ActivePortSummary> activePorts;
 };
 
-QList<FloorSummary> summarizeFloors(Ductbook& job)
+// portFloors receives the floor (tag) of every port id, the first floor
+// where an id stands twice, as the job looks ports up.
+QList<FloorSummary> summarizeFloors(Ductbook& job, QHash<QString, QString>* portFloors)
 {
     QList<FloorSummary> floors;
     for (const QString& tag : job.getFloorTags()) {
@@ -108,7 +112,10 @@ QList<FloorSummary> summarizeFloors(Ductbook& job)
             RoomSummary r;
             r.tag = roomTags.at(i);
             r.id = roomIds.value(i);
-            r.ports = int(job.getPorts(tag, r.tag, true).size());
+            const QStringList ports = job.getPorts(tag, r.tag, false);
+            r.ports = int(ports.size());
+            for (const QString& port : ports)
+                portFloors->insert(port, portFloors->value(port, tag));
             r.vertRuns = int(job.getVertRuns(tag, r.tag, true).size());
             f.rooms.append(r);
         }
@@ -131,7 +138,7 @@ QList<SheetSummary> summarizeSheets(Ductbook& job)
     return sheets;
 }
 
-CableSummary summarizeCables(Ductbook& job)
+CableSummary summarizeCables(Ductbook& job, const QHash<QString, QString>& portFloors)
 {
     CableSummary c;
     QSet<QString> groups;
@@ -142,12 +149,14 @@ CableSummary summarizeCables(Ductbook& job)
         const double estimate = job.getCableEstimatedLength(tag);
         ++c.byType[type];
         c.lengthByType[type] += estimate;
-        const Port from = job.getPortById(job.getCableFrom(tag));
-        const Port to = job.getPortById(job.getCableTo(tag));
-        if (!from.floor().isEmpty() && !to.floor().isEmpty() && from.floor() != to.floor())
-            c.betweenFloors.append({tag, job.getCableID(tag), from.id(), to.id(),
-                                    job.getFloorIdByTag(from.floor()),
-                                    job.getFloorIdByTag(to.floor()), estimate});
+        const QString from = job.getCableFrom(tag);
+        const QString to = job.getCableTo(tag);
+        const QString fromFloor = portFloors.value(from);
+        const QString toFloor = portFloors.value(to);
+        if (!fromFloor.isEmpty() && !toFloor.isEmpty() && fromFloor != toFloor)
+            c.betweenFloors.append({tag, job.getCableID(tag), from, to,
+                                    job.getFloorIdByTag(fromFloor), job.getFloorIdByTag(toFloor),
+                                    estimate});
         ++c.byStatus[job.getCableTestResults(tag).status()];
         if (job.cableIsInBundle(tag)) {
             ++c.bundled;
@@ -221,9 +230,10 @@ JobSummary summarize(Ductbook& job, const QString& file)
         s.release.append({it.key(), it.value()});
     s.notes = job.getJobNotesText();
     s.counts = job.itemCounts();
-    s.floors = summarizeFloors(job);
+    QHash<QString, QString> portFloors;
+    s.floors = summarizeFloors(job, &portFloors);
     s.sheets = summarizeSheets(job);
-    s.cables = summarizeCables(job);
+    s.cables = summarizeCables(job, portFloors);
     s.activePorts = summarizeActivePorts(job);
     return s;
 }
@@ -252,17 +262,17 @@ int infoCommand(const QStringList& args)
 {
     Arguments parsed;
     QString error;
-    if (!parseArguments(QStringLiteral("info"), args, {QStringLiteral("--json")}, {}, &parsed,
-                        &error))
+    if (!parseArguments(QStringLiteral("info"), args, {QStringLiteral("--json")},
+                        {QStringLiteral("--template")}, &parsed, &error))
         return usageError(error);
     const QStringList& files = parsed.positional;
     const bool json = parsed.has(QStringLiteral("--json"));
     if (files.size() != 1)
         return usageError(
-            QCoreApplication::translate("jobtool", "usage: jobtool info FILE [--json]"));
+            QCoreApplication::translate("jobtool", "usage: jobtool info FILE [--json] [--template QVT]"));
 
     Ductbook& job = Ductbook::Instance();
-    if (!loadJob(job, files.at(0)))
+    if (!loadJob(job, files.at(0), parsed.value(QStringLiteral("--template"))))
         return Usage;
     const JobSummary s = summarize(job, files.at(0));
     if (json) {

@@ -29,14 +29,18 @@ const char* const templateHelp = QT_TRANSLATE_NOOP(
 
 const char* const exportHelp = QT_TRANSLATE_NOOP(
     "jobtool",
-    "  export JOB TEMPLATE     Save the job's contractor, settings, test definitions and\n"
+    "  export JOB TEMPLATE [--template QVT]\n"
+    "                          Save the job's contractor, settings, test definitions and\n"
     "                          bundled cable types as a new template TEMPLATE.\n");
 
 const char* const importHelp = QT_TRANSLATE_NOOP(
-    "jobtool", "  import JOB TEMPLATE     Give the job the template's contractor and settings and\n"
+    "jobtool", "  import JOB TEMPLATE [--template QVT]\n"
+               "                          Give the job the template's contractor and settings and\n"
                "                          the test definitions and bundled cable types it lacks,\n"
                "                          then save the job. Loading an older template upgrades\n"
-               "                          that file, as the application does.\n");
+               "                          that file, as the application does. (--template names\n"
+               "                          the template an old JOB is converted with, as for every\n"
+               "                          command that reads a job.)\n");
 
 namespace {
 
@@ -354,15 +358,18 @@ int templateCommand(const QStringList& args)
 
 int exportCommand(const QStringList& args)
 {
-    if (args.size() != 2)
-        return usageError(
-            QCoreApplication::translate("jobtool", "usage: jobtool export JOB TEMPLATE"));
+    Arguments a;
+    QString error;
+    if (!parseArguments(QStringLiteral("export"), args, {}, {QStringLiteral("--template")}, &a,
+                        &error))
+        return usageError(error);
+    if (a.positional.size() != 2)
+        return usageError(QCoreApplication::translate(
+            "jobtool", "usage: jobtool export JOB TEMPLATE [--template QVT]"));
     Ductbook& job = Ductbook::Instance();
-    if (!job.Load(args.at(0))) {
-        err() << "jobtool: " << job.error() << "\n";
+    if (!loadJob(job, a.positional.at(0), a.value(QStringLiteral("--template"))))
         return Usage;
-    }
-    if (!job.Export(args.at(1))) {
+    if (!job.Export(a.positional.at(1))) {
         err() << "jobtool: " << job.error() << "\n";
         return Failure;
     }
@@ -371,7 +378,7 @@ int exportCommand(const QStringList& args)
                  "jobtool",
                  "Exported %1 to %2: contractor, settings, %3 test definitions, %4 bundled "
                  "cable types")
-                 .arg(args.at(0), args.at(1))
+                 .arg(a.positional.at(0), a.positional.at(1))
                  .arg(t.getTypes().size())
                  .arg(t.getBundledCableTypeIds().size())
           << "\n";
@@ -380,16 +387,21 @@ int exportCommand(const QStringList& args)
 
 int importCommand(const QStringList& args)
 {
-    if (args.size() != 2)
-        return usageError(
-            QCoreApplication::translate("jobtool", "usage: jobtool import JOB TEMPLATE"));
+    Arguments a;
+    QString error;
+    if (!parseArguments(QStringLiteral("import"), args, {}, {QStringLiteral("--template")}, &a,
+                        &error))
+        return usageError(error);
+    if (a.positional.size() != 2)
+        return usageError(QCoreApplication::translate(
+            "jobtool", "usage: jobtool import JOB TEMPLATE [--template QVT]"));
+    const QString jobPath = a.positional.at(0);
+    const QString templatePath = a.positional.at(1);
     Ductbook& job = Ductbook::Instance();
-    if (!job.Load(args.at(0))) {
-        err() << "jobtool: " << job.error() << "\n";
+    if (!loadJob(job, jobPath, a.value(QStringLiteral("--template"))))
         return Usage;
-    }
     QvtEditor& t = QvtEditor::Instance();
-    if (!t.Load(args.at(1))) {
+    if (!t.Load(templatePath)) {
         err() << "jobtool: " << t.error() << "\n";
         return Usage;
     }
@@ -407,7 +419,7 @@ int importCommand(const QStringList& args)
     for (const QString& id : bundlesBefore)
         newBundles.removeOne(id);
     out() << QCoreApplication::translate("jobtool", "Imported %1 into %2: contractor, settings")
-                 .arg(args.at(1), args.at(0));
+                 .arg(templatePath, jobPath);
     out() << ", "
           << QCoreApplication::translate("jobtool", "%n new test definitions", nullptr,
                                          int(newTypes.size()));

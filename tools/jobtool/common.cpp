@@ -7,6 +7,8 @@
 #include <runekit.h>
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 
 namespace JobTool {
 
@@ -31,19 +33,55 @@ int usageError(const QString& message)
     return Usage;
 }
 
+QString defaultTemplate()
+{
+    const QString installed = QDir::cleanPath(QCoreApplication::applicationDirPath() +
+                                              QLatin1Char('/') +
+                                              QStringLiteral(GRIDWELL_TEMPLATE_RELATIVE_PATH));
+    if (QFileInfo::exists(installed))
+        return installed;
+    if (QFileInfo::exists(QStringLiteral(GRIDWELL_TEMPLATE_BUILD_PATH)))
+        return QStringLiteral(GRIDWELL_TEMPLATE_BUILD_PATH);
+    return QString();
+}
+
 // Jobs of version 2.1 and older take their default cable types from a
-// template while they are converted: the one given, or else the configured one.
+// template while they are converted: the one given, or else the configured
+// one, or, when that file is missing (as on a fresh installation), the
+// default template that comes with jobtool.
 bool loadJob(Ductbook& job, const QString& path, const QString& templateFile)
 {
-    job.setDefaultQvtFile(templateFile.isEmpty()
-                              ? Runekit::readSettings({QVUtils::QvtFile}).value(QVUtils::QvtFile)
-                              : templateFile);
-    if (job.Load(path))
+    QString tmpl = templateFile;
+    QString missing;
+    if (tmpl.isEmpty()) {
+        tmpl = Runekit::readSettings({QVUtils::QvtFile}).value(QVUtils::QvtFile);
+        const QString fallback = defaultTemplate();
+        if (!QFileInfo::exists(tmpl) && !fallback.isEmpty()) {
+            missing = tmpl;
+            tmpl = fallback;
+        }
+    }
+    job.setDefaultQvtFile(tmpl);
+    const bool loaded = job.Load(path);
+    // The template is only read while converting an old job; only then is
+    // the fallback worth a word. Said on stderr, so that output written to
+    // standard output stays clean.
+    QvtEditor& t = QvtEditor::Instance();
+    if (!missing.isEmpty() && !t.filename().isEmpty())
+        err() << "jobtool: "
+              << QCoreApplication::translate("jobtool",
+                                             "the configured template '%1' does not exist; "
+                                             "converting with the default template '%2'")
+                     .arg(missing, tmpl)
+              << "\n";
+    if (loaded) {
+        err().flush();
         return true;
+    }
     err() << "jobtool: " << job.error() << "\n";
     // jobtool loads one job per run, so a template error text can only come
     // from converting this one.
-    const QString templateError = QvtEditor::Instance().error();
+    const QString templateError = t.error();
     if (!templateError.isEmpty())
         err() << "jobtool: "
               << QCoreApplication::translate("jobtool",

@@ -64,7 +64,10 @@ QString helpText()
         "  help, --help, -h        Show this text.\n"
         "\n"
         "Every command also takes --help (its own usage) and --verbose (show the job\n"
-        "library's diagnostic lines, which are hidden otherwise).\n"
+        "library's diagnostic lines, which are hidden otherwise). Every command that\n"
+        "reads a job takes --template QVT: the template a job of version 2.1 or older is\n"
+        "converted with. Without it the configured template (setting QvtFile) is used,\n"
+        "or, when that file does not exist, the default template installed with jobtool.\n"
         "\n"
         "Exit status: 0 on success, 1 when an operation fails (a file cannot be written),\n"
         "2 on a usage error or a file that cannot be loaded.\n");

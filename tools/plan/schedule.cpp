@@ -8,21 +8,57 @@
 
 #include <ductbook.h>
 
+#include <QColor>
 #include <QIODevice>
+
+#include <algorithm>
 
 namespace Plan {
 
 namespace {
 
-// A Markdown table cell: pipes escaped, line breaks as spaces.
-QString cell(QString text)
+// Text in Markdown as it stands: the characters that would start markup
+// (a table's pipe, emphasis, code, links, HTML tags) escaped with a
+// backslash, line breaks as spaces.
+QString cell(const QString& text)
 {
-    text.replace(QLatin1Char('\\'), QLatin1String("\\\\"));
-    text.replace(QLatin1Char('|'), QLatin1String("\\|"));
-    text.replace(QLatin1String("\r\n"), QLatin1String(" "));
-    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    text.replace(QLatin1Char('\r'), QLatin1Char(' '));
-    return text;
+    QString escaped;
+    escaped.reserve(text.size() + 8);
+    for (int i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        switch (c.unicode()) {
+        case '\\':
+        case '|':
+        case '<':
+        case '>':
+        case '*':
+        case '_':
+        case '`':
+        case '[':
+        case ']':
+            escaped += QLatin1Char('\\');
+            escaped += c;
+            break;
+        case '\r':
+            if (i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n'))
+                ++i;
+            escaped += QLatin1Char(' ');
+            break;
+        case '\n':
+            escaped += QLatin1Char(' ');
+            break;
+        default:
+            escaped += c;
+        }
+    }
+    return escaped;
+}
+
+// Colours compare by their "#rrggbb" form, whatever case the job wrote.
+QString colourKey(const QString& colour)
+{
+    const QColor c(colour);
+    return c.isValid() ? c.name() : colour;
 }
 
 QString markdownRow(const QStringList& fields)
@@ -34,6 +70,41 @@ QString markdownRow(const QStringList& fields)
 }
 
 } // namespace
+
+ColourNames::ColourNames(Ductbook& job)
+{
+    auto add = [this](const QString& name, const QString& colour) {
+        const QString key = colourKey(colour);
+        if (name.isEmpty() || key.isEmpty())
+            return;
+        m_typeColours.insert(name, key);
+        if (!m_names.contains(key))
+            m_names.insert(key, name);
+    };
+    for (const QString& type : job.getTypes())
+        add(type, job.getTestDef(type).color());
+    for (const QString& id : job.getBundledCableTypeIds())
+        add(id, job.getBundledCableType(id).color());
+}
+
+QString ColourNames::name(const QString& colour, const QString& type) const
+{
+    const QString key = colourKey(colour);
+    if (!type.isEmpty() && m_typeColours.value(type) == key)
+        return type;
+    return m_names.value(key, colour);
+}
+
+bool lengthNeedsCheck(const QString& estimated, const QString& measured, double factor)
+{
+    bool estimatedOk = false;
+    bool measuredOk = false;
+    const double e = estimated.toDouble(&estimatedOk);
+    const double m = measured.toDouble(&measuredOk);
+    if (!estimatedOk || !measuredOk)
+        return false;
+    return std::max(e, m) > factor * std::min(e, m);
+}
 
 QStringList scheduleHeader(bool metric)
 {
@@ -73,21 +144,27 @@ QStringList scheduleRow(Ductbook& job, const JobModel& model, const QString& tag
     return fields;
 }
 
-bool writeSchedule(Ductbook& job, bool markdown, bool metric, QIODevice& device, QString* error)
+bool writeSchedule(Ductbook& job, const ScheduleOptions& options, QIODevice& device,
+                   QString* error)
 {
     const JobModel model(job);
-    const QStringList head = scheduleHeader(metric);
+    const ColourNames colours(job);
+    QStringList head = scheduleHeader(options.metric);
+    head.append(QStringLiteral("Check length"));
     QString text;
-    if (markdown) {
+    if (options.markdown) {
         const SiteData site = job.getSiteData();
-        text += QStringLiteral("# Cable schedule");
-        if (!site.company().isEmpty() || !site.jobid().isEmpty())
-            text += QStringLiteral(": ") +
-                    QStringList{site.company(), site.jobid()}.join(QStringLiteral(" \u00b7 "));
-        text += QStringLiteral("\n\n") + markdownRow(head);
+        QString heading = QStringLiteral("Cable schedule");
+        QStringList names{site.company(), site.jobid()};
+        names.removeAll(QString());
+        if (!names.isEmpty())
+            heading += QStringLiteral(": ") + names.join(QStringLiteral(" \u00b7 "));
+        text += QStringLiteral("# ") + cell(heading) + QStringLiteral("\n\n") + markdownRow(head);
         text +=
             QStringLiteral("|") + QStringLiteral("---|").repeated(head.size()) + QLatin1Char('\n');
     } else {
+        if (options.excel)
+            text += QChar(0xfeff);
         text += Csv::record(head);
     }
     // Written in pieces so that a campus job is not held in memory twice.
@@ -101,14 +178,25 @@ bool writeSchedule(Ductbook& job, bool markdown, bool metric, QIODevice& device,
     };
     const QStringList tags = job.getCables(true);
     for (const QString& tag : tags) {
-        const QStringList fields = scheduleRow(job, model, tag, metric);
-        text += markdown ? markdownRow(fields) : Csv::record(fields);
+        QStringList fields = scheduleRow(job, model, tag, options.metric);
+        fields[ColourColumn] = colours.name(fields.at(ColourColumn), fields.at(TypeColumn));
+        fields.append(lengthNeedsCheck(fields.at(EstimatedLengthColumn),
+                                       fields.at(MeasuredLengthColumn), options.checkFactor)
+                          ? QStringLiteral("check")
+                          : QString());
+        text += options.markdown ? markdownRow(fields) : Csv::record(fields);
         if (text.size() > (1 << 20) && !flush())
             return false;
     }
-    if (!flush())
-        return false;
-    return true;
+    return flush();
+}
+
+bool writeSchedule(Ductbook& job, bool markdown, bool metric, QIODevice& device, QString* error)
+{
+    ScheduleOptions options;
+    options.markdown = markdown;
+    options.metric = metric;
+    return writeSchedule(job, options, device, error);
 }
 
 } // namespace Plan
