@@ -85,7 +85,8 @@ QMap<QString, QPoint> panels(const QByteArray& svg)
 }
 
 // A floor crowded as a comms room is: a patch panel row of twelve ports a
-// symbol apart, a block of outlets, and a riser among them.
+// symbol apart, a block of forty outlets as closely packed, and a riser
+// among them.
 QByteArray crowdedJob()
 {
     QByteArray ports;
@@ -103,8 +104,8 @@ QByteArray crowdedJob()
     };
     for (int i = 0; i < 12; ++i)
         port(120 + 16 * i, 60, "PatchPanel");
-    for (int i = 0; i < 9; ++i)
-        port(140 + 18 * (i % 3), 110 + 18 * (i / 3), "Network");
+    for (int i = 0; i < 40; ++i)
+        port(120 + 16 * (i % 8), 100 + 16 * (i / 8), "Network");
     return JobFixture::jobText(
         "<Floor_List><FFloor_1 id=\"Ground\" ceiling_height=\"9\">\n<Room_List>\n"
         "<Room1 id=\"Comms\" height=\"140\" width=\"260\" x=\"100\" y=\"40\" "

@@ -136,10 +136,12 @@ bool placeNear(BoxGrid& grid, const QPoint& p, int r, const QString& text, int s
         out->append({QRect(p.x() - d - w, p.y() + gap - 1, w, h), SvgWriter::End});
     };
     QList<Candidate> candidates;
-    candidates.reserve(40);
+    candidates.reserve(104);
     around(r, &candidates);
     const int near = int(candidates.size());
-    for (int ring = 1; ring <= 4; ++ring)
+    // Out to a dozen rings: a patch panel field of a hundred ports a
+    // symbol apart still finds room for every id around its edge.
+    for (int ring = 1; ring <= 12; ++ring)
         around(r + ring * (h + 3), &candidates);
     for (int i = 0; i < candidates.size(); ++i) {
         const Candidate& c = candidates.at(i);
