@@ -4,8 +4,8 @@
 
 #include "constants_p.h"
 #include "ductbook_p.h"
-#include "savefile_p.h"
-#include "xmlwriter_p.h"
+#include "io/savefile_p.h"
+#include "io/xmlwriter_p.h"
 
 #include <runekit.h>
 

@@ -3,12 +3,15 @@
 
 #include "ductbook.h"
 
-#include "cableindex_p.h"
-#include "elementcache_p.h"
-#include "namegen_p.h"
-#include "namesequence_p.h"
-#include "riserindex_p.h"
-#include "tagindex_p.h"
+#include "constants_p.h"
+#include "listtext_p.h"
+
+#include "index/cableindex_p.h"
+#include "index/elementcache_p.h"
+#include "index/namegen_p.h"
+#include "index/namesequence_p.h"
+#include "index/riserindex_p.h"
+#include "index/tagindex_p.h"
 
 #include <QHash>
 #include <QMap>
@@ -212,7 +215,7 @@ public:
     static QList<QDomElement> children(const QDomElement& list);
     void setRoomAttr(const QString& floor, const QString& id, const QString& attr, int value);
 
-    // --- the small items of the two drawings (ductbook_items.cpp) ---
+    // --- the small items of the two drawings (ductbook_items.cpp, ductbook_ports.cpp) ---
 
     // An attribute of a new element and its value.
     using Attr = std::pair<const char*, QString>;
@@ -279,7 +282,7 @@ public:
                     const QString& use, const QString& iconScale, double dropHeight);
     void portTagsOfFloor(const QString& floor, const QString* use, bool tags, QStringList* out);
 
-    // --- vertical runs and their riser lists (ductbook_vertruns.cpp) ---
+    // --- vertical runs and their riser lists (ductbook_vertruns.cpp, ductbook_riserlists.cpp) ---
 
     // A run element together with the floor and room tags it is reached by.
     struct Place
@@ -321,7 +324,7 @@ public:
     void forgetRun(const QString& tag, const QDomElement& run);
     static QStringList tagsOrIds(const QDomElement& list, bool tags);
 
-    // --- cables, connections and their index (ductbook_cables.cpp) ---
+    // --- cables, connections and their index (ductbook_cables.cpp, index/ductbook_cableindex.cpp) ---
 
     QDomElement cable(const QString& tag);
     QDomElement connection(const QString& tag);
@@ -358,5 +361,96 @@ public:
     QStringList named(const QStringList& tags, bool asTags);
     QStringList withAttribute(const QString& attr, const QString& value);
 };
+
+// Files the cable of tag again after change edited its entry in place.
+template <typename Change>
+void DuctbookPrivate::refile(CableIndex& idx, const QString& tag, Change change)
+{
+    auto it = idx.entries.find(tag);
+    if (it == idx.entries.end())
+        return;
+    unfileEntry(idx, *it);
+    change(*it);
+    fileEntry(idx, tag, *it);
+}
+
+// Visits the runs of one room's list in document order; f returns true
+// to stop. Returns whether f stopped the walk.
+template <typename F>
+bool DuctbookPrivate::walkList(const QDomElement& list, const QString& floor, const QString& room,
+                               F& f)
+{
+    for (QDomElement run = list.firstChildElement(); !run.isNull();
+         run = run.nextSiblingElement()) {
+        if (f(Place{run, floor, room}))
+            return true;
+    }
+    return false;
+}
+
+template <typename F>
+bool DuctbookPrivate::walkFloor(const QString& floor, F& f)
+{
+    const QDomElement rooms = getToRoomList(floor);
+    for (QDomElement room = rooms.firstChildElement(); !room.isNull();
+         room = room.nextSiblingElement()) {
+        if (walkList(
+                room.firstChildElement(DuctbookConstants::name(DuctbookConstants::VerticalRunList)),
+                floor, room.tagName(), f))
+            return true;
+    }
+    return false;
+}
+
+// Every run of the job once: floors in the order of the floor map, rooms
+// and runs in document order.
+template <typename F>
+void DuctbookPrivate::forEachRun(F f)
+{
+    const QStringList floors = maps.floors.tags();
+    for (const QString& floor : floors) {
+        if (walkFloor(floor, f))
+            return;
+    }
+}
+
+// Applies edit (which changes one list of one run and says whether it
+// did) to every list that names one of cables; marks the document changed
+// when some list changed.
+template <typename Edit>
+void DuctbookPrivate::editListsNaming(RiserIndex& idx, const QStringList& cables, Edit edit)
+{
+    bool changed = false;
+    for (RiserIndex::List list : {RiserIndex::Disconnected, RiserIndex::Connected}) {
+        for (const QString& cable : cables) {
+            for (const QString& run : idx.runsListing(list, cable))
+                changed = edit(run, list, cable) || changed;
+        }
+    }
+    if (changed)
+        q->setChanged(true);
+}
+
+// Rewrites both lists of every run through edit (which changes the list
+// in place and says whether it did) in one walk; marks the document
+// changed when some list changed. For a file that repeats run tags, where
+// the index is not kept.
+template <typename Edit>
+void DuctbookPrivate::editAllLists(Edit edit)
+{
+    bool changed = false;
+    forEachRun([&](Place p) {
+        for (const QString& attr : {ListText::attrDisconnected(), ListText::attrConnected()}) {
+            QStringList list = ListText::splitList(p.run.attribute(attr));
+            if (edit(list)) {
+                q->setChildAttr(attr, ListText::joinList(list), p.run);
+                changed = true;
+            }
+        }
+        return false;
+    });
+    if (changed)
+        q->setChanged(true);
+}
 
 #endif // DUCTBOOK_P_H

@@ -5,48 +5,25 @@
 
 #include "constants_p.h"
 #include "ductbook_p.h"
-#include "namegen_p.h"
-#include "xmlwriter_p.h"
+#include "index/namegen_p.h"
+#include "io/xmlwriter_p.h"
+#include "listtext_p.h"
 
 #include <QList>
 
 using namespace DuctbookConstants;
+using namespace ListText;
 
 namespace {
-
 const QString& attrId()
 {
     static const QString s = QStringLiteral("id");
     return s;
 }
 
-const QString& attrConnected()
-{
-    static const QString s = QStringLiteral("connected");
-    return s;
-}
-
-const QString& attrDisconnected()
-{
-    static const QString s = QStringLiteral("disconnected");
-    return s;
-}
-
 QString heightText(double height)
 {
     return QStringLiteral("%1").arg(height);
-}
-
-// The stored form of a cable list is the tags joined with ","; empty parts
-// (left by older writers) are not cable tags.
-QStringList splitList(const QString& text)
-{
-    return text.split(QLatin1Char(','), Qt::SkipEmptyParts);
-}
-
-QString joinList(const QStringList& list)
-{
-    return list.join(QLatin1Char(','));
 }
 
 } // namespace
@@ -84,44 +61,6 @@ DuctbookPrivate::Place DuctbookPrivate::placeOf(const QDomElement& run)
         room.firstChildElement(name(VerticalRunList)) != list)
         return {};
     return {run, floorTag, roomTag};
-}
-
-// Visits the runs of one room's list in document order; f returns true
-// to stop. Returns whether f stopped the walk.
-template <typename F>
-bool DuctbookPrivate::walkList(const QDomElement& list, const QString& floor, const QString& room,
-                               F& f)
-{
-    for (QDomElement run = list.firstChildElement(); !run.isNull();
-         run = run.nextSiblingElement()) {
-        if (f(Place{run, floor, room}))
-            return true;
-    }
-    return false;
-}
-
-template <typename F>
-bool DuctbookPrivate::walkFloor(const QString& floor, F& f)
-{
-    const QDomElement rooms = getToRoomList(floor);
-    for (QDomElement room = rooms.firstChildElement(); !room.isNull();
-         room = room.nextSiblingElement()) {
-        if (walkList(room.firstChildElement(name(VerticalRunList)), floor, room.tagName(), f))
-            return true;
-    }
-    return false;
-}
-
-// Every run of the job once: floors in the order of the floor map, rooms
-// and runs in document order.
-template <typename F>
-void DuctbookPrivate::forEachRun(F f)
-{
-    const QStringList floors = maps.floors.tags();
-    for (const QString& floor : floors) {
-        if (walkFloor(floor, f))
-            return;
-    }
 }
 
 // The run of tag anywhere in the job: the first in walk order. A regular
@@ -274,164 +213,6 @@ VertRun DuctbookPrivate::read(Place p)
     r.setConnected(e.attribute(attrConnected()));
     r.setDisconnected(e.attribute(attrDisconnected()));
     return r;
-}
-
-// The riser index, built on first use; null while the file repeats run
-// tags, since then only a walk tells which element a lookup finds.
-RiserIndex* DuctbookPrivate::risers()
-{
-    RiserIndex& idx = maps.risers;
-    if (maps.vertRunElements.irregular()) {
-        idx.reset();
-        return nullptr;
-    }
-    if (!idx.isBuilt()) {
-        idx.startBuild();
-        forEachRun([&idx](const Place& p) {
-            idx.addRun(p.run.tagName(), p.run);
-            return false;
-        });
-    }
-    return &idx;
-}
-
-// The index with the walk order of its runs known, for answers that list
-// runs in that order.
-RiserIndex* DuctbookPrivate::orderedRisers()
-{
-    RiserIndex* idx = risers();
-    if (idx && !idx->orderKnown()) {
-        QStringList order;
-        forEachRun([&order](const Place& p) {
-            order.append(p.run.tagName());
-            return false;
-        });
-        idx->setOrder(order);
-    }
-    return idx;
-}
-
-RiserIndex::List DuctbookPrivate::listOf(const QString& attr)
-{
-    return attr == attrConnected() ? RiserIndex::Connected : RiserIndex::Disconnected;
-}
-
-// The index that holds the run at p; null (and the index dropped) when it
-// does not: every run a walk reaches is held, and a run edited outside it
-// would leave it stale.
-RiserIndex* DuctbookPrivate::holding(const Place& p)
-{
-    RiserIndex* idx = risers();
-    if (idx && !idx->holds(p.run.tagName(), p.run)) {
-        idx->reset();
-        return nullptr;
-    }
-    return idx;
-}
-
-// Adds cable to one list of the run of runTag, once. A run element that
-// lacks the list attribute gets it: dropping the cable would lose the
-// route without a word to the caller.
-void DuctbookPrivate::addToList(const QString& runTag, const QString& attr, const QString& cable)
-{
-    Place p = locate(runTag);
-    if (p.isNull() || cable.isEmpty())
-        return;
-    if (RiserIndex* idx = holding(p)) {
-        idx->add(p.run.tagName(), listOf(attr), cable);
-    } else {
-        QStringList list = splitList(p.run.attribute(attr));
-        if (!list.contains(cable))
-            list.append(cable);
-        p.run.setAttribute(attr, joinList(list));
-    }
-    q->setChanged(true);
-}
-
-void DuctbookPrivate::removeFromList(const QString& runTag, const QString& attr,
-                                     const QString& cable)
-{
-    Place p = locate(runTag);
-    if (p.isNull())
-        return;
-    if (RiserIndex* idx = holding(p)) {
-        idx->remove(p.run.tagName(), listOf(attr), cable);
-    } else {
-        QStringList list = splitList(p.run.attribute(attr));
-        list.removeAll(cable);
-        q->setChildAttr(attr, joinList(list), p.run);
-    }
-    q->setChanged(true);
-}
-
-// A whole list overwritten (only when the element has the attribute). The
-// index holds every run a walk reaches; one it does not hold (on a floor
-// the floor map does not name) is written directly.
-void DuctbookPrivate::replaceList(const QString& floor, const QString& room, const QString& tag,
-                                  const QString& attr, const QString& joined)
-{
-    Place p = inRoom(floor, room, tag);
-    if (p.isNull())
-        return;
-    RiserIndex& idx = maps.risers;
-    if (idx.holds(p.run.tagName(), p.run))
-        idx.replace(p.run.tagName(), listOf(attr), joined);
-    else
-        q->setChildAttr(attr, joined, p.run);
-    q->setChanged(true);
-}
-
-// The tags of the runs whose list attr holds cable, in walk order.
-QStringList DuctbookPrivate::runsListing(const QString& attr, const QString& cable)
-{
-    if (const RiserIndex* idx = orderedRisers())
-        return idx->runsListing(listOf(attr), cable);
-    QStringList tags;
-    forEachRun([&](const Place& p) {
-        if (splitList(p.run.attribute(attr)).contains(cable) && !tags.contains(p.run.tagName()))
-            tags.append(p.run.tagName());
-        return false;
-    });
-    return tags;
-}
-
-// Applies edit (which changes one list of one run and says whether it
-// did) to every list that names one of cables; marks the document changed
-// when some list changed.
-template <typename Edit>
-void DuctbookPrivate::editListsNaming(RiserIndex& idx, const QStringList& cables, Edit edit)
-{
-    bool changed = false;
-    for (RiserIndex::List list : {RiserIndex::Disconnected, RiserIndex::Connected}) {
-        for (const QString& cable : cables) {
-            for (const QString& run : idx.runsListing(list, cable))
-                changed = edit(run, list, cable) || changed;
-        }
-    }
-    if (changed)
-        q->setChanged(true);
-}
-
-// Rewrites both lists of every run through edit (which changes the list
-// in place and says whether it did) in one walk; marks the document
-// changed when some list changed. For a file that repeats run tags, where
-// the index is not kept.
-template <typename Edit>
-void DuctbookPrivate::editAllLists(Edit edit)
-{
-    bool changed = false;
-    forEachRun([&](Place p) {
-        for (const QString& attr : {attrDisconnected(), attrConnected()}) {
-            QStringList list = splitList(p.run.attribute(attr));
-            if (edit(list)) {
-                q->setChildAttr(attr, joinList(list), p.run);
-                changed = true;
-            }
-        }
-        return false;
-    });
-    if (changed)
-        q->setChanged(true);
 }
 
 // The map and the cache stop naming run (about to leave the document).
@@ -592,104 +373,6 @@ QStringList Ductbook::getVertRunConnectedList(const QString& tag)
 QStringList Ductbook::getVertRunDisconnectedList(const QString& tag)
 {
     return getVertRunByTag(tag).disconnected();
-}
-
-// --- the cable lists ------------------------------------------------------------------
-
-void Ductbook::setVertRunConnectedList(const QString& floor, const QString& room,
-                                       const QString& tag, const QString& joined)
-{
-    d->replaceList(floor, room, tag, attrConnected(), joined);
-}
-
-void Ductbook::setVertRunDisconnectedList(const QString& floor, const QString& room,
-                                          const QString& tag, const QString& joined)
-{
-    d->replaceList(floor, room, tag, attrDisconnected(), joined);
-}
-
-void Ductbook::addConnectedCableToVertRun(const QString& runTag, const QString& cableTag)
-{
-    d->addToList(runTag, attrConnected(), cableTag);
-}
-
-void Ductbook::addDisconnectedCableToVertRun(const QString& runTag, const QString& cableTag)
-{
-    d->addToList(runTag, attrDisconnected(), cableTag);
-}
-
-void Ductbook::removeConnectedCableFromVertRun(const QString& runTag, const QString& cableTag)
-{
-    d->removeFromList(runTag, attrConnected(), cableTag);
-}
-
-void Ductbook::removeDisconnectedCableFromVertRun(const QString& runTag, const QString& cableTag)
-{
-    d->removeFromList(runTag, attrDisconnected(), cableTag);
-}
-
-QStringList Ductbook::findCableConnectedLists(const QString& cableTag)
-{
-    return d->runsListing(attrConnected(), cableTag);
-}
-
-QStringList Ductbook::findCableDisconnectedLists(const QString& cableTag)
-{
-    return d->runsListing(attrDisconnected(), cableTag);
-}
-
-QStringList Ductbook::getVertRunsWithCableInConnectedList(const QString& cableTag)
-{
-    return d->runsListing(attrConnected(), cableTag);
-}
-
-QStringList Ductbook::getVertRunsWithCableInDisconnectedList(const QString& cableTag)
-{
-    return d->runsListing(attrDisconnected(), cableTag);
-}
-
-void Ductbook::removeCableFromAllVRLists(const QString& cableTag)
-{
-    d->removeCablesFromAllVRLists({cableTag});
-}
-
-void DuctbookPrivate::removeCablesFromAllVRLists(const QSet<QString>& cableTags)
-{
-    if (cableTags.isEmpty())
-        return;
-    if (RiserIndex* idx = risers()) {
-        editListsNaming(*idx, cableTags.values(),
-                        [idx](const QString& run, RiserIndex::List list, const QString& cable) {
-                            return idx->remove(run, list, cable);
-                        });
-        return;
-    }
-    editAllLists([&](QStringList& list) {
-        return list.removeIf([&](const QString& t) { return cableTags.contains(t); }) > 0;
-    });
-}
-
-// The new tag takes the old one's place at the end of each list that held the
-// old one, once.
-void Ductbook::renameCableInAllVertRuns(const QString& oldTag, const QString& newTag)
-{
-    if (oldTag == newTag)
-        return;
-    if (RiserIndex* idx = d->risers()) {
-        d->editListsNaming(
-            *idx, {oldTag},
-            [idx, &newTag](const QString& run, RiserIndex::List list, const QString& cable) {
-                return idx->rename(run, list, cable, newTag);
-            });
-        return;
-    }
-    d->editAllLists([&](QStringList& list) {
-        if (list.removeAll(oldTag) == 0)
-            return false;
-        if (!newTag.isEmpty() && !list.contains(newTag))
-            list.append(newTag);
-        return true;
-    });
 }
 
 // --- changing -------------------------------------------------------------------------

@@ -5,9 +5,9 @@
 #include "qvteditor_p.h"
 
 #include "constants_p.h"
-#include "legacyconvert_p.h"
-#include "savefile_p.h"
-#include "xmlwriter_p.h"
+#include "io/savefile_p.h"
+#include "io/xmlwriter_p.h"
+#include "upgrade/legacyconvert_p.h"
 
 #include <QDebug>
 #include <QFile>

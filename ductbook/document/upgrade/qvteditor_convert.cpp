@@ -9,7 +9,7 @@
 #include "qvteditor_p.h"
 
 #include "constants_p.h"
-#include "legacyconvert_p.h"
+#include "upgrade/legacyconvert_p.h"
 
 using namespace DuctbookConstants;
 

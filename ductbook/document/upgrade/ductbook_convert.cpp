@@ -6,10 +6,10 @@
 #include "ductbook.h"
 
 #include "constants_p.h"
-#include "convertrules_p.h"
 #include "ductbook_p.h"
-#include "legacyconvert_p.h"
 #include "qvteditor.h"
+#include "upgrade/convertrules_p.h"
+#include "upgrade/legacyconvert_p.h"
 
 #include <QColor>
 #include <QDebug>

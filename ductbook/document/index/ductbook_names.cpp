@@ -4,7 +4,7 @@
 
 #include "constants_p.h"
 #include "ductbook_p.h"
-#include "namegen_p.h"
+#include "index/namegen_p.h"
 
 using namespace DuctbookConstants;
 
