@@ -109,10 +109,7 @@ base QVXMLEditor and every record the job's interface uses.
 #include <functional>
 #include <memory>
 
-class ElementCache;
-class TagIndex;
-struct DuctbookIndexes;
-enum class ItemKind;
+class DuctbookPrivate;
 
 /// The job document: one process-wide object holding the job that is open in
 /// the host. Every read and change of the job goes through it.
@@ -1474,120 +1471,12 @@ private:
     ~Ductbook() override;
     Q_DISABLE_COPY(Ductbook)
 
-    // Internal helpers of each subject's source file, with access to the maps
-    // and the navigation below.
-    friend struct DuctbookRoomOps;
-    friend struct DuctbookItemOps;
-    friend struct DuctbookVertRunOps;
-    friend struct DuctbookCableOps;
-
-    // Brings a loaded file of an older format up to the current one, in
-    // memory, step by step (ductbook_convert.cpp).
-    bool checkVersion();
-    bool convert11to14(QDomElement* version, QDomNode* node);
-    bool convert14to21(QDomElement* version, QDomNode* node);
-    bool convert21to22(QDomElement* version, QDomNode* node);
-    bool convert22to23(QDomElement* version, QDomNode* node);
-    bool convert23to30(QDomElement* version, QDomNode* node);
-    void convertFloorDrawings14();
-    void convertNetworkDrawings14();
-    void convertCables21();
-    void convertSubRooms22();
-    void convertInventorySettings23();
-    // The cable pass of fixBrokenVerticalRunCables: cables listed in a vertical
-    // run whose two end ports lie on one floor need no riser.
-    void detachSameFloorCables();
-    // Several cables at once, each list of the job filtered once rather than
-    // once per cable (removing a floor removes thousands).
-    void removeCables(const QStringList& tags);
-    void removeCablesFromAllVRLists(const QSet<QString>& cableTags);
-    // Every cable some vertical run lists, connected or not.
-    QSet<QString> cablesInVertRuns();
-    // The first run of floor, in document order, whose connected (or else
-    // disconnected) list holds cable; a run stored at x = -1 does not count.
-    QString firstRunListing(const QString& floor, const QString& cable, bool connected);
-    // The measurement block of getCableTestResults(tag), read with the same
-    // repairs but without decoding the response plots.
-    cable_struct getCableMeasurements(const QString& tag);
-    // Empties the tree (keeping its document type), the maps and the lists.
-    void clearDocument();
-    bool writeTo(const QString& path);
-    void buildSkeleton(double ceilingHeight);
-
-    // Partial rebuilds of the lookup maps.
-    void populateCurrentCablesLists();
-    void populateCableMap();
-    void populateCableTypeMap();
-    void populateConnectionMap();
-    void populateSheetMap();
-    void populateDeviceMap();
-    void populateVerticeMap();
-    void populateFreeTextMap();
-    void populateFloorMap();
-    void populateRoomMap();
-    void populatePortMap();
-    void populateActivePortMap();
-    void populateVerticalRunMap();
-    void populatePointMap();
-    void populateFloorFreeTextMap();
-    void populateFloorLevelMaps();
-    void populateSheetLevelMaps();
-
-    // Navigation from the root to each item list; null when a step is missing.
-    QDomElement getToCableList();
-    QDomElement getToConnectionList();
-    QDomElement getToActivePortList();
-    QDomElement getToFloorList();
-    QDomElement getToSheetList();
-    QDomElement getToFloor(const QString& floorTag);
-    QDomElement getToSheet(const QString& sheetTag);
-    QDomElement getToRoom(const QString& floorTag, const QString& roomTag);
-    QDomElement getToRoomList(const QString& floorTag);
-    QDomElement getToPortList(const QString& floorTag, const QString& roomTag);
-    QDomElement getToVertRunList(const QString& floorTag, const QString& roomTag);
-    QDomElement getToPointList(const QString& floorTag);
-    QDomElement getToFloorFreeTextList(const QString& floorTag);
-    QDomElement getToDeviceList(const QString& sheetTag);
-    QDomElement getToVerticeList(const QString& sheetTag);
-    QDomElement getToFreeTextList(const QString& sheetTag);
-    // The element of tag directly in list, found through cache; null when
-    // list is null or holds no such element.
-    QDomElement findItem(const ElementCache& cache, const QString& tag, const QDomElement& list);
-    // Names for a new item of the floor and sheet kinds: the greatest tag (or
-    // id) of the kind's map plus one, counted up while taken. The id of a room
-    // is tested on the room's floor.
-    QString generateTag(ItemKind kind);
-    QString generateId(ItemKind kind, const QString& prefix, const QString& floor = QString());
-    quint64 freedGeneration(ItemKind kind) const;
-    const TagIndex& mapOf(ItemKind kind) const;
-    std::function<bool(const QString&)> existsTest(ItemKind kind, bool byTag, const QString& floor);
-    // The list element named listName below container, created and appended
-    // when container exists, has children and lacks it.
-    QDomElement getOrCreateChildList(QDomElement container, const QString& listName);
-    // The first child element of parent whose tag name is name.
-    QDomElement childByTag(const QDomElement& parent, const QString& name);
-
-    // Adds attr with value when the element lacks it (a repair on read, which
-    // does not mark the document changed), then returns the attribute's value.
-    QString repairedAttr(QDomElement& e, const QString& attr, const QString& defaultValue);
-
-    int m_release = 0;
-    std::unique_ptr<DuctbookIndexes> m_maps;
-    QString m_defaultQvtFile;
-    // The version the loaded file was written in.
-    QString m_fileVersion;
+    // Everything else of the job lives in the private implementation: the
+    // lookup maps, the state of the open job and the helpers.
+    friend class DuctbookPrivate;
+    std::unique_ptr<DuctbookPrivate> d;
 
     static Ductbook* s_instance;
-
-    // --- cable lengths (internal) ---
-    QStringList getFloorsInBetween(const QString& floorA, const QString& floorB);
-    // The runs of candidates (tags) placed on floor, in the floor's order.
-    QList<VertRun> runsOnFloor(const QString& floor, const QStringList& candidates);
-    bool placedRunOnFloor(const QString& floor, const QString& tag, VertRun* run);
-
-    // --- active network tests (internal) ---
-    // The element of the active port of tag in list; null when there is none.
-    QDomElement activePortElement(const QString& tag, const QDomElement& list);
 };
 
 #endif // DUCTBOOK_H

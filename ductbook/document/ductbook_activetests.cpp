@@ -4,15 +4,14 @@
 
 #include "constants_p.h"
 #include "ductbook_p.h"
-#include "namegen_p.h"
-#include "xmlwriter_p.h"
+#include "index/namegen_p.h"
+#include "io/xmlwriter_p.h"
 
 #include <QSet>
 
 using namespace DuctbookConstants;
 
 namespace {
-
 
 // Attributes in the order a result is written.
 void writeResult(QDomElement& e, const ActiveTestResult& result)
@@ -32,9 +31,9 @@ QStringList childTags(const QDomElement& parent)
 
 } // namespace
 
-QDomElement Ductbook::activePortElement(const QString& tag, const QDomElement& list)
+QDomElement DuctbookPrivate::activePortElement(const QString& tag, const QDomElement& list)
 {
-    return findItem(m_maps->activePortElements, tag, list);
+    return findItem(maps.activePortElements, tag, list);
 }
 
 // Tag and id follow the add mode. A tag the caller supplies becomes an element
@@ -49,22 +48,22 @@ QString Ductbook::addActivePort(const QString& tag, const QString& id,
         return QString();
     // The greatest tag in code-unit order is "ActivePort9" while ports 10 and
     // up exist; the memo keeps each add from counting up through all of them.
-    const TagIndex& ports = m_maps->activePorts;
+    const TagIndex& ports = d->maps.activePorts;
     const QString portTag =
         tagGiven ? tag
                  : NameGen::nextAfterGreatest(
                        ports.lastTag(), name(ActivePortElement), NameGen::Plain,
                        [this](const QString& n) { return activePortExists(n, true); },
-                       &m_maps->nameMemos[QStringLiteral("active port tag")], ports.generation());
+                       &d->maps.nameMemos[QStringLiteral("active port tag")], ports.generation());
     const QString portId =
         AddMode::idSupplied(mode)
             ? id
             : NameGen::nextAfterGreatest(
                   ports.greatestId(), id, NameGen::Padded,
                   [this](const QString& n) { return activePortExists(n, false); },
-                  &m_maps->nameMemos[QStringLiteral("active port id|") + id], ports.generation());
+                  &d->maps.nameMemos[QStringLiteral("active port id|") + id], ports.generation());
 
-    QDomElement list = getToActivePortList();
+    QDomElement list = d->getToActivePortList();
     if (list.isNull()) {
         QDomElement root = document.documentElement();
         if (root.isNull())
@@ -77,7 +76,7 @@ QString Ductbook::addActivePort(const QString& tag, const QString& id,
         list = document.createElement(name(ActivePortList));
         block.appendChild(list);
     }
-    if (!activePortElement(portTag, list).isNull())
+    if (!d->activePortElement(portTag, list).isNull())
         return QString();
 
     QDomElement port = document.createElement(portTag);
@@ -93,8 +92,8 @@ QString Ductbook::addActivePort(const QString& tag, const QString& id,
     }
     list.appendChild(port);
 
-    m_maps->activePortElements.insert(portTag, port);
-    m_maps->activePorts.insert(portTag, portId);
+    d->maps.activePortElements.insert(portTag, port);
+    d->maps.activePorts.insert(portTag, portId);
     setChanged(true);
     return portId;
 }
@@ -110,7 +109,7 @@ QString Ductbook::addActivePortTestResult(const QString& tag, ActiveTestResult r
 {
     if (!activePortExists(tag, true))
         return QString();
-    QDomElement port = activePortElement(tag, getToActivePortList());
+    QDomElement port = d->activePortElement(tag, d->getToActivePortList());
     if (port.isNull())
         return QString();
     const QStringList taken = childTags(port);
@@ -127,7 +126,7 @@ QString Ductbook::addActivePortTestResult(const QString& tag, ActiveTestResult r
 QStringList Ductbook::getActivePorts(bool tags)
 {
     QStringList out;
-    const QDomElement list = getToActivePortList();
+    const QDomElement list = d->getToActivePortList();
     for (QDomElement e = list.firstChildElement(); !e.isNull(); e = e.nextSiblingElement())
         out.append(tags ? e.tagName() : e.attribute(QStringLiteral("id")));
     return out;
@@ -135,13 +134,13 @@ QStringList Ductbook::getActivePorts(bool tags)
 
 QStringList Ductbook::getActivePortTestResults(const QString& tag)
 {
-    return childTags(activePortElement(tag, getToActivePortList()));
+    return childTags(d->activePortElement(tag, d->getToActivePortList()));
 }
 
 ActivePort Ductbook::getActivePort(const QString& tag)
 {
     ActivePort port;
-    const QDomElement e = activePortElement(tag, getToActivePortList());
+    const QDomElement e = d->activePortElement(tag, d->getToActivePortList());
     if (e.isNull())
         return port;
     port.setElement(e.tagName());
@@ -159,29 +158,29 @@ ActivePort Ductbook::getActivePort(const QString& tag)
 
 void Ductbook::renameActivePort(const QString& tag, const QString& newId)
 {
-    QDomElement e = activePortElement(tag, getToActivePortList());
+    QDomElement e = d->activePortElement(tag, d->getToActivePortList());
     if (e.isNull())
         return;
     e.setAttribute(QStringLiteral("id"), newId);
-    if (m_maps->activePortElements.any(tag) == e)
-        m_maps->activePorts.insert(tag, newId);
+    if (d->maps.activePortElements.any(tag) == e)
+        d->maps.activePorts.insert(tag, newId);
     setChanged(true);
 }
 
 void Ductbook::removeActivePort(const QString& tag)
 {
-    QDomElement list = getToActivePortList();
-    const QDomElement e = activePortElement(tag, list);
+    QDomElement list = d->getToActivePortList();
+    const QDomElement e = d->activePortElement(tag, list);
     if (e.isNull())
         return;
     list.removeChild(e);
     // A second element under a repeated tag was never in the map.
-    if (m_maps->activePortElements.any(tag) == e) {
-        m_maps->activePortElements.remove(tag, e);
-        m_maps->activePorts.remove(tag);
+    if (d->maps.activePortElements.any(tag) == e) {
+        d->maps.activePortElements.remove(tag, e);
+        d->maps.activePorts.remove(tag);
         // The next element of the tag, if the file repeats it, takes over.
-        if (m_maps->activePortElements.irregular())
-            populateActivePortMap();
+        if (d->maps.activePortElements.irregular())
+            d->populateActivePortMap();
     }
     setChanged(true);
 }

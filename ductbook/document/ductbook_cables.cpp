@@ -4,9 +4,10 @@
 
 #include "constants_p.h"
 #include "ductbook_p.h"
-#include "namegen_p.h"
-#include "textcodecs_p.h"
-#include "xmlwriter_p.h"
+#include "index/namegen_p.h"
+#include "io/textcodecs_p.h"
+#include "io/xmlwriter_p.h"
+#include "listtext_p.h"
 
 #include <QColor>
 #include <QHash>
@@ -15,427 +16,194 @@
 #include <algorithm>
 
 using namespace DuctbookConstants;
+using namespace ListText;
 
 namespace {
-
-
-bool isThreeDigitId(const QString& id, const QString& word)
-{
-    // The pattern is the word followed by exactly three ASCII digits, matched
-    // case-sensitively; spelt out instead of a regular expression so that a
-    // translated word is taken literally.
-    if (id.size() != word.size() + 3 || !id.startsWith(word))
-        return false;
-    for (qsizetype i = word.size(); i < id.size(); ++i) {
-        const char16_t c = id.at(i).unicode();
-        if (c < u'0' || c > u'9')
-            return false;
-    }
-    return true;
-}
-
 QString threeDigits(qint64 n)
 {
     return QStringLiteral("%1").arg(n, 3, 10, QLatin1Char('0'));
 }
 
-QStringList splitPath(const QString& joined)
-{
-    return joined.split(QLatin1Char(','), Qt::SkipEmptyParts);
-}
-
 } // namespace
 
-struct DuctbookCableOps
+QDomElement DuctbookPrivate::cable(const QString& tag)
 {
-    static QDomElement cable(Ductbook& d, const QString& tag)
-    {
-        // An empty name would make the fallback walk take any element.
-        if (tag.isEmpty())
-            return QDomElement();
-        return d.findItem(d.m_maps->cableElements, tag, d.getToCableList());
-    }
+    // An empty name would make the fallback walk take any element.
+    if (tag.isEmpty())
+        return QDomElement();
+    return findItem(maps.cableElements, tag, getToCableList());
+}
 
-    static QDomElement connection(Ductbook& d, const QString& tag)
-    {
-        if (tag.isEmpty())
-            return QDomElement();
-        return d.findItem(d.m_maps->connectionElements, tag, d.getToConnectionList());
-    }
+QDomElement DuctbookPrivate::connection(const QString& tag)
+{
+    if (tag.isEmpty())
+        return QDomElement();
+    return findItem(maps.connectionElements, tag, getToConnectionList());
+}
 
-    // --- the cable index --------------------------------------------------------
+// --- names ------------------------------------------------------------------
 
-    static void countThreeDigitIds(const Ductbook& d, CableIndex& idx, const QString& word)
-    {
-        idx.threeDigitIds.clear();
-        idx.idWord = word;
-        const QMap<QString, QString>& map = d.m_maps->cables.map();
-        for (auto it = map.cbegin(); it != map.cend(); ++it) {
-            if (isThreeDigitId(it.value(), word))
-                ++idx.threeDigitIds[it.value()];
-        }
-    }
+// The number after the last occurrence of prefix in greatest, plus one; 1
+// when there is no greatest name or no number in it.
+qint64 DuctbookPrivate::startAfter(const QString& greatest, const QString& prefix)
+{
+    if (greatest.isEmpty())
+        return 1;
+    const qsizetype at = greatest.lastIndexOf(prefix);
+    const QString rest = at < 0 ? greatest : greatest.mid(at + prefix.size());
+    return rest.toLongLong() + 1; // 0 when rest is not a number
+}
 
-    static void rebuild(Ductbook& d, CableIndex& idx)
-    {
-        idx = CableIndex();
-        // One walk of the list: the first element of a tag is the cable of
-        // that tag, as every lookup by tag finds it.
-        QHash<QString, QDomElement> first;
-        const QDomElement list = d.getElement(name(CableList));
-        for (QDomElement e = list.firstChildElement(); !e.isNull(); e = e.nextSiblingElement()) {
-            if (!first.contains(e.tagName()))
-                first.insert(e.tagName(), e);
-        }
-        for (const QString& tag : d.m_maps->currentCableTags.list()) {
-            const QDomElement e = first.value(tag);
-            CableEntry entry{e.attribute(QStringLiteral("from")), e.attribute(QStringLiteral("to")),
-                             e.attribute(QStringLiteral("bundleGroupNum")),
-                             pointsOf(e.attribute(QStringLiteral("path"))), 0};
-            addEntry(idx, tag, entry);
-        }
-        countThreeDigitIds(d, idx, Ductbook::tr("Cable"));
-        idx.built = true;
-    }
+// "Cable" and a plain number, one above the number in the last tag of the
+// cable map in string order, counted up while taken. Once Cable10 exists
+// Cable9 stays the last key, so the count resumes where the last one ended.
+QString DuctbookPrivate::generateCableTag()
+{
+    return NameGen::nextAfterGreatest(
+        maps.cables.lastTag(), name(CableElement), NameGen::Plain,
+        [this](const QString& t) { return q->cableExists(t, true); },
+        &maps.nameMemos[QStringLiteral("cable tag")], maps.cables.generation());
+}
 
-    static CableIndex& state(Ductbook& d)
-    {
-        CableIndex& idx = d.m_maps->cableIndex;
-        if (!idx.built)
-            rebuild(d, idx);
-        return idx;
-    }
+// The prefix followed by three digits, one above the greatest id of the
+// pattern; four-digit ids never match the pattern, so they do not raise
+// the start.
+QString DuctbookPrivate::generateCableId(CableIndex& idx, const QString& prefix)
+{
+    const QString word = Ductbook::tr("Cable");
+    if (word != idx.idWord)
+        countThreeDigitIds(idx, word);
+    const qint64 start =
+        idx.threeDigitIds.isEmpty() ? 1 : startAfter(idx.threeDigitIds.lastKey(), prefix);
+    qint64 n = idx.idHint.resume(prefix, start);
+    QString candidate = prefix + threeDigits(n);
+    while (q->cableExists(candidate, false))
+        candidate = prefix + threeDigits(++n);
+    idx.idHint.record(prefix, start, n);
+    return candidate;
+}
 
-    // The distinct points of a path text, as getCablesWithPoint matches them.
-    static QStringList pointsOf(const QString& path)
-    {
-        QStringList points = splitPath(path);
-        points.removeDuplicates();
-        return points;
-    }
+// Connection1, Connection2 ...: once Connection10 exists, Connection9
+// stays the greatest name, so the counts resume where the last one ended.
+QString DuctbookPrivate::generateConnectionTag()
+{
+    return NameGen::nextAfterGreatest(
+        maps.connections.lastTag(), name(ConnectionElement), NameGen::Plain,
+        [this](const QString& t) { return q->connectionExists(t, true); },
+        &maps.nameMemos[QStringLiteral("connection tag")], maps.connections.generation());
+}
 
-    static void file(QHash<QString, CablesInOrder>& index, const QString& key, qint64 seq,
-                     const QString& tag)
-    {
-        index[key].insert(seq, tag);
-    }
+QString DuctbookPrivate::generateConnectionId()
+{
+    return NameGen::nextAfterGreatest(
+        maps.connections.greatestId(), name(ConnectionElement), NameGen::Plain,
+        [this](const QString& i) { return q->connectionExists(i, false); },
+        &maps.nameMemos[QStringLiteral("connection id")], maps.connections.generation());
+}
 
-    static void unfile(QHash<QString, CablesInOrder>& index, const QString& key, qint64 seq)
-    {
-        auto it = index.find(key);
-        if (it == index.end())
-            return;
-        it->remove(seq);
-        if (it->isEmpty())
-            index.erase(it);
-    }
+// A current id leaves the list only with the last cable that has it, so
+// that the list keeps holding every id the cable list does.
+void DuctbookPrivate::dropIdIfUnused(const QString& id)
+{
+    if (!maps.cables.containsId(id))
+        maps.currentCableIds.remove(id);
+}
 
-    static void fileEntry(CableIndex& idx, const QString& tag, const CableEntry& e)
-    {
-        file(idx.byEnd, e.from, e.seq, tag);
-        if (e.to != e.from)
-            file(idx.byEnd, e.to, e.seq, tag);
-        file(idx.byGroup, e.group, e.seq, tag);
-        for (const QString& point : e.points)
-            file(idx.byPoint, point, e.seq, tag);
-    }
+// --- test results -----------------------------------------------------------
 
-    static void unfileEntry(CableIndex& idx, const CableEntry& e)
-    {
-        unfile(idx.byEnd, e.from, e.seq);
-        if (e.to != e.from)
-            unfile(idx.byEnd, e.to, e.seq);
-        unfile(idx.byGroup, e.group, e.seq);
-        for (const QString& point : e.points)
-            unfile(idx.byPoint, point, e.seq);
-    }
+void DuctbookPrivate::writeNewResults(QDomElement& results, const TestResults& r)
+{
+    results.setAttribute(name(StatusField), r.status());
+    results.setAttribute(name(SerialField), r.serialNumber());
+    results.setAttribute(name(SoftwareVersionField), r.softwareVersion());
+    results.setAttribute(name(TimeField), r.time());
+    results.setAttribute(name(BertErrorsField), QString::number(r.BERTResults(), 10));
+    results.setAttribute(name(DataField), TextCodecs::encodeMeasurementBlock(r.results()));
+    results.setAttribute(name(EchoField), TextCodecs::encodePlot(r.echo()));
+    results.setAttribute(name(NextField), TextCodecs::encodePlot(r.next()));
+    results.setAttribute(name(ChanField), TextCodecs::encodePlot(r.channel()));
+}
 
-    // A new current cable: it comes after every other one.
-    static void addEntry(CableIndex& idx, const QString& tag, CableEntry entry)
-    {
-        entry.seq = ++idx.nextSeq;
-        fileEntry(idx, tag, entry);
-        idx.entries.insert(tag, entry);
-    }
+// Adds the attributes of "Test_Results" that older files lack, with the
+// values of an untested result ("data" only when repairData is set), in
+// the order files have always been given them. The untested values are
+// encoded only when something is missing.
+void DuctbookPrivate::repairResults(QDomElement& e, bool repairData)
+{
+    const bool complete =
+        e.hasAttribute(name(SoftwareVersionField)) && e.hasAttribute(name(SerialField)) &&
+        e.hasAttribute(name(BertErrorsField)) && e.hasAttribute(name(EchoField)) &&
+        e.hasAttribute(name(NextField)) && e.hasAttribute(name(ChanField)) &&
+        (!repairData || e.hasAttribute(name(DataField)));
+    if (complete)
+        return;
+    const TestResults untested;
+    repairedAttr(e, name(SoftwareVersionField), untested.softwareVersion());
+    repairedAttr(e, name(SerialField), untested.serialNumber());
+    repairedAttr(e, name(BertErrorsField), QString::number(untested.BERTResults(), 10));
+    repairedAttr(e, name(EchoField), TextCodecs::encodePlot(untested.echo()));
+    repairedAttr(e, name(NextField), TextCodecs::encodePlot(untested.next()));
+    repairedAttr(e, name(ChanField), TextCodecs::encodePlot(untested.channel()));
+    if (repairData)
+        repairedAttr(e, name(DataField), TextCodecs::encodeMeasurementBlock(untested.results()));
+}
 
-    static void removeEntry(CableIndex& idx, const QString& tag)
-    {
-        auto it = idx.entries.find(tag);
-        if (it == idx.entries.end())
-            return;
-        unfileEntry(idx, *it);
-        idx.entries.erase(it);
-    }
-
-    // Files the cable of tag again after change edited its entry in place.
-    template <typename Change>
-    static void refile(CableIndex& idx, const QString& tag, Change change)
-    {
-        auto it = idx.entries.find(tag);
-        if (it == idx.entries.end())
-            return;
-        unfileEntry(idx, *it);
-        change(*it);
-        fileEntry(idx, tag, *it);
-    }
-
-    static void refileEnds(Ductbook& d, const QString& tag, const QDomElement& e)
-    {
-        const QString from = e.attribute(QStringLiteral("from"));
-        const QString to = e.attribute(QStringLiteral("to"));
-        refile(state(d), tag, [&](CableEntry& entry) {
-            entry.from = from;
-            entry.to = to;
-        });
-    }
-
-    static QStringList inOrder(const QHash<QString, CablesInOrder>& index, const QString& key)
-    {
-        const auto it = index.constFind(key);
-        return it == index.cend() ? QStringList() : it->values();
-    }
-
-    static void countId(CableIndex& idx, const QString& id, int delta)
-    {
-        if (!isThreeDigitId(id, idx.idWord))
-            return;
-        auto it = idx.threeDigitIds.find(id);
-        if (it == idx.threeDigitIds.end()) {
-            if (delta > 0)
-                idx.threeDigitIds.insert(id, delta);
-            return;
-        }
-        it.value() += delta;
-        if (it.value() <= 0)
-            idx.threeDigitIds.erase(it);
-    }
-
-    // --- the connection index ---------------------------------------------------
-
-    static ConnectionIndex& connectionState(Ductbook& d)
-    {
-        ConnectionIndex& idx = d.m_maps->connectionIndex;
-        if (idx.built)
-            return idx;
-        idx = ConnectionIndex();
-        const QDomElement list = d.getToConnectionList();
-        for (const QString& tag : d.m_maps->connections.tags()) {
-            const QDomElement e = d.findItem(d.m_maps->connectionElements, tag, list);
-            if (!e.isNull())
-                fileConnection(idx, tag, e);
-        }
-        idx.built = true;
-        return idx;
-    }
-
-    static void fileConnection(ConnectionIndex& idx, const QString& tag, const QDomElement& e)
-    {
-        const QString to = e.attribute(QStringLiteral("to"));
-        const QString from = e.attribute(QStringLiteral("from"));
-        idx.ends.insert(tag, {to, from});
-        idx.byEnd[to].insert(tag, true);
-        idx.byEnd[from].insert(tag, true);
-    }
-
-    static void unfileConnection(ConnectionIndex& idx, const QString& tag)
-    {
-        const auto it = idx.ends.constFind(tag);
-        if (it == idx.ends.cend())
-            return;
-        for (const QString& end : it.value()) {
-            auto list = idx.byEnd.find(end);
-            if (list == idx.byEnd.end())
-                continue;
-            list->remove(tag);
-            if (list->isEmpty())
-                idx.byEnd.erase(list);
-        }
-        idx.ends.erase(it);
-    }
-
-    // The connection of tag changed its ends (or left): filed again from its
-    // element when the index is built; the map entry decides whether the
-    // connection is listed at all, as a rebuild would.
-    static void refileConnection(Ductbook& d, const QString& tag)
-    {
-        ConnectionIndex& idx = d.m_maps->connectionIndex;
-        if (!idx.built)
-            return;
-        unfileConnection(idx, tag);
-        if (!d.m_maps->connections.containsTag(tag))
-            return;
-        const QDomElement e = connection(d, tag);
-        if (!e.isNull())
-            fileConnection(idx, tag, e);
-    }
-
-    // --- names ------------------------------------------------------------------
-
-    // The number after the last occurrence of prefix in greatest, plus one; 1
-    // when there is no greatest name or no number in it.
-    static qint64 startAfter(const QString& greatest, const QString& prefix)
-    {
-        if (greatest.isEmpty())
-            return 1;
-        const qsizetype at = greatest.lastIndexOf(prefix);
-        const QString rest = at < 0 ? greatest : greatest.mid(at + prefix.size());
-        return rest.toLongLong() + 1; // 0 when rest is not a number
-    }
-
-    // "Cable" and a plain number, one above the number in the last tag of the
-    // cable map in string order, counted up while taken. Once Cable10 exists
-    // Cable9 stays the last key, so the count resumes where the last one ended.
-    static QString generateTag(Ductbook& d)
-    {
-        return NameGen::nextAfterGreatest(
-            d.m_maps->cables.lastTag(), name(CableElement), NameGen::Plain,
-            [&d](const QString& t) { return d.cableExists(t, true); },
-            &d.m_maps->nameMemos[QStringLiteral("cable tag")], d.m_maps->cables.generation());
-    }
-
-    // The prefix followed by three digits, one above the greatest id of the
-    // pattern; four-digit ids never match the pattern, so they do not raise
-    // the start.
-    static QString generateId(Ductbook& d, CableIndex& idx, const QString& prefix)
-    {
-        const QString word = Ductbook::tr("Cable");
-        if (word != idx.idWord)
-            countThreeDigitIds(d, idx, word);
-        const qint64 start =
-            idx.threeDigitIds.isEmpty() ? 1 : startAfter(idx.threeDigitIds.lastKey(), prefix);
-        qint64 n = idx.idHint.resume(prefix, start);
-        QString candidate = prefix + threeDigits(n);
-        while (d.cableExists(candidate, false))
-            candidate = prefix + threeDigits(++n);
-        idx.idHint.record(prefix, start, n);
-        return candidate;
-    }
-
-    // Connection1, Connection2 ...: once Connection10 exists, Connection9
-    // stays the greatest name, so the counts resume where the last one ended.
-    static QString generateConnectionTag(Ductbook& d)
-    {
-        return NameGen::nextAfterGreatest(
-            d.m_maps->connections.lastTag(), name(ConnectionElement), NameGen::Plain,
-            [&d](const QString& t) { return d.connectionExists(t, true); },
-            &d.m_maps->nameMemos[QStringLiteral("connection tag")],
-            d.m_maps->connections.generation());
-    }
-
-    static QString generateConnectionId(Ductbook& d)
-    {
-        return NameGen::nextAfterGreatest(
-            d.m_maps->connections.greatestId(), name(ConnectionElement), NameGen::Plain,
-            [&d](const QString& i) { return d.connectionExists(i, false); },
-            &d.m_maps->nameMemos[QStringLiteral("connection id")],
-            d.m_maps->connections.generation());
-    }
-
-    // A current id leaves the list only with the last cable that has it, so
-    // that the list keeps holding every id the cable list does.
-    static void dropIdIfUnused(Ductbook& d, const QString& id)
-    {
-        if (!d.m_maps->cables.containsId(id))
-            d.m_maps->currentCableIds.remove(id);
-    }
-
-    // --- test results -----------------------------------------------------------
-
-    static void writeNewResults(QDomElement& results, const TestResults& r)
-    {
-        results.setAttribute(name(StatusField), r.status());
-        results.setAttribute(name(SerialField), r.serialNumber());
-        results.setAttribute(name(SoftwareVersionField), r.softwareVersion());
-        results.setAttribute(name(TimeField), r.time());
-        results.setAttribute(name(BertErrorsField), QString::number(r.BERTResults(), 10));
-        results.setAttribute(name(DataField), TextCodecs::encodeMeasurementBlock(r.results()));
-        results.setAttribute(name(EchoField), TextCodecs::encodePlot(r.echo()));
-        results.setAttribute(name(NextField), TextCodecs::encodePlot(r.next()));
-        results.setAttribute(name(ChanField), TextCodecs::encodePlot(r.channel()));
-    }
-
-    // Adds the attributes of "Test_Results" that older files lack, with the
-    // values of an untested result ("data" only when repairData is set), in
-    // the order files have always been given them. The untested values are
-    // encoded only when something is missing.
-    static void repairResults(Ductbook& d, QDomElement& e, bool repairData)
-    {
-        const bool complete =
-            e.hasAttribute(name(SoftwareVersionField)) && e.hasAttribute(name(SerialField)) &&
-            e.hasAttribute(name(BertErrorsField)) && e.hasAttribute(name(EchoField)) &&
-            e.hasAttribute(name(NextField)) && e.hasAttribute(name(ChanField)) &&
-            (!repairData || e.hasAttribute(name(DataField)));
-        if (complete)
-            return;
-        const TestResults untested;
-        d.repairedAttr(e, name(SoftwareVersionField), untested.softwareVersion());
-        d.repairedAttr(e, name(SerialField), untested.serialNumber());
-        d.repairedAttr(e, name(BertErrorsField), QString::number(untested.BERTResults(), 10));
-        d.repairedAttr(e, name(EchoField), TextCodecs::encodePlot(untested.echo()));
-        d.repairedAttr(e, name(NextField), TextCodecs::encodePlot(untested.next()));
-        d.repairedAttr(e, name(ChanField), TextCodecs::encodePlot(untested.channel()));
-        if (repairData)
-            d.repairedAttr(e, name(DataField),
-                           TextCodecs::encodeMeasurementBlock(untested.results()));
-    }
-
-    // Reads "Test_Results" of a cable element, repaired as above.
-    static TestResults readResults(Ductbook& d, const QDomElement& cableElement, bool repairData)
-    {
-        TestResults r;
-        QDomElement e = cableElement.firstChildElement(name(TestResultsElement));
-        if (e.isNull())
-            return r;
-        repairResults(d, e, repairData);
-        r.setStatus(d.getChildAttr(name(StatusField), e));
-        r.setTime(d.getChildAttr(name(TimeField), e));
-        r.setSoftwareVersion(e.attribute(name(SoftwareVersionField)));
-        r.setSerialNumber(e.attribute(name(SerialField)));
-        r.setBERTResults(e.attribute(name(BertErrorsField)).toInt(nullptr, 10));
-        r.setEcho(TextCodecs::decodePlot(e.attribute(name(EchoField))));
-        r.setNEXT(TextCodecs::decodePlot(e.attribute(name(NextField))));
-        r.setChannel(TextCodecs::decodePlot(e.attribute(name(ChanField))));
-        r.setResults(TextCodecs::decodeMeasurementBlock(e.attribute(name(DataField))));
+// Reads "Test_Results" of a cable element, repaired as above.
+TestResults DuctbookPrivate::readResults(const QDomElement& cableElement, bool repairData)
+{
+    TestResults r;
+    QDomElement e = cableElement.firstChildElement(name(TestResultsElement));
+    if (e.isNull())
         return r;
-    }
+    repairResults(e, repairData);
+    r.setStatus(q->getChildAttr(name(StatusField), e));
+    r.setTime(q->getChildAttr(name(TimeField), e));
+    r.setSoftwareVersion(e.attribute(name(SoftwareVersionField)));
+    r.setSerialNumber(e.attribute(name(SerialField)));
+    r.setBERTResults(e.attribute(name(BertErrorsField)).toInt(nullptr, 10));
+    r.setEcho(TextCodecs::decodePlot(e.attribute(name(EchoField))));
+    r.setNEXT(TextCodecs::decodePlot(e.attribute(name(NextField))));
+    r.setChannel(TextCodecs::decodePlot(e.attribute(name(ChanField))));
+    r.setResults(TextCodecs::decodeMeasurementBlock(e.attribute(name(DataField))));
+    return r;
+}
 
-    // Only the measurement block of a cable's results, with the same repairs
-    // as readResults: what the lengths need, without decoding three plots.
-    static cable_struct readMeasurements(Ductbook& d, const QDomElement& cableElement)
-    {
-        QDomElement e = cableElement.firstChildElement(name(TestResultsElement));
-        if (e.isNull())
-            return TestResults().results();
-        repairResults(d, e, true);
-        return TextCodecs::decodeMeasurementBlock(e.attribute(name(DataField)));
-    }
+// Only the measurement block of a cable's results, with the same repairs
+// as readResults: what the lengths need, without decoding three plots.
+cable_struct DuctbookPrivate::readMeasurements(const QDomElement& cableElement)
+{
+    QDomElement e = cableElement.firstChildElement(name(TestResultsElement));
+    if (e.isNull())
+        return TestResults().results();
+    repairResults(e, true);
+    return TextCodecs::decodeMeasurementBlock(e.attribute(name(DataField)));
+}
 
-    // --- lists ------------------------------------------------------------------
+// --- lists ------------------------------------------------------------------
 
-    static QStringList named(Ductbook& d, const QStringList& tags, bool asTags)
-    {
-        if (asTags)
-            return tags;
-        QStringList ids;
-        ids.reserve(tags.size());
-        for (const QString& tag : tags)
-            ids.append(d.getCableID(tag));
-        return ids;
-    }
+QStringList DuctbookPrivate::named(const QStringList& tags, bool asTags)
+{
+    if (asTags)
+        return tags;
+    QStringList ids;
+    ids.reserve(tags.size());
+    for (const QString& tag : tags)
+        ids.append(q->getCableID(tag));
+    return ids;
+}
 
-    // The current cables whose attribute attr equals value, in cable order.
-    static QStringList withAttribute(Ductbook& d, const QString& attr, const QString& value)
-    {
-        QStringList found;
-        const QDomElement list = d.getToCableList();
-        for (const QString& tag : d.m_maps->currentCableTags.list()) {
-            const QDomElement e = d.findItem(d.m_maps->cableElements, tag, list);
-            if (!e.isNull() && e.attribute(attr) == value)
-                found.append(tag);
-        }
-        return found;
+// The current cables whose attribute attr equals value, in cable order.
+QStringList DuctbookPrivate::withAttribute(const QString& attr, const QString& value)
+{
+    QStringList found;
+    const QDomElement list = getToCableList();
+    for (const QString& tag : maps.currentCableTags.list()) {
+        const QDomElement e = findItem(maps.cableElements, tag, list);
+        if (!e.isNull() && e.attribute(attr) == value)
+            found.append(tag);
     }
-};
+    return found;
+}
 
 // --- adding -------------------------------------------------------------------------
 
@@ -449,20 +217,19 @@ QString Ductbook::addCable(const QString& tag, const QString& id, const QString&
                            const QString& bundleGroupNum, const QString& color,
                            const QStringList& path, TestResults& results, int mode)
 {
-    CableIndex& idx = DuctbookCableOps::state(*this);
+    CableIndex& idx = d->state();
     QString cableTag;
     if (AddMode::tagSupplied(mode)) {
         if (!XmlWriter::isValidName(tag) || cableExists(tag, true) || idx.entries.contains(tag) ||
-            !DuctbookCableOps::cable(*this, tag).isNull())
+            !d->cable(tag).isNull())
             return QString();
         cableTag = tag;
     } else {
-        cableTag = DuctbookCableOps::generateTag(*this);
+        cableTag = d->generateCableTag();
     }
-    const QString cableId =
-        AddMode::idSupplied(mode) ? id : DuctbookCableOps::generateId(*this, idx, id);
+    const QString cableId = AddMode::idSupplied(mode) ? id : d->generateCableId(idx, id);
 
-    QDomElement list = getToCableList();
+    QDomElement list = d->getToCableList();
     if (list.isNull())
         return QString();
 
@@ -482,21 +249,21 @@ QString Ductbook::addCable(const QString& tag, const QString& id, const QString&
     e.setAttribute(QStringLiteral("color"), colour);
     e.setAttribute(QStringLiteral("path"), path.join(QLatin1Char(',')));
     QDomElement testResults = document.createElement(name(TestResultsElement));
-    DuctbookCableOps::writeNewResults(testResults, results);
+    DuctbookPrivate::writeNewResults(testResults, results);
     e.appendChild(testResults);
     list.appendChild(e);
 
-    m_maps->cableTypes.add(type, cableTag);
+    d->maps.cableTypes.add(type, cableTag);
     setChanged(true);
-    m_maps->currentCableIds.append(cableId);
-    m_maps->currentCableTags.append(cableTag);
-    m_maps->cables.insert(cableTag, cableId);
-    m_maps->cableElements.insert(cableTag, e);
-    DuctbookCableOps::addEntry(
+    d->maps.currentCableIds.append(cableId);
+    d->maps.currentCableTags.append(cableTag);
+    d->maps.cables.insert(cableTag, cableId);
+    d->maps.cableElements.insert(cableTag, e);
+    DuctbookPrivate::addEntry(
         idx, cableTag,
         CableEntry{from, to, bundleGroupNum,
-                   DuctbookCableOps::pointsOf(e.attribute(QStringLiteral("path"))), 0});
-    DuctbookCableOps::countId(idx, cableId, 1);
+                   DuctbookPrivate::pointsOf(e.attribute(QStringLiteral("path"))), 0});
+    DuctbookPrivate::countId(idx, cableId, 1);
     return cableId;
 }
 
@@ -555,16 +322,15 @@ QString Ductbook::addConnection(const QString& tag, const QString& id, const QSt
     QString connectionTag;
     if (AddMode::tagSupplied(mode)) {
         if (!XmlWriter::isValidName(tag) || connectionExists(tag, true) ||
-            !DuctbookCableOps::connection(*this, tag).isNull())
+            !d->connection(tag).isNull())
             return QString();
         connectionTag = tag;
     } else {
-        connectionTag = DuctbookCableOps::generateConnectionTag(*this);
+        connectionTag = d->generateConnectionTag();
     }
-    const QString connectionId =
-        AddMode::idSupplied(mode) ? id : DuctbookCableOps::generateConnectionId(*this);
+    const QString connectionId = AddMode::idSupplied(mode) ? id : d->generateConnectionId();
 
-    QDomElement list = getToConnectionList();
+    QDomElement list = d->getToConnectionList();
     if (list.isNull())
         return QString();
     QDomElement e = document.createElement(connectionTag);
@@ -574,9 +340,9 @@ QString Ductbook::addConnection(const QString& tag, const QString& id, const QSt
     e.setAttribute(QStringLiteral("type"), type);
     list.appendChild(e);
 
-    m_maps->connections.insert(connectionTag, connectionId);
-    m_maps->connectionElements.insert(connectionTag, e);
-    DuctbookCableOps::refileConnection(*this, connectionTag);
+    d->maps.connections.insert(connectionTag, connectionId);
+    d->maps.connectionElements.insert(connectionTag, e);
+    d->refileConnection(connectionTag);
     setChanged(true);
     return connectionId;
 }
@@ -591,7 +357,7 @@ QString Ductbook::addConnection(DeviceConnection& connection, int mode)
 
 void Ductbook::setCableUse(const QString& tag, const QString& use)
 {
-    QDomElement e = DuctbookCableOps::cable(*this, tag);
+    QDomElement e = d->cable(tag);
     if (e.isNull())
         return;
     setChildAttr(QStringLiteral("use"), use, e);
@@ -600,27 +366,27 @@ void Ductbook::setCableUse(const QString& tag, const QString& use)
 
 void Ductbook::setCableTo(const QString& tag, const QString& id)
 {
-    QDomElement e = DuctbookCableOps::cable(*this, tag);
+    QDomElement e = d->cable(tag);
     if (e.isNull())
         return;
     setChildAttr(QStringLiteral("to"), id, e);
-    DuctbookCableOps::refileEnds(*this, tag, e);
+    d->refileEnds(tag, e);
     setChanged(true);
 }
 
 void Ductbook::setCableFrom(const QString& tag, const QString& id)
 {
-    QDomElement e = DuctbookCableOps::cable(*this, tag);
+    QDomElement e = d->cable(tag);
     if (e.isNull())
         return;
     setChildAttr(QStringLiteral("from"), id, e);
-    DuctbookCableOps::refileEnds(*this, tag, e);
+    d->refileEnds(tag, e);
     setChanged(true);
 }
 
 void Ductbook::setCableBundleName(const QString& tag, const QString& value)
 {
-    QDomElement e = DuctbookCableOps::cable(*this, tag);
+    QDomElement e = d->cable(tag);
     if (e.isNull())
         return;
     setChildAttr(QStringLiteral("bundleName"), value, e);
@@ -629,7 +395,7 @@ void Ductbook::setCableBundleName(const QString& tag, const QString& value)
 
 void Ductbook::setCableBundleNum(const QString& tag, const QString& value)
 {
-    QDomElement e = DuctbookCableOps::cable(*this, tag);
+    QDomElement e = d->cable(tag);
     if (e.isNull())
         return;
     setChildAttr(QStringLiteral("bundleNum"), value, e);
@@ -638,13 +404,12 @@ void Ductbook::setCableBundleNum(const QString& tag, const QString& value)
 
 void Ductbook::setCableBundleGroupNum(const QString& tag, const QString& value)
 {
-    QDomElement e = DuctbookCableOps::cable(*this, tag);
+    QDomElement e = d->cable(tag);
     if (e.isNull())
         return;
     setChildAttr(QStringLiteral("bundleGroupNum"), value, e);
     const QString group = e.attribute(QStringLiteral("bundleGroupNum"));
-    DuctbookCableOps::refile(DuctbookCableOps::state(*this), tag,
-                             [&group](CableEntry& entry) { entry.group = group; });
+    DuctbookPrivate::refile(d->state(), tag, [&group](CableEntry& entry) { entry.group = group; });
     setChanged(true);
 }
 
@@ -652,44 +417,44 @@ void Ductbook::setCableBundleGroupNum(const QString& tag, const QString& value)
 // has is allowed; generated ids avoid it.
 void Ductbook::setCableID(const QString& tag, const QString& id)
 {
-    QDomElement e = DuctbookCableOps::cable(*this, tag);
+    QDomElement e = d->cable(tag);
     if (e.isNull())
         return;
-    CableIndex& idx = DuctbookCableOps::state(*this);
+    CableIndex& idx = d->state();
     const QString oldId = getElementId(e);
     setElementId(id, e);
     // An element without the attribute keeps having none; the maps follow
     // the element.
     const QString newId = e.attribute(QStringLiteral("id"));
-    if (m_maps->cables.containsTag(tag))
-        DuctbookCableOps::countId(idx, m_maps->cables.id(tag), -1);
-    m_maps->cables.insert(tag, newId);
-    DuctbookCableOps::countId(idx, newId, 1);
-    DuctbookCableOps::dropIdIfUnused(*this, oldId);
-    m_maps->currentCableIds.append(newId);
+    if (d->maps.cables.containsTag(tag))
+        DuctbookPrivate::countId(idx, d->maps.cables.id(tag), -1);
+    d->maps.cables.insert(tag, newId);
+    DuctbookPrivate::countId(idx, newId, 1);
+    d->dropIdIfUnused(oldId);
+    d->maps.currentCableIds.append(newId);
     idx.idHint.clear();
     setChanged(true);
 }
 
 void Ductbook::setCableType(const QString& tag, const QString& type)
 {
-    QDomElement e = DuctbookCableOps::cable(*this, tag);
+    QDomElement e = d->cable(tag);
     if (e.isNull())
         return;
     setChildAttr(QStringLiteral("type"), type, e);
-    m_maps->cableTypes.add(type, tag);
+    d->maps.cableTypes.add(type, tag);
     setChanged(true);
 }
 
 void Ductbook::setCablePath(const QString& tag, QStringList path)
 {
-    QDomElement e = DuctbookCableOps::cable(*this, tag);
+    QDomElement e = d->cable(tag);
     if (e.isNull())
         return;
     setChildAttr(QStringLiteral("path"), path.join(QLatin1Char(',')), e);
-    const QStringList points = DuctbookCableOps::pointsOf(e.attribute(QStringLiteral("path")));
-    DuctbookCableOps::refile(DuctbookCableOps::state(*this), tag,
-                             [&points](CableEntry& entry) { entry.points = points; });
+    const QStringList points = DuctbookPrivate::pointsOf(e.attribute(QStringLiteral("path")));
+    DuctbookPrivate::refile(d->state(), tag,
+                            [&points](CableEntry& entry) { entry.points = points; });
     setChanged(true);
 }
 
@@ -697,17 +462,17 @@ void Ductbook::setCableColor(const QString& tag, const QString& color)
 {
     if (!QColor::isValidColorName(color))
         return;
-    QDomElement e = DuctbookCableOps::cable(*this, tag);
+    QDomElement e = d->cable(tag);
     if (e.isNull())
         return;
-    repairedAttr(e, QStringLiteral("color"), QStringLiteral("#000000"));
+    d->repairedAttr(e, QStringLiteral("color"), QStringLiteral("#000000"));
     e.setAttribute(QStringLiteral("color"), color);
     setChanged(true);
 }
 
 void Ductbook::setCableDefaultType(const QString& tag, const bool& defaultType)
 {
-    QDomElement e = DuctbookCableOps::cable(*this, tag);
+    QDomElement e = d->cable(tag);
     if (e.isNull())
         return;
     setChildAttr(QStringLiteral("default_type"),
@@ -717,7 +482,7 @@ void Ductbook::setCableDefaultType(const QString& tag, const bool& defaultType)
 
 void Ductbook::setCableTestResults(const QString& tag, TestResults& results)
 {
-    const QDomElement cable = DuctbookCableOps::cable(*this, tag);
+    const QDomElement cable = d->cable(tag);
     QDomElement e = cable.firstChildElement(name(TestResultsElement));
     if (e.isNull())
         return;
@@ -736,27 +501,27 @@ void Ductbook::setCableTestResults(const QString& tag, TestResults& results)
 
 void Ductbook::setConnectionTo(const QString& tag, const QString& id)
 {
-    QDomElement e = DuctbookCableOps::connection(*this, tag);
+    QDomElement e = d->connection(tag);
     if (e.isNull())
         return;
     setChildAttr(QStringLiteral("to"), id, e);
-    DuctbookCableOps::refileConnection(*this, tag);
+    d->refileConnection(tag);
     setChanged(true);
 }
 
 void Ductbook::setConnectionFrom(const QString& tag, const QString& id)
 {
-    QDomElement e = DuctbookCableOps::connection(*this, tag);
+    QDomElement e = d->connection(tag);
     if (e.isNull())
         return;
     setChildAttr(QStringLiteral("from"), id, e);
-    DuctbookCableOps::refileConnection(*this, tag);
+    d->refileConnection(tag);
     setChanged(true);
 }
 
 void Ductbook::setConnectionType(const QString& tag, const QString& type)
 {
-    QDomElement e = DuctbookCableOps::connection(*this, tag);
+    QDomElement e = d->connection(tag);
     if (e.isNull())
         return;
     setChildAttr(QStringLiteral("type"), type, e);
@@ -767,74 +532,74 @@ void Ductbook::setConnectionType(const QString& tag, const QString& type)
 
 QString Ductbook::getCableUse(const QString& tag)
 {
-    QDomElement e = DuctbookCableOps::cable(*this, tag);
+    QDomElement e = d->cable(tag);
     return e.isNull() ? QString() : getChildAttr(QStringLiteral("use"), e);
 }
 
 QString Ductbook::getCableTo(const QString& tag)
 {
-    QDomElement e = DuctbookCableOps::cable(*this, tag);
+    QDomElement e = d->cable(tag);
     return e.isNull() ? QString() : getChildAttr(QStringLiteral("to"), e);
 }
 
 QString Ductbook::getCableFrom(const QString& tag)
 {
-    QDomElement e = DuctbookCableOps::cable(*this, tag);
+    QDomElement e = d->cable(tag);
     return e.isNull() ? QString() : getChildAttr(QStringLiteral("from"), e);
 }
 
 QString Ductbook::getCableType(const QString& tag)
 {
-    QDomElement e = DuctbookCableOps::cable(*this, tag);
+    QDomElement e = d->cable(tag);
     return e.isNull() ? QString() : getChildAttr(QStringLiteral("type"), e);
 }
 
 QString Ductbook::getCableBundleName(const QString& tag)
 {
-    QDomElement e = DuctbookCableOps::cable(*this, tag);
-    return e.isNull() ? QString() : repairedAttr(e, QStringLiteral("bundleName"), QString());
+    QDomElement e = d->cable(tag);
+    return e.isNull() ? QString() : d->repairedAttr(e, QStringLiteral("bundleName"), QString());
 }
 
 QString Ductbook::getCableBundleNum(const QString& tag)
 {
-    QDomElement e = DuctbookCableOps::cable(*this, tag);
-    return e.isNull() ? QString() : repairedAttr(e, QStringLiteral("bundleNum"), QString());
+    QDomElement e = d->cable(tag);
+    return e.isNull() ? QString() : d->repairedAttr(e, QStringLiteral("bundleNum"), QString());
 }
 
 QString Ductbook::getCableBundleGroupNum(const QString& tag)
 {
-    QDomElement e = DuctbookCableOps::cable(*this, tag);
-    return e.isNull() ? QString() : repairedAttr(e, QStringLiteral("bundleGroupNum"), QString());
+    QDomElement e = d->cable(tag);
+    return e.isNull() ? QString() : d->repairedAttr(e, QStringLiteral("bundleGroupNum"), QString());
 }
 
 QString Ductbook::getCableColor(const QString& tag)
 {
-    QDomElement e = DuctbookCableOps::cable(*this, tag);
-    return e.isNull() ? QString() : repairedAttr(e, QStringLiteral("color"), QString());
+    QDomElement e = d->cable(tag);
+    return e.isNull() ? QString() : d->repairedAttr(e, QStringLiteral("color"), QString());
 }
 
 QStringList Ductbook::getCablePath(const QString& tag)
 {
-    QDomElement e = DuctbookCableOps::cable(*this, tag);
+    QDomElement e = d->cable(tag);
     if (e.isNull())
         return QStringList(QString());
-    return splitPath(repairedAttr(e, QStringLiteral("path"), QString()));
+    return splitPath(d->repairedAttr(e, QStringLiteral("path"), QString()));
 }
 
 bool Ductbook::getCableDefaultType(const QString& tag)
 {
-    QDomElement e = DuctbookCableOps::cable(*this, tag);
+    QDomElement e = d->cable(tag);
     return !e.isNull() && getChildAttr(QStringLiteral("default_type"), e).toInt() != 0;
 }
 
 TestResults Ductbook::getCableTestResults(const QString& tag)
 {
-    return DuctbookCableOps::readResults(*this, DuctbookCableOps::cable(*this, tag), true);
+    return d->readResults(d->cable(tag), true);
 }
 
-cable_struct Ductbook::getCableMeasurements(const QString& tag)
+cable_struct DuctbookPrivate::getCableMeasurements(const QString& tag)
 {
-    return DuctbookCableOps::readMeasurements(*this, DuctbookCableOps::cable(*this, tag));
+    return readMeasurements(cable(tag));
 }
 
 Cable Ductbook::getCable(const QString& tag)
@@ -850,15 +615,15 @@ Cable Ductbook::getCable(const QString& tag)
 // does the list have to be walked to tell which comes first.
 Cable Ductbook::getCableById(const QString& id)
 {
-    const QDomElement list = getToCableList();
+    const QDomElement list = d->getToCableList();
     QDomElement found;
-    const QStringList candidates = m_maps->cables.tagsWithId(id);
-    if (candidates.size() == 1 && !m_maps->cableElements.irregular()) {
-        const QDomElement e = DuctbookCableOps::cable(*this, candidates.constFirst());
+    const QStringList candidates = d->maps.cables.tagsWithId(id);
+    if (candidates.size() == 1 && !d->maps.cableElements.irregular()) {
+        const QDomElement e = d->cable(candidates.constFirst());
         if (e.attribute(QStringLiteral("id")) == id)
             found = e;
     }
-    if (found.isNull() && (candidates.size() > 1 || m_maps->cableElements.irregular())) {
+    if (found.isNull() && (candidates.size() > 1 || d->maps.cableElements.irregular())) {
         for (QDomElement e = list.firstChildElement(); !e.isNull(); e = e.nextSiblingElement()) {
             if (e.attribute(QStringLiteral("id")) == id) {
                 found = e;
@@ -869,20 +634,20 @@ Cable Ductbook::getCableById(const QString& id)
     if (found.isNull())
         return Cable();
 
-    const QString color = repairedAttr(found, QStringLiteral("color"), QStringLiteral("#000000"));
-    const QString bundleName = repairedAttr(found, QStringLiteral("bundleName"), QString());
-    const QString bundleNum = repairedAttr(found, QStringLiteral("bundleNum"), QString());
+    const QString color =
+        d->repairedAttr(found, QStringLiteral("color"), QStringLiteral("#000000"));
+    const QString bundleName = d->repairedAttr(found, QStringLiteral("bundleName"), QString());
+    const QString bundleNum = d->repairedAttr(found, QStringLiteral("bundleNum"), QString());
     return Cable(found.tagName(), found.attribute(QStringLiteral("id")),
                  found.attribute(QStringLiteral("use")), found.attribute(QStringLiteral("to")),
                  found.attribute(QStringLiteral("from")), found.attribute(QStringLiteral("type")),
-                 DuctbookCableOps::readResults(*this, found, false),
-                 splitPath(found.attribute(QStringLiteral("path"))), bundleName, bundleNum,
-                 found.attribute(QStringLiteral("bundleGroupNum")), color);
+                 d->readResults(found, false), splitPath(found.attribute(QStringLiteral("path"))),
+                 bundleName, bundleNum, found.attribute(QStringLiteral("bundleGroupNum")), color);
 }
 
 DeviceConnection Ductbook::getConnection(const QString& tag)
 {
-    const QDomElement e = DuctbookCableOps::connection(*this, tag);
+    const QDomElement e = d->connection(tag);
     if (e.isNull())
         return DeviceConnection();
     return DeviceConnection(tag, e.attribute(QStringLiteral("id")),
@@ -892,188 +657,20 @@ DeviceConnection Ductbook::getConnection(const QString& tag)
 
 QString Ductbook::getConnectionTo(const QString& tag)
 {
-    QDomElement e = DuctbookCableOps::connection(*this, tag);
+    QDomElement e = d->connection(tag);
     return e.isNull() ? QString() : getChildAttr(QStringLiteral("to"), e);
 }
 
 QString Ductbook::getConnectionFrom(const QString& tag)
 {
-    QDomElement e = DuctbookCableOps::connection(*this, tag);
+    QDomElement e = d->connection(tag);
     return e.isNull() ? QString() : getChildAttr(QStringLiteral("from"), e);
 }
 
 int Ductbook::getConnectionType(const QString& tag)
 {
-    QDomElement e = DuctbookCableOps::connection(*this, tag);
+    QDomElement e = d->connection(tag);
     return e.isNull() ? 0 : getChildAttr(QStringLiteral("type"), e).toInt();
-}
-
-// --- lists ----------------------------------------------------------------------------
-
-QStringList Ductbook::getConnections(bool tags)
-{
-    return tags ? m_maps->connections.tags() : m_maps->connections.ids();
-}
-
-// A cable names its ports by id. When several ports share the id of portTag,
-// the cable belongs to the one a lookup by id finds first, which need not be
-// portTag.
-QStringList Ductbook::getCables(const QString& portTag)
-{
-    if (!m_maps->ports.containsTag(portTag))
-        return QStringList();
-    const QString portId = m_maps->ports.id(portTag);
-    if (m_maps->ports.tagsWithId(portId).size() > 1 && getPortById(portId).element() != portTag)
-        return QStringList();
-    return DuctbookCableOps::inOrder(DuctbookCableOps::state(*this).byEnd, portId);
-}
-
-QStringList Ductbook::getCables(const QString& floor, const QString& typeFilter)
-{
-    if (typeFilter == tr("Show None"))
-        return QStringList();
-    const bool all = typeFilter == tr("Show All");
-    const QString attr = !all && bundledCableTypeIdExists(typeFilter) ? QStringLiteral("bundleName")
-                                                                      : QStringLiteral("type");
-    const QDomElement list = getToCableList();
-    QStringList found;
-    QSet<QString> seen;
-    for (const QString& port : getPorts(floor, true)) {
-        for (const QString& tag : getCables(port)) {
-            if (seen.contains(tag))
-                continue;
-            if (!all) {
-                const QDomElement e = findItem(m_maps->cableElements, tag, list);
-                if (e.attribute(attr) != typeFilter)
-                    continue;
-            }
-            seen.insert(tag);
-            found.append(tag);
-        }
-    }
-    return found;
-}
-
-// The cables of the floor's ports, gathered port by port and then put in
-// cable order, so that the cost follows the floor rather than the job.
-QStringList Ductbook::getCables(const QString& floor, const QStringList& types)
-{
-    if (types.isEmpty())
-        return QStringList();
-    const QSet<QString> wanted(types.cbegin(), types.cend());
-    const CableIndex& idx = DuctbookCableOps::state(*this);
-    CablesInOrder onFloor;
-    for (const QString& port : getPorts(floor, false)) {
-        const auto it = idx.byEnd.constFind(port);
-        if (it == idx.byEnd.cend())
-            continue;
-        for (auto c = it->cbegin(); c != it->cend(); ++c)
-            onFloor.insert(c.key(), c.value());
-    }
-    const QDomElement list = getToCableList();
-    QStringList found;
-    for (const QString& tag : std::as_const(onFloor)) {
-        const QDomElement e = findItem(m_maps->cableElements, tag, list);
-        if (wanted.contains(e.attribute(QStringLiteral("bundleName"))) ||
-            wanted.contains(e.attribute(QStringLiteral("type"))))
-            found.append(tag);
-    }
-    return found;
-}
-
-QStringList Ductbook::getCablesByType(const QString& type)
-{
-    const QString attr =
-        bundledCableTypeIdExists(type) ? QStringLiteral("bundleName") : QStringLiteral("type");
-    return DuctbookCableOps::withAttribute(*this, attr, type);
-}
-
-QStringList Ductbook::getCablesByCategory(int category)
-{
-    // Each type's definition is read once, not once per cable.
-    QHash<QString, int> categoryOf;
-    const QDomElement list = getToCableList();
-    QStringList found;
-    for (const QString& tag : m_maps->currentCableTags.list()) {
-        const QDomElement e = findItem(m_maps->cableElements, tag, list);
-        if (e.isNull())
-            continue;
-        const QString type = e.attribute(QStringLiteral("type"));
-        auto it = categoryOf.constFind(type);
-        if (it == categoryOf.cend())
-            it = categoryOf.insert(type, getTestDef(type).cable_category());
-        if (it.value() == category)
-            found.append(tag);
-    }
-    return found;
-}
-
-QStringList Ductbook::getCablesInSameBundleGroup(const QString& groupNum, bool tags)
-{
-    if (!bundleGroupNumExists(groupNum))
-        return QStringList();
-    return DuctbookCableOps::named(
-        *this, DuctbookCableOps::inOrder(DuctbookCableOps::state(*this).byGroup, groupNum), tags);
-}
-
-QStringList Ductbook::getCablesWithBundleName(const QString& name, bool tags)
-{
-    if (!bundledCableTypeIdExists(name))
-        return QStringList();
-    return DuctbookCableOps::named(
-        *this, DuctbookCableOps::withAttribute(*this, QStringLiteral("bundleName"), name), tags);
-}
-
-QStringList Ductbook::getCablesConnectedToPort(const QString& portId, bool tags)
-{
-    return DuctbookCableOps::named(
-        *this, DuctbookCableOps::inOrder(DuctbookCableOps::state(*this).byEnd, portId), tags);
-}
-
-QStringList Ductbook::getCablesWithPoint(const QString& pointId, bool tags)
-{
-    return DuctbookCableOps::named(
-        *this, DuctbookCableOps::inOrder(DuctbookCableOps::state(*this).byPoint, pointId), tags);
-}
-
-// In the order of the connection map, that is by tag.
-QStringList Ductbook::getConnections(const QString& deviceId, int unused)
-{
-    Q_UNUSED(unused)
-    return DuctbookCableOps::connectionState(*this).byEnd.value(deviceId).keys();
-}
-
-// The connections of every device and then every vertex of the sheet, each
-// once.
-QStringList Ductbook::getConnections(const QString& sheet)
-{
-    const ConnectionIndex& idx = DuctbookCableOps::connectionState(*this);
-    QStringList found;
-    QSet<QString> seen;
-    const QStringList items = getDevices(sheet, false) + getVertices(sheet, false);
-    for (const QString& id : items) {
-        const auto it = idx.byEnd.constFind(id);
-        if (it == idx.byEnd.cend())
-            continue;
-        for (auto c = it->cbegin(); c != it->cend(); ++c) {
-            if (!seen.contains(c.key())) {
-                seen.insert(c.key());
-                found.append(c.key());
-            }
-        }
-    }
-    return found;
-}
-
-bool Ductbook::bundleGroupNumExists(const QString& groupNum)
-{
-    return DuctbookCableOps::state(*this).byGroup.contains(groupNum);
-}
-
-bool Ductbook::cableIsInBundle(const QString& tag)
-{
-    const QString name = getCableBundleName(tag);
-    return !name.isNull() && !name.isEmpty();
 }
 
 // --- removing -------------------------------------------------------------------------
@@ -1083,38 +680,38 @@ bool Ductbook::cableIsInBundle(const QString& tag)
 // back at the next load.
 void Ductbook::removeCable(const QString& tag)
 {
-    removeCables({tag});
+    d->removeCables({tag});
 }
 
 // Each cable leaves every list in one search: the type it is filed under,
 // the current tags, and the current ids when it was the last cable with its
 // id.
-void Ductbook::removeCables(const QStringList& tags)
+void DuctbookPrivate::removeCables(const QStringList& tags)
 {
     QDomElement list = getToCableList();
-    CableIndex& idx = DuctbookCableOps::state(*this);
+    CableIndex& idx = state();
     bool removed = false;
     for (const QString& tag : tags) {
-        QDomElement e = DuctbookCableOps::cable(*this, tag);
+        QDomElement e = cable(tag);
         if (e.isNull())
             continue;
-        const QString id = m_maps->cables.containsTag(tag) ? m_maps->cables.id(tag)
-                                                           : e.attribute(QStringLiteral("id"));
-        m_maps->cableElements.remove(tag, e);
+        const QString id =
+            maps.cables.containsTag(tag) ? maps.cables.id(tag) : e.attribute(QStringLiteral("id"));
+        maps.cableElements.remove(tag, e);
         list.removeChild(e);
-        if (m_maps->cables.containsTag(tag))
-            DuctbookCableOps::countId(idx, id, -1);
-        m_maps->cables.remove(tag);
-        DuctbookCableOps::removeEntry(idx, tag);
-        m_maps->cableTypes.remove(tag);
-        m_maps->currentCableTags.remove(tag);
-        DuctbookCableOps::dropIdIfUnused(*this, id);
+        if (maps.cables.containsTag(tag))
+            countId(idx, id, -1);
+        maps.cables.remove(tag);
+        removeEntry(idx, tag);
+        maps.cableTypes.remove(tag);
+        maps.currentCableTags.remove(tag);
+        dropIdIfUnused(id);
         removed = true;
     }
     if (!removed)
         return;
     idx.idHint.clear();
-    setChanged(true);
+    q->setChanged(true);
 }
 
 void Ductbook::removeCable(Cable& cable)
@@ -1124,43 +721,18 @@ void Ductbook::removeCable(Cable& cable)
 
 void Ductbook::removeConnection(const QString& tag)
 {
-    QDomElement list = getToConnectionList();
-    QDomElement e = DuctbookCableOps::connection(*this, tag);
+    QDomElement list = d->getToConnectionList();
+    QDomElement e = d->connection(tag);
     if (e.isNull())
         return;
-    m_maps->connectionElements.remove(tag, e);
+    d->maps.connectionElements.remove(tag, e);
     list.removeChild(e);
-    m_maps->connections.remove(tag);
-    DuctbookCableOps::refileConnection(*this, tag);
+    d->maps.connections.remove(tag);
+    d->refileConnection(tag);
     setChanged(true);
 }
 
 void Ductbook::removeConnection(DeviceConnection& connection)
 {
     removeConnection(connection.element());
-}
-
-// --- cables and vertical runs ---------------------------------------------------------
-
-// A cable whose two end ports are found on one floor needs no riser: it
-// leaves every run list and loses its path. A cable with an end that names no
-// port is left alone; nothing says where it runs.
-void Ductbook::detachSameFloorCables()
-{
-    const QSet<QString> listed = cablesInVertRuns();
-    if (listed.isEmpty())
-        return;
-    const QStringList tags = getCables(true);
-    QSet<QString> detached;
-    for (const QString& tag : tags) {
-        if (!listed.contains(tag))
-            continue;
-        const Port from = getPortById(getCableFrom(tag));
-        const Port to = getPortById(getCableTo(tag));
-        if (from.element().isEmpty() || to.element().isEmpty() || from.floor() != to.floor())
-            continue;
-        detached.insert(tag);
-        setCablePath(tag, QStringList());
-    }
-    removeCablesFromAllVRLists(detached);
 }

@@ -42,7 +42,7 @@ QString undefinedRoom()
 void Ductbook::copyFloor(const QString& fromTag, const QString& toTag,
                          QMap<QString, QString> cableIds, bool useCableIds)
 {
-    if (getToFloor(fromTag).isNull() || getToFloor(toTag).isNull())
+    if (d->getToFloor(fromTag).isNull() || d->getToFloor(toTag).isNull())
         return;
 
     // Old point id -> new point id; the paths of cables hold point ids.
@@ -51,7 +51,7 @@ void Ductbook::copyFloor(const QString& fromTag, const QString& toTag,
         const Vertice point = getPointByTag(fromTag, tag);
         const QString newTag =
             addPoint(toTag, point.x(), point.y(), QString(), QLatin1String(PointElement), 0);
-        pointIds.insert(point.id(), m_maps->points.id(newTag));
+        pointIds.insert(point.id(), d->maps.points.id(newTag));
     }
 
     for (const QString& tag : getFloorFreeTexts(fromTag, true)) {
@@ -107,7 +107,7 @@ void Ductbook::copyFloor(const QString& fromTag, const QString& toTag,
     }
 
     // Every cable any run of the job lists.
-    const QSet<QString> inRuns = cablesInVertRuns();
+    const QSet<QString> inRuns = d->cablesInVertRuns();
 
     const QStringList types = getTypes();
     const QSet<QString> knownTypes(types.cbegin(), types.cend());
@@ -152,7 +152,7 @@ void Ductbook::copyFloor(const QString& fromTag, const QString& toTag,
                 if (!mapped.isEmpty() && !path.contains(mapped))
                     path.append(mapped);
             }
-            const QString run = firstRunListing(fromTag, tag, !cable.to().isEmpty());
+            const QString run = d->firstRunListing(fromTag, tag, !cable.to().isEmpty());
             if (!run.isEmpty())
                 runTag = runTags.value(run);
         } else {
@@ -183,20 +183,20 @@ void Ductbook::copyFloor(const QString& fromTag, const QString& toTag,
         const bool mapped = useCableIds && cableIds.contains(cable.id());
         const QString id = mapped ? cableIds.value(cable.id()) : tr("Cable");
         TestResults untested;
-        const qsizetype before = m_maps->currentCableTags.size();
+        const qsizetype before = d->maps.currentCableTags.size();
         addCable(QString(), id, cable.use(), to, from, cable.type(), cable.bundleName(),
                  cable.bundleNum(), group, cable.color(), path, untested, mapped ? 1 : 0);
-        if (m_maps->currentCableTags.size() == before)
+        if (d->maps.currentCableTags.size() == before)
             continue;
         if (!runTag.isEmpty())
-            addDisconnectedCableToVertRun(runTag, m_maps->currentCableTags.last());
+            addDisconnectedCableToVertRun(runTag, d->maps.currentCableTags.last());
     }
     setChanged(true);
 }
 
 void Ductbook::copySheet(const QString& fromTag, const QString& toTag)
 {
-    if (getToSheet(fromTag).isNull() || getToSheet(toTag).isNull())
+    if (d->getToSheet(fromTag).isNull() || d->getToSheet(toTag).isNull())
         return;
     for (const QString& tag : getDevices(fromTag, true)) {
         Device device = getDeviceByTag(fromTag, tag);

@@ -3,8 +3,8 @@
 
 #include "constants_p.h"
 #include "ductbook_p.h"
-#include "namegen_p.h"
-#include "xmlwriter_p.h"
+#include "index/namegen_p.h"
+#include "io/xmlwriter_p.h"
 
 using namespace DuctbookConstants;
 
@@ -15,10 +15,10 @@ QString heightText(double height)
     return QStringLiteral("%1").arg(height);
 }
 
-
 } // namespace
 
-QString Ductbook::repairedAttr(QDomElement& e, const QString& attr, const QString& defaultValue)
+QString DuctbookPrivate::repairedAttr(QDomElement& e, const QString& attr,
+                                      const QString& defaultValue)
 {
     if (!e.hasAttribute(attr))
         e.setAttribute(attr, defaultValue);
@@ -42,7 +42,7 @@ QString Ductbook::addFloor(const QString& tag, const QString& id, double ceiling
             ? id
             : NameGen::firstFree(id, [this](const QString& i) { return floorExists(i, false); });
 
-    QDomElement list = getToFloorList();
+    QDomElement list = d->getToFloorList();
     if (list.isNull())
         return badFloor;
     if (!XmlWriter::isValidName(floorTag) || !list.firstChildElement(floorTag).isNull())
@@ -61,7 +61,7 @@ QString Ductbook::addFloor(const QString& tag, const QString& id, double ceiling
     floor.setAttribute(QStringLiteral("ceiling_height"), heightText(ceilingHeight));
     list.appendChild(floor);
 
-    m_maps->floors.insert(floorTag, floorId);
+    d->maps.floors.insert(floorTag, floorId);
     setChanged(true);
     return floorTag;
 }
@@ -84,7 +84,7 @@ QString Ductbook::addSheet(const QString& tag, const QString& id, int mode)
             ? id
             : NameGen::firstFree(id, [this](const QString& i) { return sheetExists(i, false); });
 
-    QDomElement list = getToSheetList();
+    QDomElement list = d->getToSheetList();
     if (list.isNull())
         return badSheet;
     if (!XmlWriter::isValidName(sheetTag) || !list.firstChildElement(sheetTag).isNull())
@@ -97,7 +97,7 @@ QString Ductbook::addSheet(const QString& tag, const QString& id, int mode)
     sheet.appendChild(document.createElement(name(FreeTextList)));
     list.appendChild(sheet);
 
-    m_maps->sheets.insert(sheetTag, sheetId);
+    d->maps.sheets.insert(sheetTag, sheetId);
     setChanged(true);
     return sheetTag;
 }
@@ -109,18 +109,18 @@ QString Ductbook::addSheet(Sheet sheet, int mode)
 
 Floor Ductbook::getFloor(const QString& tag)
 {
-    QDomElement e = getToFloor(tag);
+    QDomElement e = d->getToFloor(tag);
     if (e.isNull())
         return Floor();
-    const QString pic = repairedAttr(e, QStringLiteral("pic"), QString());
+    const QString pic = d->repairedAttr(e, QStringLiteral("pic"), QString());
     const double height =
-        repairedAttr(e, QStringLiteral("ceiling_height"), QStringLiteral("8")).toDouble();
+        d->repairedAttr(e, QStringLiteral("ceiling_height"), QStringLiteral("8")).toDouble();
     return Floor(tag, e.attribute(QStringLiteral("id")), pic, height);
 }
 
 Sheet Ductbook::getSheet(const QString& tag)
 {
-    const QDomElement e = getToSheet(tag);
+    const QDomElement e = d->getToSheet(tag);
     if (e.isNull())
         return Sheet();
     return Sheet(tag, e.attribute(QStringLiteral("id")));
@@ -128,42 +128,42 @@ Sheet Ductbook::getSheet(const QString& tag)
 
 QString Ductbook::getFloorBackgroundPic(const QString& tag)
 {
-    QDomElement e = getToFloor(tag);
+    QDomElement e = d->getToFloor(tag);
     if (e.isNull())
         return QString();
-    return repairedAttr(e, QStringLiteral("pic"), QString());
+    return d->repairedAttr(e, QStringLiteral("pic"), QString());
 }
 
 QPoint Ductbook::getFloorBackgroundOrigin(const QString& tag)
 {
-    QDomElement e = getToFloor(tag);
+    QDomElement e = d->getToFloor(tag);
     if (e.isNull())
         return QPoint(0, 0);
-    const int x = repairedAttr(e, QStringLiteral("pic_x"), QStringLiteral("0")).toInt();
-    const int y = repairedAttr(e, QStringLiteral("pic_y"), QStringLiteral("0")).toInt();
+    const int x = d->repairedAttr(e, QStringLiteral("pic_x"), QStringLiteral("0")).toInt();
+    const int y = d->repairedAttr(e, QStringLiteral("pic_y"), QStringLiteral("0")).toInt();
     return QPoint(x, y);
 }
 
 QString Ductbook::getBackgroundOption(const QString& tag)
 {
-    QDomElement e = getToFloor(tag);
+    QDomElement e = d->getToFloor(tag);
     if (e.isNull())
         return QString();
-    return repairedAttr(e, QStringLiteral("option"), QStringLiteral("Center"));
+    return d->repairedAttr(e, QStringLiteral("option"), QStringLiteral("Center"));
 }
 
 double Ductbook::getFloorCeilingHeight(const QString& tag)
 {
-    QDomElement e = getToFloor(tag);
+    QDomElement e = d->getToFloor(tag);
     if (e.isNull())
         return 8.0;
-    return repairedAttr(e, QStringLiteral("ceiling_height"), QStringLiteral("8")).toDouble();
+    return d->repairedAttr(e, QStringLiteral("ceiling_height"), QStringLiteral("8")).toDouble();
 }
 
 // The floor attribute setters leave the changed flag to the host.
 void Ductbook::setFloorBackgroundPic(const QString& tag, const QString& pic, int x, int y)
 {
-    QDomElement e = getToFloor(tag);
+    QDomElement e = d->getToFloor(tag);
     if (e.isNull())
         return;
     e.setAttribute(QStringLiteral("pic"), pic);
@@ -173,14 +173,14 @@ void Ductbook::setFloorBackgroundPic(const QString& tag, const QString& pic, int
 
 void Ductbook::setBackgroundOption(const QString& tag, const QString& option)
 {
-    QDomElement e = getToFloor(tag);
+    QDomElement e = d->getToFloor(tag);
     if (!e.isNull())
         e.setAttribute(QStringLiteral("option"), option);
 }
 
 void Ductbook::setFloorCeilingHeight(const QString& tag, double height)
 {
-    QDomElement e = getToFloor(tag);
+    QDomElement e = d->getToFloor(tag);
     if (!e.isNull())
         e.setAttribute(QStringLiteral("ceiling_height"), heightText(height));
 }
@@ -234,13 +234,13 @@ void Ductbook::removeFloor(const QString& tag)
 {
     // A cable that ends at a port of the floor would be left naming a port
     // that no longer exists; it goes first, whatever its type.
-    removeCables(getCables(tag, tr("Show All")));
+    d->removeCables(getCables(tag, tr("Show All")));
 
-    QDomElement list = getToFloorList();
-    QDomElement floor = childByTag(list, tag);
+    QDomElement list = d->getToFloorList();
+    QDomElement floor = d->childByTag(list, tag);
     if (floor.isNull())
         return;
-    DuctbookIndexes& m = *m_maps;
+    DuctbookIndexes& m = d->maps;
     const bool regular = !m.cableElements.irregular() && !m.roomElements.irregular() &&
                          !m.portElements.irregular() && !m.vertRunElements.irregular() &&
                          !m.pointElements.irregular() && !m.floorFreeTextElements.irregular();
@@ -265,10 +265,10 @@ void Ductbook::removeFloor(const QString& tag)
     list.removeChild(floor);
     m.floors.remove(tag);
     if (!regular) {
-        populateCableMap();
-        populateFloorLevelMaps();
+        d->populateCableMap();
+        d->populateFloorLevelMaps();
     }
-    populateActivePortMap();
+    d->populateActivePortMap();
     setChanged(true);
 }
 
@@ -279,18 +279,18 @@ void Ductbook::removeFloor(Floor& floor)
 
 void Ductbook::removeSheet(const QString& tag)
 {
-    QDomElement list = getToSheetList();
-    QDomElement sheet = childByTag(list, tag);
+    QDomElement list = d->getToSheetList();
+    QDomElement sheet = d->childByTag(list, tag);
     if (sheet.isNull())
         return;
     // As for floors: the sheet's own items leave the maps unless the file
     // repeats tags.
-    DuctbookIndexes& m = *m_maps;
+    DuctbookIndexes& m = d->maps;
     if (m.deviceElements.irregular() || m.verticeElements.irregular() ||
         m.freeTextElements.irregular()) {
         list.removeChild(sheet);
         m.sheets.remove(tag);
-        populateSheetLevelMaps();
+        d->populateSheetLevelMaps();
     } else {
         forgetChildren(m.devices, m.deviceElements, sheet.firstChildElement(name(DeviceList)));
         forgetChildren(m.vertices, m.verticeElements, sheet.firstChildElement(name(VerticeList)));

@@ -18,7 +18,6 @@ using namespace DuctbookConstants;
 
 namespace {
 
-
 // Drawing positions are scaled by ten before the distance is taken; the
 // distance helper then counts 36 drawing units to the length unit, and
 // reports -1 for a segment that touches the origin (a point never placed).
@@ -109,12 +108,12 @@ double Ductbook::getCableEstimatedLength(const QString& tag)
         if (floorExists(from.floor(), true)) {
             // Only the last run on the start floor counts: each one found
             // replaces what the ones before it gave.
-            QList<VertRun> runs = runsOnFloor(from.floor(), listing);
+            QList<VertRun> runs = d->runsOnFloor(from.floor(), listing);
             if (!runs.isEmpty())
                 total = getCableEstimatedLength(tag, runs.last()) + runs.last().dropHeight();
         }
         if (floorExists(to.floor(), true)) {
-            QList<VertRun> runs = runsOnFloor(to.floor(), connected);
+            QList<VertRun> runs = d->runsOnFloor(to.floor(), connected);
             VertRun endRun;
             for (const VertRun& run : std::as_const(runs))
                 total += run.dropHeight();
@@ -130,7 +129,7 @@ double Ductbook::getCableEstimatedLength(const QString& tag)
     return total;
 }
 
-QList<VertRun> Ductbook::runsOnFloor(const QString& floor, const QStringList& candidates)
+QList<VertRun> DuctbookPrivate::runsOnFloor(const QString& floor, const QStringList& candidates)
 {
     QList<VertRun> runs;
     QSet<QString> seen;
@@ -147,7 +146,7 @@ QList<VertRun> Ductbook::runsOnFloor(const QString& floor, const QStringList& ca
     // Several runs of one floor list the cable (rare): put them in the
     // floor's order, which decides which one is last.
     QHash<QString, qsizetype> order;
-    const QStringList onFloor = getVertRuns(floor, true);
+    const QStringList onFloor = q->getVertRuns(floor, true);
     for (qsizetype i = onFloor.size() - 1; i >= 0; --i)
         order.insert(onFloor.at(i), i);
     std::stable_sort(runs.begin(), runs.end(), [&order](const VertRun& a, const VertRun& b) {
@@ -160,15 +159,15 @@ QList<VertRun> Ductbook::runsOnFloor(const QString& floor, const QStringList& ca
 // record would also split the run's cable lists, which name every cable
 // through the riser, once for every cable estimated. A run stored at x = -1
 // has no place on the plan and is not found, as with getVertRunByTag.
-bool Ductbook::placedRunOnFloor(const QString& floor, const QString& tag, VertRun* run)
+bool DuctbookPrivate::placedRunOnFloor(const QString& floor, const QString& tag, VertRun* run)
 {
-    const ElementCache& cache = m_maps->vertRunElements;
+    const ElementCache& cache = maps.vertRunElements;
     const QDomElement e = cache.any(tag);
     if (!cache.irregular() && e.isNull())
         return false;
     if (cache.irregular() || e.tagName() != tag) {
         // A file that repeats run tags: the full lookup tells which run.
-        *run = getVertRunByTag(floor, tag);
+        *run = q->getVertRunByTag(floor, tag);
         return !run->element().isEmpty();
     }
     // run -> VerticalRun_List -> room -> Room_List -> floor
@@ -217,22 +216,22 @@ double Ductbook::getCableEstimatedLength(const QString& floorA, const QString& f
     if (floorA == floorB)
         return 0.0;
     double height = 0.0;
-    for (const QString& floor : getFloorsInBetween(floorA, floorB))
+    for (const QString& floor : d->getFloorsInBetween(floorA, floorB))
         height += getFloorCeilingHeight(floor);
     return height;
 }
 
 // Floors are told apart by the number in their tag; the end floors never
 // count, so adjacent floors have nothing in between.
-QStringList Ductbook::getFloorsInBetween(const QString& floorA, const QString& floorB)
+QStringList DuctbookPrivate::getFloorsInBetween(const QString& floorA, const QString& floorB)
 {
-    const int a = getFloorNumber(floorA).toInt();
-    const int b = getFloorNumber(floorB).toInt();
+    const int a = q->getFloorNumber(floorA).toInt();
+    const int b = q->getFloorNumber(floorB).toInt();
     const int lo = qMin(a, b);
     const int hi = qMax(a, b);
     QStringList between;
-    for (const QString& floor : getFloorTags()) {
-        const int n = getFloorNumber(floor).toInt();
+    for (const QString& floor : q->getFloorTags()) {
+        const int n = q->getFloorNumber(floor).toInt();
         if (lo < n && n < hi)
             between.append(floor);
     }
@@ -243,7 +242,7 @@ float Ductbook::getRoundedCableLength(const QString& tag, int pair, bool metric)
 {
     if (!validPair(pair))
         return 0.0f;
-    const cable_struct results = getCableMeasurements(tag);
+    const cable_struct results = d->getCableMeasurements(tag);
     const TestDef def = getTestDef(getCableType(tag));
     float x = perLengthConstant(results.pairLength[pair], def.length_constant());
     if (metric) {
@@ -255,7 +254,7 @@ float Ductbook::getRoundedCableLength(const QString& tag, int pair, bool metric)
 
 float Ductbook::getMaxRoundedCableLength(const QString& tag, bool metric, bool direct)
 {
-    const TestResults results(QString(), QString(), getCableMeasurements(tag), 0);
+    const TestResults results(QString(), QString(), d->getCableMeasurements(tag), 0);
     const TestDef def = getTestDef(getCableType(tag));
     const int length = results.cableLength();
     if (direct) {

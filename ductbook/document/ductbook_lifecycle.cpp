@@ -4,8 +4,8 @@
 
 #include "constants_p.h"
 #include "ductbook_p.h"
-#include "savefile_p.h"
-#include "xmlwriter_p.h"
+#include "io/savefile_p.h"
+#include "io/xmlwriter_p.h"
 
 #include <runekit.h>
 
@@ -31,7 +31,7 @@ void Ductbook::Destroy()
     s_instance = nullptr;
 }
 
-Ductbook::Ductbook() : QVXMLEditor(QLatin1String(JobElement)), m_maps(new DuctbookIndexes) {}
+Ductbook::Ductbook() : QVXMLEditor(QLatin1String(JobElement)), d(new DuctbookPrivate(this)) {}
 
 Ductbook::~Ductbook() = default;
 
@@ -50,7 +50,7 @@ QString Ductbook::New()
         name = folder + tr("Untitled%1.job").arg(counter);
     }
     setFilename(name);
-    buildSkeleton(settings.value(QVUtils::FloorCeilingHeight).toDouble());
+    d->buildSkeleton(settings.value(QVUtils::FloorCeilingHeight).toDouble());
     return name;
 }
 
@@ -63,23 +63,23 @@ bool Ductbook::New(const QString& filename)
     }
     setChanged(false);
     setFilename(checkJobExtension(filename) ? filename : filename + QLatin1String(".job"));
-    buildSkeleton(settings.value(QVUtils::FloorCeilingHeight).toDouble());
+    d->buildSkeleton(settings.value(QVUtils::FloorCeilingHeight).toDouble());
     return true;
 }
 
 // A new job replaces whatever the document held, maps included: building the
 // skeleton on top of a loaded job would give the file two roots, and stale
 // map entries would push the first floor's tag away from FFloor_1.
-void Ductbook::buildSkeleton(double ceilingHeight)
+void DuctbookPrivate::buildSkeleton(double ceilingHeight)
 {
     clearDocument();
     m_fileVersion.clear();
 
-    QDomElement root = document.createElement(QLatin1String(JobElement));
-    document.appendChild(root);
+    QDomElement root = q->document.createElement(QLatin1String(JobElement));
+    q->document.appendChild(root);
     auto append = [&](QDomElement parent, const char* name,
                       std::initializer_list<const char*> attributes = {}) {
-        QDomElement e = document.createElement(QLatin1String(name));
+        QDomElement e = q->document.createElement(QLatin1String(name));
         for (const char* a : attributes)
             e.setAttribute(QLatin1String(a), QString());
         parent.appendChild(e);
@@ -97,15 +97,15 @@ void Ductbook::buildSkeleton(double ceilingHeight)
     append(root, CableList);
     append(root, ConnectionList);
     append(root, FloorList);
-    addFloor(QString(), floorIdPrefix() + QLatin1String("1"), ceilingHeight, QString(), 1);
+    q->addFloor(QString(), floorIdPrefix() + QLatin1String("1"), ceilingHeight, QString(), 1);
     append(root, SheetList);
-    addSheet(QString(), sheetIdPrefix() + QLatin1String("1"), 1);
+    q->addSheet(QString(), sheetIdPrefix() + QLatin1String("1"), 1);
     append(root, TestDefList);
     append(root, BundledCableList);
-    addSettingsList(&root);
+    q->addSettingsList(&root);
     append(append(root, ActiveNetworkTestList), ActivePortList);
 
-    setChanged(false);
+    q->setChanged(false);
 }
 
 // --- loading and saving ------------------------------------------------------------
@@ -117,7 +117,7 @@ bool Ductbook::Load(const QString& filename)
         return false;
     }
     setFilename(filename);
-    m_fileVersion.clear();
+    d->m_fileVersion.clear();
     if (!QFile::exists(filename)) {
         error() = tr("Job file %1 does not exist").arg(filename);
         return false;
@@ -147,15 +147,15 @@ bool Ductbook::Load(const QString& filename)
         } else {
             error() = tr("Unable to parse job file %1").arg(filename);
         }
-        clearDocument();
+        d->clearDocument();
         return false;
     }
     // A conversion that stops half-way leaves a document that is neither the
     // old file nor a current job; it is emptied like a parse failure, so it
     // can never be saved over the file it came from.
-    if (!checkVersion()) {
+    if (!d->checkVersion()) {
         error() = tr("Incompatible version of job file %1").arg(filename);
-        clearDocument();
+        d->clearDocument();
         return false;
     }
     setChanged(false);
@@ -167,25 +167,25 @@ bool Ductbook::Load(const QString& filename)
 // fragment under the file's name would let the next save() replace the
 // user's file with it, so the document is emptied instead; save() then
 // refuses until New or Load gives it a job again.
-void Ductbook::clearDocument()
+void DuctbookPrivate::clearDocument()
 {
-    document = QDomDocument(docTypeName());
-    *m_maps = DuctbookIndexes();
+    q->document = QDomDocument(q->docTypeName());
+    maps = DuctbookIndexes();
 }
 
 // Writes through a temporary file that replaces the target only once every
 // byte is on disk, so a failed write never leaves a truncated job behind.
-bool Ductbook::writeTo(const QString& path)
+bool DuctbookPrivate::writeTo(const QString& path)
 {
-    if (document.documentElement().isNull()) {
+    if (q->document.documentElement().isNull()) {
         // After a failed load the tree is gone; writing it would replace the
         // file on disk with an empty job.
-        error() = tr("There is no job to save");
+        q->error() = Ductbook::tr("There is no job to save");
         return false;
     }
     // Riser lists edited since their runs were last read are still in memory.
-    m_maps->risers.flushAll();
-    return SaveFile::replaceContents(path, document, docTypeName(), &error());
+    maps.risers.flushAll();
+    return SaveFile::replaceContents(path, q->document, q->docTypeName(), &q->error());
 }
 
 bool Ductbook::save()
@@ -194,7 +194,7 @@ bool Ductbook::save()
         error() = tr("Filename is Empty");
         return false;
     }
-    if (!writeTo(filename()))
+    if (!d->writeTo(filename()))
         return false;
     setChanged(false);
     return true;
@@ -214,7 +214,7 @@ bool Ductbook::saveAs(const QString& name)
     }
     if (info.exists())
         qDebug() << "Overwriting in Ductbook::saveAs";
-    if (!writeTo(name))
+    if (!d->writeTo(name))
         return false;
     setFilename(name);
     setChanged(false);
@@ -225,8 +225,8 @@ bool Ductbook::saveAs(const QString& name)
 // previous job's items in them.
 void Ductbook::Unload()
 {
-    clearDocument();
-    m_fileVersion.clear();
+    d->clearDocument();
+    d->m_fileVersion.clear();
     setFilename(QLatin1String(""));
     error() = QStringLiteral("Unloading");
     setChanged(false);
@@ -251,12 +251,12 @@ void Ductbook::setDirty(bool dirty)
 void Ductbook::setDefaultQvtFile(const QString& path)
 {
     if (!path.isEmpty())
-        m_defaultQvtFile = path;
+        d->m_defaultQvtFile = path;
 }
 
 QString Ductbook::getFileVersion() const
 {
-    return m_fileVersion;
+    return d->m_fileVersion;
 }
 
 // --- site block --------------------------------------------------------------------
@@ -403,12 +403,12 @@ void Ductbook::removeRelease(const QString& name)
 
 int Ductbook::getRelease()
 {
-    return m_release;
+    return d->m_release;
 }
 
 void Ductbook::setRelease(int release)
 {
-    m_release = release;
+    d->m_release = release;
 }
 
 void Ductbook::setJobNotesText(const QString& text)

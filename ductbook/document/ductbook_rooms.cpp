@@ -4,8 +4,8 @@
 
 #include "constants_p.h"
 #include "ductbook_p.h"
-#include "namegen_p.h"
-#include "xmlwriter_p.h"
+#include "index/namegen_p.h"
+#include "io/xmlwriter_p.h"
 
 #include <cmath>
 #include <limits>
@@ -13,7 +13,6 @@
 using namespace DuctbookConstants;
 
 namespace {
-
 
 QString undefinedRoom()
 {
@@ -40,152 +39,150 @@ int truncated(double value)
 
 } // namespace
 
-struct DuctbookRoomOps
+// The navigation takes an empty name for "any element" (the first child
+// whatever its name); no floor or room is named "", so such a name finds
+// nothing here.
+QDomElement DuctbookPrivate::roomList(const QString& floor)
 {
-    // The navigation takes an empty name for "any element" (the first child
-    // whatever its name); no floor or room is named "", so such a name finds
-    // nothing here.
-    static QDomElement roomList(Ductbook& d, const QString& floor)
-    {
-        return floor.isEmpty() ? QDomElement() : d.getToRoomList(floor);
-    }
+    return floor.isEmpty() ? QDomElement() : getToRoomList(floor);
+}
 
-    static QDomElement room(Ductbook& d, const QString& floor, const QString& tag)
-    {
-        return d.getToRoom(floor, tag);
-    }
+QDomElement DuctbookPrivate::room(const QString& floor, const QString& tag)
+{
+    return getToRoom(floor, tag);
+}
 
-    // The rooms of the list whose id is id, in document order, found through
-    // the room map when it can answer for sure: its cache is regular (which
-    // also means the list's one "Undefined" room, not in the map, leads it),
-    // and at most one mapped room of the list has the id. False when the list
-    // has to be walked instead.
-    static bool indexedRoomsWithId(Ductbook& d, const QDomElement& rooms, const QString& id,
-                                   QList<QDomElement>* found)
-    {
-        const ElementCache& cache = d.m_maps->roomElements;
-        if (cache.irregular())
+// The rooms of the list whose id is id, in document order, found through
+// the room map when it can answer for sure: its cache is regular (which
+// also means the list's one "Undefined" room, not in the map, leads it),
+// and at most one mapped room of the list has the id. False when the list
+// has to be walked instead.
+bool DuctbookPrivate::indexedRoomsWithId(const QDomElement& rooms, const QString& id,
+                                         QList<QDomElement>* found)
+{
+    const ElementCache& cache = maps.roomElements;
+    if (cache.irregular())
+        return false;
+    QList<QDomElement> hits;
+    const QDomElement first = rooms.firstChildElement();
+    if (!first.isNull() && first.tagName() == undefinedRoom() && idOf(first) == id)
+        hits.append(first);
+    int mapped = 0;
+    const QStringList tags = maps.rooms.tagsWithId(id);
+    for (const QString& tag : tags) {
+        const QDomElement e = cache.any(tag);
+        if (e.isNull() || e.tagName() != tag || idOf(e) != id)
             return false;
-        QList<QDomElement> hits;
-        const QDomElement first = rooms.firstChildElement();
-        if (!first.isNull() && first.tagName() == undefinedRoom() && idOf(first) == id)
-            hits.append(first);
-        int mapped = 0;
-        const QStringList tags = d.m_maps->rooms.tagsWithId(id);
-        for (const QString& tag : tags) {
-            const QDomElement e = cache.any(tag);
-            if (e.isNull() || e.tagName() != tag || idOf(e) != id)
-                return false;
-            if (e.parentNode() == rooms) {
-                hits.append(e);
-                ++mapped;
-            }
+        if (e.parentNode() == rooms) {
+            hits.append(e);
+            ++mapped;
         }
-        if (mapped > 1)
-            return false;
-        *found = hits;
-        return true;
     }
+    if (mapped > 1)
+        return false;
+    *found = hits;
+    return true;
+}
 
-    static QList<QDomElement> roomsWithId(Ductbook& d, const QDomElement& rooms, const QString& id)
-    {
-        QList<QDomElement> found;
-        if (rooms.isNull() || indexedRoomsWithId(d, rooms, id, &found))
-            return found;
-        for (QDomElement e = rooms.firstChildElement(); !e.isNull(); e = e.nextSiblingElement()) {
-            if (idOf(e) == id)
-                found.append(e);
-        }
+QList<QDomElement> DuctbookPrivate::roomsWithId(const QDomElement& rooms, const QString& id)
+{
+    QList<QDomElement> found;
+    if (rooms.isNull() || indexedRoomsWithId(rooms, id, &found))
         return found;
+    for (QDomElement e = rooms.firstChildElement(); !e.isNull(); e = e.nextSiblingElement()) {
+        if (idOf(e) == id)
+            found.append(e);
     }
+    return found;
+}
 
-    // The first room of floor whose id is id, in document order.
-    static QDomElement roomById(Ductbook& d, const QString& floor, const QString& id)
-    {
-        const QList<QDomElement> found = roomsWithId(d, roomList(d, floor), id);
-        return found.isEmpty() ? QDomElement() : found.constFirst();
-    }
+// The first room of floor whose id is id, in document order.
+QDomElement DuctbookPrivate::roomById(const QString& floor, const QString& id)
+{
+    const QList<QDomElement> found = roomsWithId(roomList(floor), id);
+    return found.isEmpty() ? QDomElement() : found.constFirst();
+}
 
-    static Room undefinedRecord()
-    {
-        Room r;
-        r.setElement(undefinedRoom());
-        r.setID(undefinedRoom());
-        return r;
-    }
+Room DuctbookPrivate::undefinedRecord()
+{
+    Room r;
+    r.setElement(undefinedRoom());
+    r.setID(undefinedRoom());
+    return r;
+}
 
-    static Room read(Ductbook& d, QDomElement e, const QString& floor)
-    {
-        auto number = [&e](const char* attr) { return e.attribute(QLatin1String(attr)).toInt(); };
-        Room r;
-        r.setElement(e.tagName());
-        r.setFloor(floor);
-        r.setID(idOf(e));
-        r.setX(number("x"));
-        r.setY(number("y"));
-        r.setWidth(number("width"));
-        r.setHeight(number("height"));
-        r.setRoomNameX(number("namex"));
-        r.setRoomNameY(number("namey"));
-        const QString three = QStringLiteral("3");
-        r.setLayer(d.repairedAttr(e, QStringLiteral("layer"), three).toInt());
-        r.setShowRoomName(d.repairedAttr(e, QStringLiteral("show_name"), three).toInt());
-        r.setShowDimensions(d.repairedAttr(e, QStringLiteral("show_dimensions"), three).toInt());
-        return r;
-    }
+Room DuctbookPrivate::read(QDomElement e, const QString& floor)
+{
+    auto number = [&e](const char* attr) { return e.attribute(QLatin1String(attr)).toInt(); };
+    Room r;
+    r.setElement(e.tagName());
+    r.setFloor(floor);
+    r.setID(idOf(e));
+    r.setX(number("x"));
+    r.setY(number("y"));
+    r.setWidth(number("width"));
+    r.setHeight(number("height"));
+    r.setRoomNameX(number("namex"));
+    r.setRoomNameY(number("namey"));
+    const QString three = QStringLiteral("3");
+    r.setLayer(repairedAttr(e, QStringLiteral("layer"), three).toInt());
+    r.setShowRoomName(repairedAttr(e, QStringLiteral("show_name"), three).toInt());
+    r.setShowDimensions(repairedAttr(e, QStringLiteral("show_dimensions"), three).toInt());
+    return r;
+}
 
-    // The list listName of the floor's "Undefined" room, creating the room or
-    // the list when a damaged file lacks them: the contents of a removed room
-    // must have somewhere to go.
-    static QDomElement undefinedList(Ductbook& d, const QString& floor, const char* listName)
-    {
-        QDomElement rooms = roomList(d, floor);
-        if (rooms.isNull())
-            return QDomElement();
-        QDomElement undefined = room(d, floor, undefinedRoom());
-        if (undefined.isNull()) {
-            undefined = d.document.createElement(undefinedRoom());
-            undefined.setAttribute(QStringLiteral("id"), undefinedRoom());
-            rooms.insertBefore(undefined, rooms.firstChild());
-        }
-        QDomElement list = undefined.firstChildElement(name(listName));
-        if (list.isNull()) {
-            list = d.document.createElement(name(listName));
-            undefined.appendChild(list);
-        }
-        return list;
+// The list listName of the floor's "Undefined" room, creating the room or
+// the list when a damaged file lacks them: the contents of a removed room
+// must have somewhere to go.
+QDomElement DuctbookPrivate::undefinedList(const QString& floor, const char* listName)
+{
+    QDomElement rooms = roomList(floor);
+    if (rooms.isNull())
+        return QDomElement();
+    QDomElement undefined = room(floor, undefinedRoom());
+    if (undefined.isNull()) {
+        undefined = q->document.createElement(undefinedRoom());
+        undefined.setAttribute(QStringLiteral("id"), undefinedRoom());
+        rooms.insertBefore(undefined, rooms.firstChild());
     }
+    QDomElement list = undefined.firstChildElement(name(listName));
+    if (list.isNull()) {
+        list = q->document.createElement(name(listName));
+        undefined.appendChild(list);
+    }
+    return list;
+}
 
-    static QList<QDomElement> children(const QDomElement& list)
-    {
-        QList<QDomElement> result;
-        for (QDomElement e = list.firstChildElement(); !e.isNull(); e = e.nextSiblingElement())
-            result.append(e);
-        return result;
-    }
+QList<QDomElement> DuctbookPrivate::children(const QDomElement& list)
+{
+    QList<QDomElement> result;
+    for (QDomElement e = list.firstChildElement(); !e.isNull(); e = e.nextSiblingElement())
+        result.append(e);
+    return result;
+}
 
-    // Sets attr on the first room of floor with id, adding it when missing;
-    // rooms without children are not touched.
-    static void setRoomAttr(Ductbook& d, const QString& floor, const QString& id,
-                            const QString& attr, int value)
-    {
-        QDomElement e = roomById(d, floor, id);
-        if (e.isNull() || !e.hasChildNodes())
-            return;
-        e.setAttribute(attr, QString::number(value));
-        d.setChanged(true);
-    }
-};
+// Sets attr on the first room of floor with id, adding it when missing;
+// rooms without children are not touched.
+void DuctbookPrivate::setRoomAttr(const QString& floor, const QString& id, const QString& attr,
+                                  int value)
+{
+    QDomElement e = roomById(floor, id);
+    if (e.isNull() || !e.hasChildNodes())
+        return;
+    e.setAttribute(attr, QString::number(value));
+    q->setChanged(true);
+}
 
 QString Ductbook::addRoom(const QString& floor, int x, int y, int width, int height,
                           const QString& tag, const QString& id, int nameX, int nameY,
                           int showDimensions, int showRoomName, int layer, int mode)
 {
     const bool tagSupplied = AddMode::tagSupplied(mode);
-    const QString roomTag = tagSupplied ? tag : generateTag(ItemKind::Room);
-    const QString roomId = AddMode::idSupplied(mode) ? id : generateId(ItemKind::Room, id, floor);
+    const QString roomTag = tagSupplied ? tag : d->generateTag(ItemKind::Room);
+    const QString roomId =
+        AddMode::idSupplied(mode) ? id : d->generateId(ItemKind::Room, id, floor);
 
-    QDomElement list = DuctbookRoomOps::roomList(*this, floor);
+    QDomElement list = d->roomList(floor);
     if (list.isNull() || roomTag.isEmpty())
         return roomTag;
     // A supplied tag becomes an element name and must name one room in the
@@ -193,7 +190,7 @@ QString Ductbook::addRoom(const QString& floor, int x, int y, int width, int hei
     // would hide one of the two rooms from every lookup.
     if (tagSupplied && (!XmlWriter::isValidName(roomTag) || roomExists(roomTag, true)))
         return roomTag;
-    if (!findItem(m_maps->roomElements, roomTag, list).isNull())
+    if (!d->findItem(d->maps.roomElements, roomTag, list).isNull())
         return roomTag;
 
     QDomElement e = document.createElement(roomTag);
@@ -211,8 +208,8 @@ QString Ductbook::addRoom(const QString& floor, int x, int y, int width, int hei
     e.setAttribute(QStringLiteral("show_name"), QString::number(showRoomName));
     e.setAttribute(QStringLiteral("show_dimensions"), QString::number(showDimensions));
 
-    m_maps->roomElements.insert(roomTag, e);
-    m_maps->rooms.insert(roomTag, roomId);
+    d->maps.roomElements.insert(roomTag, e);
+    d->maps.rooms.insert(roomTag, roomId);
     setChanged(true);
     return roomTag;
 }
@@ -228,18 +225,18 @@ QString Ductbook::addRoom(Room& room, int mode)
 Room Ductbook::getRoomByTag(const QString& floor, const QString& tag)
 {
     if (tag == undefinedRoom())
-        return DuctbookRoomOps::undefinedRecord();
-    QDomElement e = DuctbookRoomOps::room(*this, floor, tag);
-    return e.isNull() ? Room() : DuctbookRoomOps::read(*this, e, floor);
+        return DuctbookPrivate::undefinedRecord();
+    QDomElement e = d->room(floor, tag);
+    return e.isNull() ? Room() : d->read(e, floor);
 }
 
 Room Ductbook::getRoomByTag(const QString& tag)
 {
     if (tag == undefinedRoom())
-        return DuctbookRoomOps::undefinedRecord();
+        return DuctbookPrivate::undefinedRecord();
     if (tag.isEmpty())
         return Room();
-    const ElementCache& cache = m_maps->roomElements;
+    const ElementCache& cache = d->maps.roomElements;
     QDomElement cached = cache.any(tag);
     if (!cache.irregular()) {
         if (cached.isNull())
@@ -247,21 +244,21 @@ Room Ductbook::getRoomByTag(const QString& tag)
         // Tags are unique, so the cached element is the room when it still
         // sits where a search by floor would find it.
         const QString floor = cached.parentNode().parentNode().toElement().tagName();
-        if (floorExists(floor, true) && DuctbookRoomOps::room(*this, floor, tag) == cached)
-            return DuctbookRoomOps::read(*this, cached, floor);
+        if (floorExists(floor, true) && d->room(floor, tag) == cached)
+            return d->read(cached, floor);
     }
     const QStringList floors = getFloorTags();
     for (const QString& floor : floors) {
-        QDomElement e = DuctbookRoomOps::room(*this, floor, tag);
+        QDomElement e = d->room(floor, tag);
         if (!e.isNull())
-            return DuctbookRoomOps::read(*this, e, floor);
+            return d->read(e, floor);
     }
     return Room();
 }
 
 Room Ductbook::getRoomById(const QString& floor, const QString& id)
 {
-    QDomElement e = DuctbookRoomOps::roomById(*this, floor, id);
+    QDomElement e = d->roomById(floor, id);
     if (e.isNull())
         return Room();
     if (id == undefinedRoom()) {
@@ -270,7 +267,7 @@ Room Ductbook::getRoomById(const QString& floor, const QString& id)
         r.setID(id);
         return r;
     }
-    return DuctbookRoomOps::read(*this, e, floor);
+    return d->read(e, floor);
 }
 
 // "Undefined" is on every floor, whether or not the file has it.
@@ -278,16 +275,16 @@ bool Ductbook::roomExistsOnFloor(const QString& floorTag, const QString& name, b
 {
     if (name == undefinedRoom())
         return true;
-    const QDomElement rooms = DuctbookRoomOps::roomList(*this, floorTag);
+    const QDomElement rooms = d->roomList(floorTag);
     if (byTag)
-        return !findItem(m_maps->roomElements, name, rooms).isNull();
-    return !DuctbookRoomOps::roomsWithId(*this, rooms, name).isEmpty();
+        return !d->findItem(d->maps.roomElements, name, rooms).isNull();
+    return !d->roomsWithId(rooms, name).isEmpty();
 }
 
 QStringList Ductbook::getRooms(const QString& floor, bool tags)
 {
     QStringList result;
-    const QDomElement rooms = DuctbookRoomOps::roomList(*this, floor);
+    const QDomElement rooms = d->roomList(floor);
     for (QDomElement e = rooms.firstChildElement(); !e.isNull(); e = e.nextSiblingElement())
         result.append(tags ? e.tagName() : idOf(e));
     return result;
@@ -296,8 +293,7 @@ QStringList Ductbook::getRooms(const QString& floor, bool tags)
 void Ductbook::setRoomPos(const QString& floor, const QString& id, int x, int y, int width,
                           int height)
 {
-    const QList<QDomElement> rooms =
-        DuctbookRoomOps::roomsWithId(*this, DuctbookRoomOps::roomList(*this, floor), id);
+    const QList<QDomElement> rooms = d->roomsWithId(d->roomList(floor), id);
     for (QDomElement e : rooms) {
         setChildAttr(QStringLiteral("x"), QString::number(x), e);
         setChildAttr(QStringLiteral("y"), QString::number(y), e);
@@ -315,19 +311,19 @@ void Ductbook::setRoomPos(const QString& floor, const QString& id, int x, int y,
 // a name its element does not have.
 void Ductbook::setRoomName(const QString& floor, const QString& id, const QString& newId)
 {
-    QDomElement e = DuctbookRoomOps::roomById(*this, floor, id);
+    QDomElement e = d->roomById(floor, id);
     if (e.isNull())
         return;
     setElementId(newId, e);
     const QString tag = e.tagName();
-    if (m_maps->roomElements.any(tag) == e)
-        m_maps->rooms.insert(tag, idOf(e));
+    if (d->maps.roomElements.any(tag) == e)
+        d->maps.rooms.insert(tag, idOf(e));
     setChanged(true);
 }
 
 void Ductbook::setRoomNamePos(const QString& floor, const QString& id, const QPoint& pos)
 {
-    QDomElement e = DuctbookRoomOps::roomById(*this, floor, id);
+    QDomElement e = d->roomById(floor, id);
     if (e.isNull() || !e.hasChildNodes())
         return;
     e.setAttribute(QStringLiteral("namex"), QString::number(pos.x()));
@@ -337,17 +333,17 @@ void Ductbook::setRoomNamePos(const QString& floor, const QString& id, const QPo
 
 void Ductbook::setRoomLayer(const QString& floor, const QString& id, int layer)
 {
-    DuctbookRoomOps::setRoomAttr(*this, floor, id, QStringLiteral("layer"), layer);
+    d->setRoomAttr(floor, id, QStringLiteral("layer"), layer);
 }
 
 void Ductbook::setShowRoomName(const QString& floor, const QString& id, int value)
 {
-    DuctbookRoomOps::setRoomAttr(*this, floor, id, QStringLiteral("show_name"), value);
+    d->setRoomAttr(floor, id, QStringLiteral("show_name"), value);
 }
 
 void Ductbook::setShowRoomDimensions(const QString& floor, const QString& id, int value)
 {
-    DuctbookRoomOps::setRoomAttr(*this, floor, id, QStringLiteral("show_dimensions"), value);
+    d->setRoomAttr(floor, id, QStringLiteral("show_dimensions"), value);
 }
 
 // The ports and vertical runs of the room move to "Undefined" element by
@@ -361,8 +357,8 @@ void Ductbook::removeRoom(const QString& floor, const QString& tag)
 {
     if (tag == undefinedRoom())
         return;
-    QDomElement rooms = DuctbookRoomOps::roomList(*this, floor);
-    QDomElement e = DuctbookRoomOps::room(*this, floor, tag);
+    QDomElement rooms = d->roomList(floor);
+    QDomElement e = d->room(floor, tag);
     if (e.isNull())
         return;
 
@@ -370,20 +366,20 @@ void Ductbook::removeRoom(const QString& floor, const QString& tag)
         const QDomElement items = e.firstChildElement(QLatin1String(listName));
         if (items.firstChildElement().isNull())
             continue;
-        QDomElement target = DuctbookRoomOps::undefinedList(*this, floor, listName);
-        for (const QDomElement& item : DuctbookRoomOps::children(items))
+        QDomElement target = d->undefinedList(floor, listName);
+        for (const QDomElement& item : DuctbookPrivate::children(items))
             target.appendChild(item);
         if (listName == VerticalRunList)
-            m_maps->risers.forgetOrder();
+            d->maps.risers.forgetOrder();
     }
 
     rooms.removeChild(e);
     // The map entry stays only when the cache still knows another room under
     // the tag (a file that repeats it).
-    ElementCache& cache = m_maps->roomElements;
+    ElementCache& cache = d->maps.roomElements;
     cache.remove(tag, e);
     if (cache.any(tag).isNull())
-        m_maps->rooms.remove(tag);
+        d->maps.rooms.remove(tag);
     setChanged(true);
 }
 

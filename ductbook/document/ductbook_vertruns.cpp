@@ -5,31 +5,19 @@
 
 #include "constants_p.h"
 #include "ductbook_p.h"
-#include "namegen_p.h"
-#include "xmlwriter_p.h"
+#include "index/namegen_p.h"
+#include "io/xmlwriter_p.h"
+#include "listtext_p.h"
 
 #include <QList>
 
 using namespace DuctbookConstants;
+using namespace ListText;
 
 namespace {
-
-
 const QString& attrId()
 {
     static const QString s = QStringLiteral("id");
-    return s;
-}
-
-const QString& attrConnected()
-{
-    static const QString s = QStringLiteral("connected");
-    return s;
-}
-
-const QString& attrDisconnected()
-{
-    static const QString s = QStringLiteral("disconnected");
     return s;
 }
 
@@ -38,432 +26,213 @@ QString heightText(double height)
     return QStringLiteral("%1").arg(height);
 }
 
-// The stored form of a cable list is the tags joined with ","; empty parts
-// (left by older writers) are not cable tags.
-QStringList splitList(const QString& text)
-{
-    return text.split(QLatin1Char(','), Qt::SkipEmptyParts);
-}
-
-QString joinList(const QStringList& list)
-{
-    return list.join(QLatin1Char(','));
-}
-
 } // namespace
 
-struct DuctbookVertRunOps
+QDomElement DuctbookPrivate::roomOf(const QString& floor, const QString& roomTag)
 {
-    static QDomElement roomOf(Ductbook& d, const QString& floor, const QString& roomTag)
-    {
-        return d.getToRoom(floor, roomTag);
-    }
+    return getToRoom(floor, roomTag);
+}
 
-    static QDomElement runList(Ductbook& d, const QString& floor, const QString& roomTag)
-    {
-        return d.childByTag(roomOf(d, floor, roomTag), name(VerticalRunList));
-    }
+QDomElement DuctbookPrivate::runList(const QString& floor, const QString& roomTag)
+{
+    return childByTag(roomOf(floor, roomTag), name(VerticalRunList));
+}
 
-    // A run element together with the floor and room tags it is reached by.
-    struct Place
-    {
-        QDomElement run;
-        QString floor;
-        QString room;
-        bool isNull() const { return run.isNull(); }
+// Where run sits, when a walk from the top would reach it there: its
+// floor is the one the floor map's tag names, its room the one that tag
+// names on the floor, its list the room's run list. Null otherwise (a
+// detached element, or one hidden behind a repeated tag).
+DuctbookPrivate::Place DuctbookPrivate::placeOf(const QDomElement& run)
+{
+    const QDomElement list = run.parentNode().toElement();
+    if (list.isNull() || list.tagName() != name(VerticalRunList))
+        return {};
+    const QDomElement room = list.parentNode().toElement();
+    const QDomElement rooms = room.parentNode().toElement();
+    if (rooms.isNull() || rooms.tagName() != name(RoomList))
+        return {};
+    const QDomElement floor = rooms.parentNode().toElement();
+    if (floor.isNull())
+        return {};
+    const QString floorTag = floor.tagName();
+    const QString roomTag = room.tagName();
+    if (!maps.floors.containsTag(floorTag) || getToFloor(floorTag) != floor ||
+        getToRoomList(floorTag) != rooms || roomOf(floorTag, roomTag) != room ||
+        room.firstChildElement(name(VerticalRunList)) != list)
+        return {};
+    return {run, floorTag, roomTag};
+}
+
+// The run of tag anywhere in the job: the first in walk order. A regular
+// cache knows the only element of the tag; a walk is needed only when the
+// file repeats tags or the cached element can no longer be reached.
+DuctbookPrivate::Place DuctbookPrivate::locate(const QString& tag)
+{
+    const ElementCache& cache = maps.vertRunElements;
+    if (!cache.irregular()) {
+        const QDomElement e = cache.any(tag);
+        if (e.isNull())
+            return {};
+        if (e.tagName() == tag) {
+            const Place p = placeOf(e);
+            if (!p.isNull())
+                return p;
+        }
+    }
+    Place found;
+    forEachRun([&](const Place& p) {
+        if (p.run.tagName() != tag)
+            return false;
+        found = p;
+        return true;
+    });
+    return found;
+}
+
+// The run of tag in the run list of floor/room.
+DuctbookPrivate::Place DuctbookPrivate::inRoom(const QString& floor, const QString& room,
+                                               const QString& tag)
+{
+    const QDomElement list = runList(floor, room);
+    return {findItem(maps.vertRunElements, tag, list), floor, room};
+}
+
+bool DuctbookPrivate::unplaced(const QDomElement& run)
+{
+    return run.attribute(QStringLiteral("x")).toInt() == -1;
+}
+
+// The run of tag on floor. Each room is asked in turn and a run stored
+// at x = -1 (the "no position" of a record) does not count as an answer.
+DuctbookPrivate::Place DuctbookPrivate::onFloor(const QString& floor, const QString& tag)
+{
+    const ElementCache& cache = maps.vertRunElements;
+    if (!cache.irregular()) {
+        const QDomElement e = cache.any(tag);
+        if (e.isNull())
+            return {};
+        const Place p = e.tagName() == tag ? placeOf(e) : Place();
+        if (!p.isNull()) {
+            if (p.floor != floor || unplaced(p.run))
+                return {};
+            return p;
+        }
+    }
+    const QDomElement rooms = getToRoomList(floor);
+    for (QDomElement room = rooms.firstChildElement(); !room.isNull();
+         room = room.nextSiblingElement()) {
+        const QDomElement list = room.firstChildElement(name(VerticalRunList));
+        const QDomElement run = findItem(cache, tag, list);
+        if (!run.isNull() && !unplaced(run))
+            return {run, floor, room.tagName()};
+    }
+    return {};
+}
+
+// The first run in document order whose id is id: in one room (room
+// given), on one floor (floor given), or anywhere (neither). On one floor
+// each room answers with its first run of that id, and an answer at
+// x = -1 passes the question on to the next room.
+DuctbookPrivate::Place DuctbookPrivate::byId(const QString& id, const QString& floor,
+                                             const QString& room)
+{
+    const bool floorRule = !floor.isEmpty() && room.isEmpty();
+    const auto inScope = [&](const Place& p) {
+        return (floor.isEmpty() || p.floor == floor) && (room.isEmpty() || p.room == room);
     };
 
-    // Where run sits, when a walk from the top would reach it there: its
-    // floor is the one the floor map's tag names, its room the one that tag
-    // names on the floor, its list the room's run list. Null otherwise (a
-    // detached element, or one hidden behind a repeated tag).
-    static Place placeOf(Ductbook& d, const QDomElement& run)
-    {
-        const QDomElement list = run.parentNode().toElement();
-        if (list.isNull() || list.tagName() != name(VerticalRunList))
-            return {};
-        const QDomElement room = list.parentNode().toElement();
-        const QDomElement rooms = room.parentNode().toElement();
-        if (rooms.isNull() || rooms.tagName() != name(RoomList))
-            return {};
-        const QDomElement floor = rooms.parentNode().toElement();
-        if (floor.isNull())
-            return {};
-        const QString floorTag = floor.tagName();
-        const QString roomTag = room.tagName();
-        if (!d.m_maps->floors.containsTag(floorTag) || d.getToFloor(floorTag) != floor ||
-            d.getToRoomList(floorTag) != rooms || roomOf(d, floorTag, roomTag) != room ||
-            room.firstChildElement(name(VerticalRunList)) != list)
-            return {};
-        return {run, floorTag, roomTag};
-    }
-
-    // Visits the runs of one room's list in document order; f returns true
-    // to stop. Returns whether f stopped the walk.
-    template <typename F>
-    static bool walkList(const QDomElement& list, const QString& floor, const QString& room, F& f)
-    {
-        for (QDomElement run = list.firstChildElement(); !run.isNull();
-             run = run.nextSiblingElement()) {
-            if (f(Place{run, floor, room}))
-                return true;
-        }
-        return false;
-    }
-
-    template <typename F>
-    static bool walkFloor(Ductbook& d, const QString& floor, F& f)
-    {
-        const QDomElement rooms = d.getToRoomList(floor);
-        for (QDomElement room = rooms.firstChildElement(); !room.isNull();
-             room = room.nextSiblingElement()) {
-            if (walkList(room.firstChildElement(name(VerticalRunList)), floor, room.tagName(), f))
-                return true;
-        }
-        return false;
-    }
-
-    // Every run of the job once: floors in the order of the floor map, rooms
-    // and runs in document order.
-    template <typename F>
-    static void forEachRun(Ductbook& d, F f)
-    {
-        const QStringList floors = d.m_maps->floors.tags();
-        for (const QString& floor : floors) {
-            if (walkFloor(d, floor, f))
-                return;
-        }
-    }
-
-    // The run of tag anywhere in the job: the first in walk order. A regular
-    // cache knows the only element of the tag; a walk is needed only when the
-    // file repeats tags or the cached element can no longer be reached.
-    static Place locate(Ductbook& d, const QString& tag)
-    {
-        const ElementCache& cache = d.m_maps->vertRunElements;
-        if (!cache.irregular()) {
+    // The map names every run that has id; with at most one of them in
+    // scope the answer needs no walk.
+    const ElementCache& cache = maps.vertRunElements;
+    if (!cache.irregular()) {
+        bool sure = true;
+        QList<Place> hits;
+        const QStringList tags = maps.vertRuns.tagsWithId(id);
+        for (const QString& tag : tags) {
             const QDomElement e = cache.any(tag);
-            if (e.isNull())
+            const Place p = !e.isNull() && e.tagName() == tag ? placeOf(e) : Place();
+            if (p.isNull() || p.run.attribute(attrId()) != id) {
+                sure = false;
+                break;
+            }
+            if (inScope(p))
+                hits.append(p);
+        }
+        if (sure && hits.size() <= 1) {
+            if (hits.isEmpty() || (floorRule && unplaced(hits.first().run)))
                 return {};
-            if (e.tagName() == tag) {
-                const Place p = placeOf(d, e);
-                if (!p.isNull())
-                    return p;
-            }
+            return hits.first();
         }
-        Place found;
-        forEachRun(d, [&](const Place& p) {
-            if (p.run.tagName() != tag)
-                return false;
-            found = p;
-            return true;
-        });
-        return found;
     }
 
-    // The run of tag in the run list of floor/room.
-    static Place inRoom(Ductbook& d, const QString& floor, const QString& room, const QString& tag)
-    {
-        const QDomElement list = runList(d, floor, room);
-        return {d.findItem(d.m_maps->vertRunElements, tag, list), floor, room};
-    }
-
-    static bool unplaced(const QDomElement& run)
-    {
-        return run.attribute(QStringLiteral("x")).toInt() == -1;
-    }
-
-    // The run of tag on floor. Each room is asked in turn and a run stored
-    // at x = -1 (the "no position" of a record) does not count as an answer.
-    static Place onFloor(Ductbook& d, const QString& floor, const QString& tag)
-    {
-        const ElementCache& cache = d.m_maps->vertRunElements;
-        if (!cache.irregular()) {
-            const QDomElement e = cache.any(tag);
-            if (e.isNull())
-                return {};
-            const Place p = e.tagName() == tag ? placeOf(d, e) : Place();
-            if (!p.isNull()) {
-                if (p.floor != floor || unplaced(p.run))
-                    return {};
-                return p;
-            }
-        }
-        const QDomElement rooms = d.getToRoomList(floor);
-        for (QDomElement room = rooms.firstChildElement(); !room.isNull();
-             room = room.nextSiblingElement()) {
-            const QDomElement list = room.firstChildElement(name(VerticalRunList));
-            const QDomElement run = d.findItem(cache, tag, list);
-            if (!run.isNull() && !unplaced(run))
-                return {run, floor, room.tagName()};
-        }
-        return {};
-    }
-
-    // The first run in document order whose id is id: in one room (room
-    // given), on one floor (floor given), or anywhere (neither). On one floor
-    // each room answers with its first run of that id, and an answer at
-    // x = -1 passes the question on to the next room.
-    static Place byId(Ductbook& d, const QString& id, const QString& floor, const QString& room)
-    {
-        const bool floorRule = !floor.isEmpty() && room.isEmpty();
-        const auto inScope = [&](const Place& p) {
-            return (floor.isEmpty() || p.floor == floor) && (room.isEmpty() || p.room == room);
-        };
-
-        // The map names every run that has id; with at most one of them in
-        // scope the answer needs no walk.
-        const ElementCache& cache = d.m_maps->vertRunElements;
-        if (!cache.irregular()) {
-            bool sure = true;
-            QList<Place> hits;
-            const QStringList tags = d.m_maps->vertRuns.tagsWithId(id);
-            for (const QString& tag : tags) {
-                const QDomElement e = cache.any(tag);
-                const Place p = !e.isNull() && e.tagName() == tag ? placeOf(d, e) : Place();
-                if (p.isNull() || p.run.attribute(attrId()) != id) {
-                    sure = false;
-                    break;
-                }
-                if (inScope(p))
-                    hits.append(p);
-            }
-            if (sure && hits.size() <= 1) {
-                if (hits.isEmpty() || (floorRule && unplaced(hits.first().run)))
-                    return {};
-                return hits.first();
-            }
-        }
-
-        Place found;
-        QDomNode passedList; // the room list whose answer was at x = -1
-        auto visit = [&](const Place& p) {
-            if (p.run.attribute(attrId()) != id)
-                return false;
-            if (floorRule) {
-                if (p.run.parentNode() == passedList)
-                    return false;
-                if (unplaced(p.run)) {
-                    passedList = p.run.parentNode();
-                    return false;
-                }
-            }
-            found = p;
-            return true;
-        };
-        if (floor.isEmpty())
-            forEachRun(d, visit);
-        else if (room.isEmpty())
-            walkFloor(d, floor, visit);
-        else
-            walkList(runList(d, floor, room), floor, room, visit);
-        return found;
-    }
-
-    // The record of a run; reading repairs the attributes that older files
-    // lack (without marking the document changed).
-    static VertRun read(Ductbook& d, Place p)
-    {
-        if (p.isNull())
-            return VertRun();
-        QDomElement& e = p.run;
-        if (d.m_maps->risers.holds(e.tagName(), e))
-            d.m_maps->risers.flush(e.tagName());
-        VertRun r;
-        r.setElement(e.tagName());
-        r.setX(e.attribute(QStringLiteral("x")).toInt());
-        r.setY(e.attribute(QStringLiteral("y")).toInt());
-        r.setID(e.attribute(attrId()));
-        r.setFloor(p.floor);
-        r.setRoom(p.room);
-        r.setUse(e.attribute(QStringLiteral("use")));
-        r.setIconScale(d.repairedAttr(e, QStringLiteral("icon_scale"), name(NotSpecified)));
-        r.setDropHeight(
-            d.repairedAttr(e, QStringLiteral("drop_height"), name(DefaultRunDropHeight)).toDouble());
-        r.setConnected(e.attribute(attrConnected()));
-        r.setDisconnected(e.attribute(attrDisconnected()));
-        return r;
-    }
-
-    // The riser index, built on first use; null while the file repeats run
-    // tags, since then only a walk tells which element a lookup finds.
-    static RiserIndex* risers(Ductbook& d)
-    {
-        RiserIndex& idx = d.m_maps->risers;
-        if (d.m_maps->vertRunElements.irregular()) {
-            idx.reset();
-            return nullptr;
-        }
-        if (!idx.isBuilt()) {
-            idx.startBuild();
-            forEachRun(d, [&idx](const Place& p) {
-                idx.addRun(p.run.tagName(), p.run);
-                return false;
-            });
-        }
-        return &idx;
-    }
-
-    // The index with the walk order of its runs known, for answers that list
-    // runs in that order.
-    static RiserIndex* orderedRisers(Ductbook& d)
-    {
-        RiserIndex* idx = risers(d);
-        if (idx && !idx->orderKnown()) {
-            QStringList order;
-            forEachRun(d, [&order](const Place& p) {
-                order.append(p.run.tagName());
-                return false;
-            });
-            idx->setOrder(order);
-        }
-        return idx;
-    }
-
-    static RiserIndex::List listOf(const QString& attr)
-    {
-        return attr == attrConnected() ? RiserIndex::Connected : RiserIndex::Disconnected;
-    }
-
-    // The index that holds the run at p; null (and the index dropped) when it
-    // does not: every run a walk reaches is held, and a run edited outside it
-    // would leave it stale.
-    static RiserIndex* holding(Ductbook& d, const Place& p)
-    {
-        RiserIndex* idx = risers(d);
-        if (idx && !idx->holds(p.run.tagName(), p.run)) {
-            idx->reset();
-            return nullptr;
-        }
-        return idx;
-    }
-
-    // Adds cable to one list of the run of runTag, once. A run element that
-    // lacks the list attribute gets it: dropping the cable would lose the
-    // route without a word to the caller.
-    static void addToList(Ductbook& d, const QString& runTag, const QString& attr,
-                          const QString& cable)
-    {
-        Place p = locate(d, runTag);
-        if (p.isNull() || cable.isEmpty())
-            return;
-        if (RiserIndex* idx = holding(d, p)) {
-            idx->add(p.run.tagName(), listOf(attr), cable);
-        } else {
-            QStringList list = splitList(p.run.attribute(attr));
-            if (!list.contains(cable))
-                list.append(cable);
-            p.run.setAttribute(attr, joinList(list));
-        }
-        d.setChanged(true);
-    }
-
-    static void removeFromList(Ductbook& d, const QString& runTag, const QString& attr,
-                               const QString& cable)
-    {
-        Place p = locate(d, runTag);
-        if (p.isNull())
-            return;
-        if (RiserIndex* idx = holding(d, p)) {
-            idx->remove(p.run.tagName(), listOf(attr), cable);
-        } else {
-            QStringList list = splitList(p.run.attribute(attr));
-            list.removeAll(cable);
-            d.setChildAttr(attr, joinList(list), p.run);
-        }
-        d.setChanged(true);
-    }
-
-    // A whole list overwritten (only when the element has the attribute). The
-    // index holds every run a walk reaches; one it does not hold (on a floor
-    // the floor map does not name) is written directly.
-    static void replaceList(Ductbook& d, const QString& floor, const QString& room,
-                            const QString& tag, const QString& attr, const QString& joined)
-    {
-        Place p = inRoom(d, floor, room, tag);
-        if (p.isNull())
-            return;
-        RiserIndex& idx = d.m_maps->risers;
-        if (idx.holds(p.run.tagName(), p.run))
-            idx.replace(p.run.tagName(), listOf(attr), joined);
-        else
-            d.setChildAttr(attr, joined, p.run);
-        d.setChanged(true);
-    }
-
-    // The tags of the runs whose list attr holds cable, in walk order.
-    static QStringList runsListing(Ductbook& d, const QString& attr, const QString& cable)
-    {
-        if (const RiserIndex* idx = orderedRisers(d))
-            return idx->runsListing(listOf(attr), cable);
-        QStringList tags;
-        forEachRun(d, [&](const Place& p) {
-            if (splitList(p.run.attribute(attr)).contains(cable) && !tags.contains(p.run.tagName()))
-                tags.append(p.run.tagName());
+    Place found;
+    QDomNode passedList; // the room list whose answer was at x = -1
+    auto visit = [&](const Place& p) {
+        if (p.run.attribute(attrId()) != id)
             return false;
-        });
-        return tags;
-    }
-
-    // Applies edit (which changes one list of one run and says whether it
-    // did) to every list that names one of cables; marks the document changed
-    // when some list changed.
-    template <typename Edit>
-    static void editListsNaming(Ductbook& d, RiserIndex& idx, const QStringList& cables, Edit edit)
-    {
-        bool changed = false;
-        for (RiserIndex::List list : {RiserIndex::Disconnected, RiserIndex::Connected}) {
-            for (const QString& cable : cables) {
-                for (const QString& run : idx.runsListing(list, cable))
-                    changed = edit(run, list, cable) || changed;
+        if (floorRule) {
+            if (p.run.parentNode() == passedList)
+                return false;
+            if (unplaced(p.run)) {
+                passedList = p.run.parentNode();
+                return false;
             }
         }
-        if (changed)
-            d.setChanged(true);
-    }
+        found = p;
+        return true;
+    };
+    if (floor.isEmpty())
+        forEachRun(visit);
+    else if (room.isEmpty())
+        walkFloor(floor, visit);
+    else
+        walkList(runList(floor, room), floor, room, visit);
+    return found;
+}
 
-    // Rewrites both lists of every run through edit (which changes the list
-    // in place and says whether it did) in one walk; marks the document
-    // changed when some list changed. For a file that repeats run tags, where
-    // the index is not kept.
-    template <typename Edit>
-    static void editAllLists(Ductbook& d, Edit edit)
-    {
-        bool changed = false;
-        forEachRun(d, [&](Place p) {
-            for (const QString& attr : {attrDisconnected(), attrConnected()}) {
-                QStringList list = splitList(p.run.attribute(attr));
-                if (edit(list)) {
-                    d.setChildAttr(attr, joinList(list), p.run);
-                    changed = true;
-                }
-            }
-            return false;
-        });
-        if (changed)
-            d.setChanged(true);
-    }
+// The record of a run; reading repairs the attributes that older files
+// lack (without marking the document changed).
+VertRun DuctbookPrivate::read(Place p)
+{
+    if (p.isNull())
+        return VertRun();
+    QDomElement& e = p.run;
+    if (maps.risers.holds(e.tagName(), e))
+        maps.risers.flush(e.tagName());
+    VertRun r;
+    r.setElement(e.tagName());
+    r.setX(e.attribute(QStringLiteral("x")).toInt());
+    r.setY(e.attribute(QStringLiteral("y")).toInt());
+    r.setID(e.attribute(attrId()));
+    r.setFloor(p.floor);
+    r.setRoom(p.room);
+    r.setUse(e.attribute(QStringLiteral("use")));
+    r.setIconScale(repairedAttr(e, QStringLiteral("icon_scale"), name(NotSpecified)));
+    r.setDropHeight(
+        repairedAttr(e, QStringLiteral("drop_height"), name(DefaultRunDropHeight)).toDouble());
+    r.setConnected(e.attribute(attrConnected()));
+    r.setDisconnected(e.attribute(attrDisconnected()));
+    return r;
+}
 
-    // The map and the cache stop naming run (about to leave the document).
-    static void forget(Ductbook& d, const QString& tag, const QDomElement& run)
-    {
-        ElementCache& cache = d.m_maps->vertRunElements;
-        const bool mapped = cache.any(tag) == run;
-        if (!mapped && cache.irregular())
-            return; // a repeated tag the map never knew
-        cache.remove(tag, run);
-        d.m_maps->vertRuns.remove(tag);
-    }
+// The map and the cache stop naming run (about to leave the document).
+void DuctbookPrivate::forgetRun(const QString& tag, const QDomElement& run)
+{
+    ElementCache& cache = maps.vertRunElements;
+    const bool mapped = cache.any(tag) == run;
+    if (!mapped && cache.irregular())
+        return; // a repeated tag the map never knew
+    cache.remove(tag, run);
+    maps.vertRuns.remove(tag);
+}
 
-    static QStringList tagsOrIds(const QDomElement& list, bool tags)
-    {
-        QStringList out;
-        for (QDomElement run = list.firstChildElement(); !run.isNull();
-             run = run.nextSiblingElement())
-            out.append(tags ? run.tagName() : run.attribute(attrId()));
-        return out;
-    }
-};
+QStringList DuctbookPrivate::tagsOrIds(const QDomElement& list, bool tags)
+{
+    QStringList out;
+    for (QDomElement run = list.firstChildElement(); !run.isNull(); run = run.nextSiblingElement())
+        out.append(tags ? run.tagName() : run.attribute(attrId()));
+    return out;
+}
 
 // --- adding ---------------------------------------------------------------------------
 
@@ -476,13 +245,13 @@ QString Ductbook::addVertRun(const QString& floor, const QString& room, int x, i
                              double dropHeight, int mode)
 {
     const bool tagGiven = AddMode::tagSupplied(mode);
-    const QString runTag = tagGiven ? tag : generateTag(ItemKind::VertRun);
+    const QString runTag = tagGiven ? tag : d->generateTag(ItemKind::VertRun);
     if (tagGiven && (!XmlWriter::isValidName(runTag) || portOrVertRunExists(runTag, true)))
         return runTag;
-    const QString runId = AddMode::idSupplied(mode) ? id : generateId(ItemKind::VertRun, id);
+    const QString runId = AddMode::idSupplied(mode) ? id : d->generateId(ItemKind::VertRun, id);
 
-    QDomElement list = DuctbookVertRunOps::runList(*this, floor, room);
-    if (list.isNull() || !findItem(m_maps->vertRunElements, runTag, list).isNull())
+    QDomElement list = d->runList(floor, room);
+    if (list.isNull() || !d->findItem(d->maps.vertRunElements, runTag, list).isNull())
         return runTag;
 
     QDomElement run = document.createElement(runTag);
@@ -496,11 +265,11 @@ QString Ductbook::addVertRun(const QString& floor, const QString& room, int x, i
     run.setAttribute(attrDisconnected(), joinList(disconnected));
     list.appendChild(run);
 
-    m_maps->vertRunElements.insert(runTag, run);
-    m_maps->vertRuns.insert(runTag, runId);
-    RiserIndex& risers = m_maps->risers;
+    d->maps.vertRunElements.insert(runTag, run);
+    d->maps.vertRuns.insert(runTag, runId);
+    RiserIndex& risers = d->maps.risers;
     if (risers.isBuilt()) {
-        if (!DuctbookVertRunOps::placeOf(*this, run).isNull())
+        if (!d->placeOf(run).isNull())
             risers.addRun(runTag, run);
         risers.forgetOrder();
     }
@@ -519,47 +288,46 @@ QString Ductbook::addVertRun(VertRun& run, int mode)
 
 VertRun Ductbook::getVertRunByTag(const QString& floor, const QString& room, const QString& tag)
 {
-    return DuctbookVertRunOps::read(*this, DuctbookVertRunOps::inRoom(*this, floor, room, tag));
+    return d->read(d->inRoom(floor, room, tag));
 }
 
 VertRun Ductbook::getVertRunById(const QString& floor, const QString& room, const QString& id)
 {
     if (floor.isEmpty() || room.isEmpty())
         return VertRun();
-    return DuctbookVertRunOps::read(*this, DuctbookVertRunOps::byId(*this, id, floor, room));
+    return d->read(d->byId(id, floor, room));
 }
 
 VertRun Ductbook::getVertRunByTag(const QString& floor, const QString& tag)
 {
-    return DuctbookVertRunOps::read(*this, DuctbookVertRunOps::onFloor(*this, floor, tag));
+    return d->read(d->onFloor(floor, tag));
 }
 
 VertRun Ductbook::getVertRunById(const QString& floor, const QString& id)
 {
     if (floor.isEmpty())
         return VertRun();
-    return DuctbookVertRunOps::read(*this, DuctbookVertRunOps::byId(*this, id, floor, QString()));
+    return d->read(d->byId(id, floor, QString()));
 }
 
 VertRun Ductbook::getVertRunByTag(const QString& tag)
 {
-    return DuctbookVertRunOps::read(*this, DuctbookVertRunOps::locate(*this, tag));
+    return d->read(d->locate(tag));
 }
 
 VertRun Ductbook::getVertRunById(const QString& id)
 {
-    return DuctbookVertRunOps::read(*this,
-                                    DuctbookVertRunOps::byId(*this, id, QString(), QString()));
+    return d->read(d->byId(id, QString(), QString()));
 }
 
 QString Ductbook::getVertRunFloor(const QString& tag)
 {
-    return DuctbookVertRunOps::locate(*this, tag).floor;
+    return d->locate(tag).floor;
 }
 
 QString Ductbook::getVertRunRoom(const QString& tag)
 {
-    return DuctbookVertRunOps::locate(*this, tag).room;
+    return d->locate(tag).room;
 }
 
 QString Ductbook::getVertRunUse(const QString& tag)
@@ -575,7 +343,7 @@ QString Ductbook::getVertRunIconScale(const QString& tag)
 QStringList Ductbook::getVertRuns()
 {
     QStringList tags;
-    DuctbookVertRunOps::forEachRun(*this, [&](const DuctbookVertRunOps::Place& p) {
+    d->forEachRun([&](const DuctbookPrivate::Place& p) {
         tags.append(p.run.tagName());
         return false;
     });
@@ -585,16 +353,16 @@ QStringList Ductbook::getVertRuns()
 QStringList Ductbook::getVertRuns(const QString& floor, bool tags)
 {
     QStringList out;
-    const QDomElement rooms = getToRoomList(floor);
+    const QDomElement rooms = d->getToRoomList(floor);
     for (QDomElement room = rooms.firstChildElement(); !room.isNull();
          room = room.nextSiblingElement())
-        out += DuctbookVertRunOps::tagsOrIds(room.firstChildElement(name(VerticalRunList)), tags);
+        out += DuctbookPrivate::tagsOrIds(room.firstChildElement(name(VerticalRunList)), tags);
     return out;
 }
 
 QStringList Ductbook::getVertRuns(const QString& floor, const QString& room, bool tags)
 {
-    return DuctbookVertRunOps::tagsOrIds(DuctbookVertRunOps::runList(*this, floor, room), tags);
+    return DuctbookPrivate::tagsOrIds(d->runList(floor, room), tags);
 }
 
 QStringList Ductbook::getVertRunConnectedList(const QString& tag)
@@ -607,111 +375,12 @@ QStringList Ductbook::getVertRunDisconnectedList(const QString& tag)
     return getVertRunByTag(tag).disconnected();
 }
 
-// --- the cable lists ------------------------------------------------------------------
-
-void Ductbook::setVertRunConnectedList(const QString& floor, const QString& room,
-                                       const QString& tag, const QString& joined)
-{
-    DuctbookVertRunOps::replaceList(*this, floor, room, tag, attrConnected(), joined);
-}
-
-void Ductbook::setVertRunDisconnectedList(const QString& floor, const QString& room,
-                                          const QString& tag, const QString& joined)
-{
-    DuctbookVertRunOps::replaceList(*this, floor, room, tag, attrDisconnected(), joined);
-}
-
-void Ductbook::addConnectedCableToVertRun(const QString& runTag, const QString& cableTag)
-{
-    DuctbookVertRunOps::addToList(*this, runTag, attrConnected(), cableTag);
-}
-
-void Ductbook::addDisconnectedCableToVertRun(const QString& runTag, const QString& cableTag)
-{
-    DuctbookVertRunOps::addToList(*this, runTag, attrDisconnected(), cableTag);
-}
-
-void Ductbook::removeConnectedCableFromVertRun(const QString& runTag, const QString& cableTag)
-{
-    DuctbookVertRunOps::removeFromList(*this, runTag, attrConnected(), cableTag);
-}
-
-void Ductbook::removeDisconnectedCableFromVertRun(const QString& runTag, const QString& cableTag)
-{
-    DuctbookVertRunOps::removeFromList(*this, runTag, attrDisconnected(), cableTag);
-}
-
-QStringList Ductbook::findCableConnectedLists(const QString& cableTag)
-{
-    return DuctbookVertRunOps::runsListing(*this, attrConnected(), cableTag);
-}
-
-QStringList Ductbook::findCableDisconnectedLists(const QString& cableTag)
-{
-    return DuctbookVertRunOps::runsListing(*this, attrDisconnected(), cableTag);
-}
-
-QStringList Ductbook::getVertRunsWithCableInConnectedList(const QString& cableTag)
-{
-    return DuctbookVertRunOps::runsListing(*this, attrConnected(), cableTag);
-}
-
-QStringList Ductbook::getVertRunsWithCableInDisconnectedList(const QString& cableTag)
-{
-    return DuctbookVertRunOps::runsListing(*this, attrDisconnected(), cableTag);
-}
-
-void Ductbook::removeCableFromAllVRLists(const QString& cableTag)
-{
-    removeCablesFromAllVRLists({cableTag});
-}
-
-void Ductbook::removeCablesFromAllVRLists(const QSet<QString>& cableTags)
-{
-    if (cableTags.isEmpty())
-        return;
-    if (RiserIndex* idx = DuctbookVertRunOps::risers(*this)) {
-        DuctbookVertRunOps::editListsNaming(
-            *this, *idx, cableTags.values(),
-            [idx](const QString& run, RiserIndex::List list, const QString& cable) {
-                return idx->remove(run, list, cable);
-            });
-        return;
-    }
-    DuctbookVertRunOps::editAllLists(*this, [&](QStringList& list) {
-        return list.removeIf([&](const QString& t) { return cableTags.contains(t); }) > 0;
-    });
-}
-
-// The new tag takes the old one's place at the end of each list that held the
-// old one, once.
-void Ductbook::renameCableInAllVertRuns(const QString& oldTag, const QString& newTag)
-{
-    if (oldTag == newTag)
-        return;
-    if (RiserIndex* idx = DuctbookVertRunOps::risers(*this)) {
-        DuctbookVertRunOps::editListsNaming(
-            *this, *idx, {oldTag},
-            [idx, &newTag](const QString& run, RiserIndex::List list, const QString& cable) {
-                return idx->rename(run, list, cable, newTag);
-            });
-        return;
-    }
-    DuctbookVertRunOps::editAllLists(*this, [&](QStringList& list) {
-        if (list.removeAll(oldTag) == 0)
-            return false;
-        if (!newTag.isEmpty() && !list.contains(newTag))
-            list.append(newTag);
-        return true;
-    });
-}
-
 // --- changing -------------------------------------------------------------------------
 
 void Ductbook::setVertRunPos(const QString& floor, const QString& room, const QString& tag, int x,
                              int y)
 {
-    DuctbookVertRunOps::Place p = DuctbookVertRunOps::inRoom(*this, floor, room, tag);
+    DuctbookPrivate::Place p = d->inRoom(floor, room, tag);
     if (p.isNull())
         return;
     setChildAttr(QStringLiteral("x"), QString::number(x), p.run);
@@ -731,12 +400,12 @@ void Ductbook::moveVertRun(const QString& floor, const QString& room, const QStr
 void Ductbook::renameVertRun(const QString& floor, const QString& room, const QString& tag,
                              const QString& newId)
 {
-    DuctbookVertRunOps::Place p = DuctbookVertRunOps::inRoom(*this, floor, room, tag);
+    DuctbookPrivate::Place p = d->inRoom(floor, room, tag);
     if (p.isNull())
         return;
     setChildAttr(attrId(), newId, p.run);
-    if (m_maps->vertRunElements.any(tag) == p.run)
-        m_maps->vertRuns.insert(tag, p.run.attribute(attrId()));
+    if (d->maps.vertRunElements.any(tag) == p.run)
+        d->maps.vertRuns.insert(tag, p.run.attribute(attrId()));
     setChanged(true);
 }
 
@@ -745,7 +414,7 @@ void Ductbook::setVertRunIconScale(const QString& floor, const QString& room, co
 {
     if (floor.isEmpty() || room.isEmpty())
         return;
-    DuctbookVertRunOps::Place p = DuctbookVertRunOps::byId(*this, id, floor, room);
+    DuctbookPrivate::Place p = d->byId(id, floor, room);
     if (p.isNull())
         return;
     p.run.setAttribute(QStringLiteral("icon_scale"), scale);
@@ -757,7 +426,7 @@ void Ductbook::setVertRunDropHeight(const QString& floor, const QString& room, c
 {
     if (floor.isEmpty() || room.isEmpty())
         return;
-    DuctbookVertRunOps::Place p = DuctbookVertRunOps::byId(*this, id, floor, room);
+    DuctbookPrivate::Place p = d->byId(id, floor, room);
     if (p.isNull())
         return;
     p.run.setAttribute(QStringLiteral("drop_height"), heightText(height));
@@ -771,13 +440,13 @@ void Ductbook::setVertRunId(const QString& floor, const QString& room, const QSt
 {
     if (floor.isEmpty() || room.isEmpty() || portOrVertRunExists(newId, false))
         return;
-    DuctbookVertRunOps::Place p = DuctbookVertRunOps::byId(*this, id, floor, room);
+    DuctbookPrivate::Place p = d->byId(id, floor, room);
     if (p.isNull())
         return;
     const QString tag = p.run.tagName();
     setChildAttr(attrId(), newId, p.run);
-    if (m_maps->vertRunElements.any(tag) == p.run)
-        m_maps->vertRuns.insert(tag, p.run.attribute(attrId()));
+    if (d->maps.vertRunElements.any(tag) == p.run)
+        d->maps.vertRuns.insert(tag, p.run.attribute(attrId()));
     setChanged(true);
 }
 
@@ -788,17 +457,17 @@ void Ductbook::setVertRunRoom(const QString& floor, const QString& id, const QSt
 {
     if (floor.isEmpty())
         return;
-    DuctbookVertRunOps::Place p = DuctbookVertRunOps::byId(*this, id, floor, QString());
+    DuctbookPrivate::Place p = d->byId(id, floor, QString());
     if (p.isNull() || p.room == newRoom)
         return;
-    QDomElement target = DuctbookVertRunOps::runList(*this, floor, newRoom);
+    QDomElement target = d->runList(floor, newRoom);
     const QString tag = p.run.tagName();
-    if (target.isNull() || !findItem(m_maps->vertRunElements, tag, target).isNull())
+    if (target.isNull() || !d->findItem(d->maps.vertRunElements, tag, target).isNull())
         return;
     p.run.parentNode().removeChild(p.run);
     target.appendChild(p.run);
-    m_maps->vertRunElements.insert(tag, p.run);
-    m_maps->risers.forgetOrder();
+    d->maps.vertRunElements.insert(tag, p.run);
+    d->maps.risers.forgetOrder();
     setChanged(true);
 }
 
@@ -808,19 +477,19 @@ void Ductbook::setVertRunRoom(const QString& floor, const QString& id, const QSt
 // reroutes them.
 void Ductbook::removeVertRun(const QString& floor, const QString& room, const QString& tag)
 {
-    QDomElement list = DuctbookVertRunOps::runList(*this, floor, room);
-    const QDomElement run = findItem(m_maps->vertRunElements, tag, list);
+    QDomElement list = d->runList(floor, room);
+    const QDomElement run = d->findItem(d->maps.vertRunElements, tag, list);
     if (run.isNull())
         return;
-    const bool wasMapped = m_maps->vertRunElements.any(tag) == run;
-    if (m_maps->risers.holds(tag, run))
-        m_maps->risers.removeRun(tag);
-    DuctbookVertRunOps::forget(*this, tag, run);
+    const bool wasMapped = d->maps.vertRunElements.any(tag) == run;
+    if (d->maps.risers.holds(tag, run))
+        d->maps.risers.removeRun(tag);
+    d->forgetRun(tag, run);
     list.removeChild(run);
     // A file that repeats the tag elsewhere: the next element of the tag
     // takes over the map entry.
-    if (wasMapped && m_maps->vertRunElements.irregular())
-        populateVerticalRunMap();
+    if (wasMapped && d->maps.vertRunElements.irregular())
+        d->populateVerticalRunMap();
     setChanged(true);
 }
 
@@ -833,22 +502,22 @@ void Ductbook::removeVertRun(VertRun& run)
 
 bool Ductbook::isCableInVertRun(const QString& tag)
 {
-    if (const RiserIndex* idx = DuctbookVertRunOps::risers(*this))
+    if (const RiserIndex* idx = d->risers())
         return idx->isListed(tag);
-    return cablesInVertRuns().contains(tag);
+    return d->cablesInVertRuns().contains(tag);
 }
 
-QSet<QString> Ductbook::cablesInVertRuns()
+QSet<QString> DuctbookPrivate::cablesInVertRuns()
 {
     QSet<QString> listed;
-    if (const RiserIndex* idx = DuctbookVertRunOps::risers(*this)) {
+    if (const RiserIndex* idx = risers()) {
         for (RiserIndex::List list : {RiserIndex::Connected, RiserIndex::Disconnected}) {
             for (const QString& cable : idx->listedCables(list))
                 listed.insert(cable);
         }
         return listed;
     }
-    DuctbookVertRunOps::forEachRun(*this, [&listed](const DuctbookVertRunOps::Place& p) {
+    forEachRun([&listed](const Place& p) {
         for (const QString& attr : {attrConnected(), attrDisconnected()}) {
             for (const QString& cable : splitList(p.run.attribute(attr)))
                 listed.insert(cable);
@@ -860,13 +529,13 @@ QSet<QString> Ductbook::cablesInVertRuns()
 
 // The runs of the floor are asked in document order; a run stored at x = -1
 // is not found on its floor and does not count.
-QString Ductbook::firstRunListing(const QString& floor, const QString& cable, bool connected)
+QString DuctbookPrivate::firstRunListing(const QString& floor, const QString& cable, bool connected)
 {
     const QString attr = connected ? attrConnected() : attrDisconnected();
-    if (RiserIndex* idx = DuctbookVertRunOps::orderedRisers(*this)) {
-        if (m_maps->floors.containsTag(floor)) {
-            for (const QString& run : idx->runsListing(DuctbookVertRunOps::listOf(attr), cable)) {
-                const DuctbookVertRunOps::Place p = DuctbookVertRunOps::onFloor(*this, floor, run);
+    if (RiserIndex* idx = orderedRisers()) {
+        if (maps.floors.containsTag(floor)) {
+            for (const QString& run : idx->runsListing(listOf(attr), cable)) {
+                const Place p = onFloor(floor, run);
                 if (!p.isNull())
                     return run;
             }
@@ -874,8 +543,8 @@ QString Ductbook::firstRunListing(const QString& floor, const QString& cable, bo
         }
         idx->flushAll(); // the walk below reads the lists from the elements
     }
-    for (const QString& run : getVertRuns(floor, true)) {
-        const DuctbookVertRunOps::Place p = DuctbookVertRunOps::onFloor(*this, floor, run);
+    for (const QString& run : q->getVertRuns(floor, true)) {
+        const Place p = onFloor(floor, run);
         if (!p.isNull() && splitList(p.run.attribute(attr)).contains(cable))
             return run;
     }
@@ -887,7 +556,7 @@ QString Ductbook::firstRunListing(const QString& floor, const QString& cable, bo
 bool Ductbook::fixBrokenVerticalRunCables()
 {
     updateAllInternalLists();
-    if (RiserIndex* idx = DuctbookVertRunOps::risers(*this)) {
+    if (RiserIndex* idx = d->risers()) {
         QSet<QString> gone;
         for (RiserIndex::List list : {RiserIndex::Disconnected, RiserIndex::Connected}) {
             for (const QString& cable : idx->listedCables(list)) {
@@ -895,14 +564,14 @@ bool Ductbook::fixBrokenVerticalRunCables()
                     gone.insert(cable);
             }
         }
-        removeCablesFromAllVRLists(gone);
+        d->removeCablesFromAllVRLists(gone);
     } else {
-        DuctbookVertRunOps::editAllLists(*this, [this](QStringList& list) {
+        d->editAllLists([this](QStringList& list) {
             const qsizetype before = list.size();
             list.removeIf([this](const QString& cable) { return !cableExists(cable, true); });
             return list.size() != before;
         });
     }
-    detachSameFloorCables();
+    d->detachSameFloorCables();
     return true;
 }

@@ -2,11 +2,12 @@
 // the version upgrade, and saving. The upgrade steps themselves are in
 // qvteditor_convert.cpp.
 #include "qvteditor.h"
+#include "qvteditor_p.h"
 
 #include "constants_p.h"
-#include "legacyconvert_p.h"
-#include "savefile_p.h"
-#include "xmlwriter_p.h"
+#include "io/savefile_p.h"
+#include "io/xmlwriter_p.h"
+#include "upgrade/legacyconvert_p.h"
 
 #include <QDebug>
 #include <QFile>
@@ -40,11 +41,12 @@ void QvtEditor::Destroy()
     m_instance = nullptr;
 }
 
-QvtEditor::QvtEditor() : QVXMLEditor(QLatin1String(QvtElement)) {}
+QvtEditor::QvtEditor() : QVXMLEditor(QLatin1String(QvtElement)), d(new QvtEditorPrivate(this)) {}
 
 // Ending the host because its template is damaged would lose whatever the
 // user has open; the failure is left in error() like any other.
-QvtEditor::QvtEditor(const QString& filename) : QVXMLEditor(QLatin1String(QvtElement))
+QvtEditor::QvtEditor(const QString& filename)
+    : QVXMLEditor(QLatin1String(QvtElement)), d(new QvtEditorPrivate(this))
 {
     if (!QFile::exists(filename)) {
         New(filename);
@@ -56,9 +58,9 @@ QvtEditor::QvtEditor(const QString& filename) : QVXMLEditor(QLatin1String(QvtEle
 
 QvtEditor::~QvtEditor() = default;
 
-void QvtEditor::clearDocument()
+void QvtEditorPrivate::clearDocument()
 {
-    document = QDomDocument(docTypeName());
+    q->document = QDomDocument(q->docTypeName());
 }
 
 bool QvtEditor::New(const QString& filename)
@@ -67,7 +69,7 @@ bool QvtEditor::New(const QString& filename)
         error() = tr("Unable to create template with NULL filename");
         return false;
     }
-    clearDocument();
+    d->clearDocument();
     setFilename(filename);
 
     QDomElement root = document.createElement(QLatin1String(QvtElement));
@@ -100,19 +102,19 @@ bool QvtEditor::Load(const QString& filename)
     error().clear();
     if (filename.isEmpty()) {
         error() = tr("Empty or null filename in QvtEditor::Load");
-        clearDocument();
+        d->clearDocument();
         return false;
     }
     setFilename(filename);
     if (!QFile::exists(filename)) {
         error() = tr("Qvt file %1 does not exist").arg(filename);
-        clearDocument();
+        d->clearDocument();
         return false;
     }
     QFile file(filename);
     if (!file.open(QIODevice::ReadOnly)) {
         error() = file.errorString();
-        clearDocument();
+        d->clearDocument();
         return false;
     }
     // Template files are ISO-8859-1 whatever they declare.
@@ -135,27 +137,27 @@ bool QvtEditor::Load(const QString& filename)
         } else {
             error() = tr("Unable to parse Qvt file %1").arg(filename);
         }
-        clearDocument();
+        d->clearDocument();
         return false;
     }
     if (!checkVersion()) {
         error() = QStringLiteral("Incompatible version of Qvt file");
-        clearDocument();
+        d->clearDocument();
         return false;
     }
     setChanged(false);
     return true;
 }
 
-bool QvtEditor::writeTo(const QString& path)
+bool QvtEditorPrivate::writeTo(const QString& path)
 {
-    if (document.documentElement().isNull()) {
+    if (q->document.documentElement().isNull()) {
         // Nothing loaded (or a load failed): writing would replace the file
         // with an empty template.
-        error() = tr("There is no template to save");
+        q->error() = QvtEditor::tr("There is no template to save");
         return false;
     }
-    return SaveFile::replaceContents(path, document, docTypeName(), &error());
+    return SaveFile::replaceContents(path, q->document, q->docTypeName(), &q->error());
 }
 
 bool QvtEditor::save()
@@ -164,7 +166,7 @@ bool QvtEditor::save()
         error() = tr("Filename is empty.");
         return false;
     }
-    if (!writeTo(filename()))
+    if (!d->writeTo(filename()))
         return false;
     setChanged(false);
     return true;
@@ -176,7 +178,7 @@ bool QvtEditor::saveAs(const QString& name)
         error() = tr("Unable to Save file (NULL)");
         return false;
     }
-    return writeTo(name);
+    return d->writeTo(name);
 }
 
 bool QvtEditor::checkQvtExtension(const QString& filename)
@@ -209,19 +211,19 @@ bool QvtEditor::checkVersion()
 
     // Later 2.3 and 3.0 writers put their own digits after the number.
     using LegacyConvert::VersionMatch;
-    static const LegacyConvert::UpgradeStep<QvtEditor> steps[] = {
-        {JobVersion11, JobVersion14, &QvtEditor::convert11To14, VersionMatch::Exact},
-        {JobVersion12, JobVersion14, &QvtEditor::convert11To14, VersionMatch::Exact},
-        {JobVersion13, JobVersion14, &QvtEditor::convert11To14, VersionMatch::Exact},
-        {JobVersion14, JobVersion21, &QvtEditor::convert14To21, VersionMatch::Exact},
-        {JobVersion21, JobVersion22, &QvtEditor::convert21To22, VersionMatch::Exact},
-        {JobVersion22, JobVersion23, &QvtEditor::convert22To23, VersionMatch::Exact},
-        {JobVersion23, JobVersion30, &QvtEditor::convert23To30, VersionMatch::StartsWith}};
+    static const LegacyConvert::UpgradeStep<QvtEditorPrivate> steps[] = {
+        {JobVersion11, JobVersion14, &QvtEditorPrivate::convert11To14, VersionMatch::Exact},
+        {JobVersion12, JobVersion14, &QvtEditorPrivate::convert11To14, VersionMatch::Exact},
+        {JobVersion13, JobVersion14, &QvtEditorPrivate::convert11To14, VersionMatch::Exact},
+        {JobVersion14, JobVersion21, &QvtEditorPrivate::convert14To21, VersionMatch::Exact},
+        {JobVersion21, JobVersion22, &QvtEditorPrivate::convert21To22, VersionMatch::Exact},
+        {JobVersion22, JobVersion23, &QvtEditorPrivate::convert22To23, VersionMatch::Exact},
+        {JobVersion23, JobVersion30, &QvtEditorPrivate::convert23To30, VersionMatch::StartsWith}};
     // A step that fails, or cannot be saved, stops the chain where it is.
     current = LegacyConvert::upgrade(current, steps, [this](const auto& step) {
         QDomElement element;
         QDomNode node;
-        return (this->*step.run)(&element, &node) && saveStep(step.to);
+        return (d.get()->*step.run)(&element, &node) && d->saveStep(step.to);
     });
 
     if (LegacyConvert::versionMatches(current, CurrentVersion, VersionMatch::StartsWith))
@@ -233,11 +235,11 @@ bool QvtEditor::checkVersion()
 // Each step is written to disk at once, as it always has been: a template
 // that cannot be written is not upgraded at all, and the reason is logged
 // before the version text replaces it.
-bool QvtEditor::saveStep(const char* to)
+bool QvtEditorPrivate::saveStep(const char* to)
 {
-    if (save())
+    if (q->save())
         return true;
     qDebug() << "QvtEditor::checkVersion: the template could not be saved at version" << to << ":"
-             << error();
+             << q->error();
     return false;
 }

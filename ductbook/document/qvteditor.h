@@ -11,7 +11,10 @@
 #include <QDomNode>
 #include <QString>
 
+#include <memory>
+
 class Ductbook;
+class QvtEditorPrivate;
 
 /// The template document (".qvt"): one process-wide object holding what a new
 /// job inherits: the contractor's details, the print, page and scale settings,
@@ -141,16 +144,10 @@ protected:
 private:
     Q_DISABLE_COPY(QvtEditor)
 
-    // The "Version" element, left in *element as the steps promise.
-    QDomElement versionElement(QDomElement* element);
-    void setVersion(QDomElement& version, const char* number);
-    // Empties the tree, keeping the document type.
-    void clearDocument();
-    bool writeTo(const QString& path);
-    // Versions 1.1 to 1.3 to 1.4, a step like the public ones.
-    bool convert11To14(QDomElement* element, QDomNode* node);
-    // The save after a step; false (the reason logged) when it failed.
-    bool saveStep(const char* to);
+    // The helpers of loading, saving and the upgrade live in the private
+    // implementation.
+    friend class QvtEditorPrivate;
+    std::unique_ptr<QvtEditorPrivate> d;
 
     static QvtEditor* m_instance;
 };

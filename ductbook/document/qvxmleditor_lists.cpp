@@ -3,7 +3,7 @@
 #include "qvxmleditor.h"
 
 #include "constants_p.h"
-#include "namegen_p.h"
+#include "index/namegen_p.h"
 
 #include <QHash>
 #include <QSet>

@@ -1,5 +1,5 @@
 // How the conversion of older jobs computes and writes coordinates.
-#include "convertrules_p.h"
+#include "upgrade/convertrules_p.h"
 
 #include <QtTest>
 

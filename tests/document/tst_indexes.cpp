@@ -3,11 +3,11 @@
 // and the cable type map, and the riser index with the cable lists of the
 // vertical runs. Each structure is driven by a seeded random sequence of
 // edits and checked against the plain model it stands in for.
-#include "cableindex_p.h"
-#include "elementcache_p.h"
-#include "namesequence_p.h"
-#include "riserindex_p.h"
-#include "tagindex_p.h"
+#include "index/cableindex_p.h"
+#include "index/elementcache_p.h"
+#include "index/namesequence_p.h"
+#include "index/riserindex_p.h"
+#include "index/tagindex_p.h"
 
 #include <QDomDocument>
 #include <QRandomGenerator>

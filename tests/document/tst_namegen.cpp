@@ -1,5 +1,5 @@
 // The counting rules behind generated names.
-#include "namegen_p.h"
+#include "index/namegen_p.h"
 
 #include <QSet>
 #include <QtTest>

@@ -4,7 +4,7 @@
 #include "filesizelimit.h"
 #include "fixtures.h"
 #include "jobfixture.h"
-#include "legacyconvert_p.h"
+#include "upgrade/legacyconvert_p.h"
 
 #include <qvteditor.h>
 

@@ -1,9 +1,9 @@
 // The file writer shared by the job and the template: a write the disk cuts
 // short, wherever it is cut, leaves the previous file as it was.
 #include "filesizelimit.h"
+#include "io/savefile_p.h"
+#include "io/xmlwriter_p.h"
 #include "jobfixture.h"
-#include "savefile_p.h"
-#include "xmlwriter_p.h"
 
 #include <QtTest>
 

@@ -1,7 +1,7 @@
 // The catalogue of cable types in a job: test definitions and bundled cable
 // types, and the codec members that store the tester's records.
+#include "io/textcodecs_p.h"
 #include "jobfixture.h"
-#include "textcodecs_p.h"
 
 #include <QtTest>
 

@@ -1,5 +1,5 @@
 // The file writer that every job and template is saved through.
-#include "xmlwriter_p.h"
+#include "io/xmlwriter_p.h"
 
 #include <QBuffer>
 #include <QDomDocument>

@@ -6,21 +6,22 @@
 // default definitions, colours and bundles) is in legacyconvert_p.h.
 // Templates are numbered as jobs are, so the versions are the job's names.
 #include "qvteditor.h"
+#include "qvteditor_p.h"
 
 #include "constants_p.h"
-#include "legacyconvert_p.h"
+#include "upgrade/legacyconvert_p.h"
 
 using namespace DuctbookConstants;
 
-QDomElement QvtEditor::versionElement(QDomElement* element)
+QDomElement QvtEditorPrivate::versionElement(QDomElement* element)
 {
-    const QDomElement version = getElement(QLatin1String(VersionElement));
+    const QDomElement version = q->getElement(QLatin1String(VersionElement));
     if (element)
         *element = version;
     return version;
 }
 
-void QvtEditor::setVersion(QDomElement& version, const char* number)
+void QvtEditorPrivate::setVersion(QDomElement& version, const char* number)
 {
     version.setAttribute(QLatin1String(VersionNumberAttribute), QLatin1String(number));
 }
@@ -28,13 +29,13 @@ void QvtEditor::setVersion(QDomElement& version, const char* number)
 // Before 1.4 the expected block of a test definition was written 12 bytes
 // short and, before 1.3, its length constant ten times too large; 1.1 had no
 // logo in the contractor block.
-bool QvtEditor::convert11To14(QDomElement* element, QDomNode* /*node*/)
+bool QvtEditorPrivate::convert11To14(QDomElement* element, QDomNode* /*node*/)
 {
     QDomElement version = versionElement(element);
     if (version.isNull())
         return false;
-    LegacyConvert::upgradeTo14(*this, version, getElement(QLatin1String(ContractorInfoElement)),
-                               getToTestDefList());
+    LegacyConvert::upgradeTo14(*q, version, q->getElement(QLatin1String(ContractorInfoElement)),
+                               q->getToTestDefList());
     return true;
 }
 
@@ -43,10 +44,10 @@ bool QvtEditor::convert11To14(QDomElement* element, QDomNode* /*node*/)
 // the settings block and job notes are appended with their defaults.
 bool QvtEditor::convert14To21(QDomElement* element, QDomNode* /*node*/)
 {
-    QDomElement version = versionElement(element);
+    QDomElement version = d->versionElement(element);
     if (version.isNull())
         return false;
-    setVersion(version, JobVersion21);
+    QvtEditorPrivate::setVersion(version, JobVersion21);
     // addTestDef refuses an id the template already has.
     TestDef rg59 = LegacyConvert::rg59Definition();
     addTestDef(rg59);
@@ -63,10 +64,10 @@ bool QvtEditor::convert14To21(QDomElement* element, QDomNode* /*node*/)
 // reader looks.
 bool QvtEditor::convert21To22(QDomElement* element, QDomNode* /*node*/)
 {
-    QDomElement version = versionElement(element);
+    QDomElement version = d->versionElement(element);
     if (version.isNull())
         return false;
-    setVersion(version, JobVersion22);
+    QvtEditorPrivate::setVersion(version, JobVersion22);
 
     LegacyConvert::repairTestDefinitions21(getToTestDefList());
 
@@ -85,10 +86,10 @@ bool QvtEditor::convert21To22(QDomElement* element, QDomNode* /*node*/)
 // new number.
 bool QvtEditor::convert22To23(QDomElement* element, QDomNode* /*node*/)
 {
-    QDomElement version = versionElement(element);
+    QDomElement version = d->versionElement(element);
     if (version.isNull())
         return false;
-    setVersion(version, JobVersion23);
+    QvtEditorPrivate::setVersion(version, JobVersion23);
     return true;
 }
 
@@ -99,10 +100,10 @@ bool QvtEditor::convert22To23(QDomElement* element, QDomNode* /*node*/)
 // document keeps what its own 3.0 release wrote.
 bool QvtEditor::convert23To30(QDomElement* element, QDomNode* /*node*/)
 {
-    QDomElement version = versionElement(element);
+    QDomElement version = d->versionElement(element);
     if (version.isNull())
         return false;
-    setVersion(version, JobVersion30);
+    QvtEditorPrivate::setVersion(version, JobVersion30);
 
     // addTestDef refuses the ids the template already has.
     for (TestDef& def : LegacyConvert::crossoverDefinitions())

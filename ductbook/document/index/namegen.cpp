@@ -1,4 +1,4 @@
-#include "namegen_p.h"
+#include "index/namegen_p.h"
 
 namespace NameGen {
 

@@ -1,4 +1,4 @@
-#include "tagindex_p.h"
+#include "index/tagindex_p.h"
 
 #include <algorithm>
 

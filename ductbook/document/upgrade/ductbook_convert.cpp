@@ -6,10 +6,10 @@
 #include "ductbook.h"
 
 #include "constants_p.h"
-#include "convertrules_p.h"
 #include "ductbook_p.h"
-#include "legacyconvert_p.h"
 #include "qvteditor.h"
+#include "upgrade/convertrules_p.h"
+#include "upgrade/legacyconvert_p.h"
 
 #include <QColor>
 #include <QDebug>
@@ -20,7 +20,6 @@
 using namespace DuctbookConstants;
 
 namespace {
-
 
 const QString& attrId()
 {
@@ -217,28 +216,28 @@ int intAttr(const QDomElement& e, const char* attr, int fallback)
 // --- the chain -----------------------------------------------------------------------
 
 // A job's version is its number exactly (see VersionMatch).
-bool Ductbook::checkVersion()
+bool DuctbookPrivate::checkVersion()
 {
-    QDomElement version = getElement(name(VersionElement));
+    QDomElement version = q->getElement(name(VersionElement));
     if (version.isNull())
         return false;
     m_fileVersion = version.attribute(name(VersionNumberAttribute));
 
     using LegacyConvert::VersionMatch;
-    static const LegacyConvert::UpgradeStep<Ductbook> steps[] = {
-        {JobVersion11, JobVersion14, &Ductbook::convert11to14, VersionMatch::Exact},
-        {JobVersion12, JobVersion14, &Ductbook::convert11to14, VersionMatch::Exact},
-        {JobVersion13, JobVersion14, &Ductbook::convert11to14, VersionMatch::Exact},
-        {JobVersion14, JobVersion21, &Ductbook::convert14to21, VersionMatch::Exact},
-        {JobVersion21, JobVersion22, &Ductbook::convert21to22, VersionMatch::Exact},
-        {JobVersion22, JobVersion23, &Ductbook::convert22to23, VersionMatch::Exact},
-        {JobVersion23, JobVersion30, &Ductbook::convert23to30, VersionMatch::Exact}};
+    static const LegacyConvert::UpgradeStep<DuctbookPrivate> steps[] = {
+        {JobVersion11, JobVersion14, &DuctbookPrivate::convert11to14, VersionMatch::Exact},
+        {JobVersion12, JobVersion14, &DuctbookPrivate::convert11to14, VersionMatch::Exact},
+        {JobVersion13, JobVersion14, &DuctbookPrivate::convert11to14, VersionMatch::Exact},
+        {JobVersion14, JobVersion21, &DuctbookPrivate::convert14to21, VersionMatch::Exact},
+        {JobVersion21, JobVersion22, &DuctbookPrivate::convert21to22, VersionMatch::Exact},
+        {JobVersion22, JobVersion23, &DuctbookPrivate::convert22to23, VersionMatch::Exact},
+        {JobVersion23, JobVersion30, &DuctbookPrivate::convert23to30, VersionMatch::Exact}};
     const QString reached = LegacyConvert::upgrade(m_fileVersion, steps, [&](const auto& step) {
         // The steps edit the cable lists of the risers in the tree itself:
         // what the riser index still holds goes to the tree first, and its
         // next use reads the tree again.
-        m_maps->risers.reset();
-        QDomNode node = getDomNodeFirstChild();
+        maps.risers.reset();
+        QDomNode node = q->getDomNodeFirstChild();
         return (this->*step.run)(&version, &node);
     });
     return reached == name(CurrentJobVersion);
@@ -249,11 +248,11 @@ bool Ductbook::checkVersion()
 // Before 1.4 the expected block of a test definition was written 12 bytes
 // short and, before 1.3, its length constant ten times too large. 1.1
 // files have no contractor logo either.
-bool Ductbook::convert11to14(QDomElement* version, QDomNode* node)
+bool DuctbookPrivate::convert11to14(QDomElement* version, QDomNode* node)
 {
     Q_UNUSED(node);
-    LegacyConvert::upgradeTo14(*this, *version, getElement(name(ContractorInfoElement)),
-                               getToTestDefList());
+    LegacyConvert::upgradeTo14(*q, *version, q->getElement(name(ContractorInfoElement)),
+                               q->getToTestDefList());
     return true;
 }
 
@@ -265,23 +264,23 @@ bool Ductbook::convert11to14(QDomElement* version, QDomNode* node)
 // their number alone ("3" for the cable tagged "C3"), and kept network
 // devices on the floors. Jobs from before sheets or floors existed lack
 // those lists, and none had settings or job notes.
-bool Ductbook::convert14to21(QDomElement* version, QDomNode* node)
+bool DuctbookPrivate::convert14to21(QDomElement* version, QDomNode* node)
 {
     QDomNode walk = *node;
-    QDomElement revision = getChildElement(name(RevisionElement), walk);
+    QDomElement revision = q->getChildElement(name(RevisionElement), walk);
     if (version->isNull() || revision.isNull())
         return false;
     // The maps still hold whatever was open before; the cable check and the
     // floor and sheet added below consult them.
-    updateAllInternalLists();
-    QDomElement root = document.documentElement();
+    q->updateAllInternalLists();
+    QDomElement root = q->document.documentElement();
 
     revision.setTagName(name(ReleaseElement));
-    revision.setAttribute(attrId(), QString::number(getRelease()));
+    revision.setAttribute(attrId(), QString::number(q->getRelease()));
     version->setAttribute(name(VersionNumberAttribute), name(JobVersion21));
 
     for (QDomElement cable : listItems(root, CableList))
-        translateUse(*this, cable);
+        translateUse(*q, cable);
     renumber(name(ConnectionElement), listItems(root, ConnectionList));
 
     for (QDomElement floor : listItems(root, FloorList)) {
@@ -293,21 +292,21 @@ bool Ductbook::convert14to21(QDomElement* version, QDomNode* node)
     }
     convertFloorDrawings14();
 
-    if (getElement(name(FloorList)).isNull()) {
-        root.appendChild(document.createElement(name(FloorList)));
-        addFloor(QString(), floorIdPrefix() + QLatin1String("1"), 8.0, QLatin1String(""), 1);
+    if (q->getElement(name(FloorList)).isNull()) {
+        root.appendChild(q->document.createElement(name(FloorList)));
+        q->addFloor(QString(), floorIdPrefix() + QLatin1String("1"), 8.0, QLatin1String(""), 1);
     }
-    if (getElement(name(SheetList)).isNull()) {
-        root.appendChild(document.createElement(name(SheetList)));
-        addSheet(QString(), sheetIdPrefix() + QLatin1String("1"), 1);
+    if (q->getElement(name(SheetList)).isNull()) {
+        root.appendChild(q->document.createElement(name(SheetList)));
+        q->addSheet(QString(), sheetIdPrefix() + QLatin1String("1"), 1);
     }
     convertNetworkDrawings14();
 
     // The settings came with 2.1; a job that already has them keeps them,
     // and job notes it already has are not doubled.
-    if (getElement(name(SettingsList)).isNull()) {
-        const QDomElement notes = getElement(name(JobNotesTextElement));
-        addSettingsList(&root);
+    if (q->getElement(name(SettingsList)).isNull()) {
+        const QDomElement notes = q->getElement(name(JobNotesTextElement));
+        q->addSettingsList(&root);
         if (!notes.isNull())
             root.removeChild(root.lastChildElement(name(JobNotesTextElement)));
     }
@@ -316,9 +315,9 @@ bool Ductbook::convert14to21(QDomElement* version, QDomNode* node)
 }
 
 // Rooms, sub-rooms, ports and risers of the 1.4 floor plans.
-void Ductbook::convertFloorDrawings14()
+void DuctbookPrivate::convertFloorDrawings14()
 {
-    QDomElement root = document.documentElement();
+    QDomElement root = q->document.documentElement();
     QList<QDomElement> rooms;
     for (const QDomElement& room : allRooms(root)) {
         if (room.tagName() != undefinedRoom())
@@ -339,7 +338,7 @@ void Ductbook::convertFloorDrawings14()
     renumber(name(PortElement), ports);
     for (QDomElement& port : ports) {
         convertPointPosition(port);
-        translateUse(*this, port);
+        translateUse(*q, port);
     }
 
     for (QDomElement room : allRooms(root)) {
@@ -358,19 +357,19 @@ void Ductbook::convertFloorDrawings14()
     // as the riser repair would drop it anyway.
     rewriteRunLists(root, [this](const QString& entry) {
         const QString prefixed = QLatin1Char('C') + entry.trimmed();
-        if (cableExists(prefixed, true))
+        if (q->cableExists(prefixed, true))
             return prefixed;
-        return cableExists(entry.trimmed(), true) ? entry.trimmed() : QString();
+        return q->cableExists(entry.trimmed(), true) ? entry.trimmed() : QString();
     });
 }
 
 // Network devices and connection bend points, on the sheets and, in 1.4, on
 // the floors too. Those of the floors move to the first sheet rather than
 // being dropped with their lists.
-void Ductbook::convertNetworkDrawings14()
+void DuctbookPrivate::convertNetworkDrawings14()
 {
-    QDomElement root = document.documentElement();
-    QDomElement firstSheet = getElement(name(SheetList)).firstChildElement();
+    QDomElement root = q->document.documentElement();
+    QDomElement firstSheet = q->getElement(name(SheetList)).firstChildElement();
     for (QDomElement floor : listItems(root, FloorList)) {
         for (const char* listName : {DeviceList, VerticeList}) {
             QDomElement floorList = floor.firstChildElement(name(listName));
@@ -379,7 +378,7 @@ void Ductbook::convertNetworkDrawings14()
             QDomElement sheetList = firstSheet.firstChildElement(name(listName));
             if (sheetList.isNull())
                 sheetList =
-                    firstSheet.appendChild(document.createElement(name(listName))).toElement();
+                    firstSheet.appendChild(q->document.createElement(name(listName))).toElement();
             for (const QDomElement& item : childElements(floorList))
                 sheetList.appendChild(item);
             floor.removeChild(floorList);
@@ -403,7 +402,7 @@ void Ductbook::convertNetworkDrawings14()
 // connector where its comment belongs, drew the internet as a cloud, had no
 // inventory report, and wrote the unit system of a drawing scale in words of
 // its own. Cable types the user never had come from the default template.
-bool Ductbook::convert21to22(QDomElement* version, QDomNode* node)
+bool DuctbookPrivate::convert21to22(QDomElement* version, QDomNode* node)
 {
     Q_UNUSED(node);
     if (version->isNull())
@@ -417,18 +416,18 @@ bool Ductbook::convert21to22(QDomElement* version, QDomNode* node)
         return false;
     }
     version->setAttribute(name(VersionNumberAttribute), name(JobVersion22));
-    QDomElement root = document.documentElement();
+    QDomElement root = q->document.documentElement();
 
     // The lists first: the import below adds to them and finds nothing to
     // add to otherwise.
     for (const char* listName : {TestDefList, BundledCableList}) {
-        if (getElement(name(listName)).isNull())
-            root.appendChild(document.createElement(name(listName)));
+        if (q->getElement(name(listName)).isNull())
+            root.appendChild(q->document.createElement(name(listName)));
     }
-    LegacyConvert::repairTestDefinitions21(getToTestDefList());
+    LegacyConvert::repairTestDefinitions21(q->getToTestDefList());
     // Before the cables take their colours, so that a cable of a type the
     // template brings gets that type's colour.
-    ImportMissingDefaultCableTypes(&tmpl);
+    q->ImportMissingDefaultCableTypes(&tmpl);
     convertCables21();
 
     renumber(name(FFloorElement), listItems(root, FloorList));
@@ -444,8 +443,8 @@ bool Ductbook::convert21to22(QDomElement* version, QDomNode* node)
     }
 
     // Filled from the record's defaults, landscape: see addInventoryPrintEntry.
-    LegacyConvert::addInventoryPrintEntry(*this, getToPrintSettingsList(), PrintSettings());
-    for (QDomElement scale : childElements(getToScaleSettingsList())) {
+    LegacyConvert::addInventoryPrintEntry(*q, q->getToPrintSettingsList(), PrintSettings());
+    for (QDomElement scale : childElements(q->getToScaleSettingsList())) {
         const QString attr = QStringLiteral("predefined_style");
         if (!scale.hasAttribute(attr))
             continue;
@@ -461,17 +460,17 @@ bool Ductbook::convert21to22(QDomElement* version, QDomNode* node)
 
 // Cables get "Cable" tags, the risers follow them, and every cable gets a
 // colour; a cable connected at a riser changes floor there.
-void Ductbook::convertCables21()
+void DuctbookPrivate::convertCables21()
 {
-    QDomElement root = document.documentElement();
+    QDomElement root = q->document.documentElement();
     const QList<QDomElement> cables = listItems(root, CableList);
     const QHash<QString, QString> tags = renumber(name(CableElement), cables);
     rewriteRunLists(root, [&tags](const QString& entry) { return tags.value(entry, entry); });
 
     // A colour the cable already has is the user's and stays.
     QHash<QString, QString> typeColours;
-    for (const QString& type : getTypes()) {
-        const TestDef def = getTestDef(type);
+    for (const QString& type : q->getTypes()) {
+        const TestDef def = q->getTestDef(type);
         if (!typeColours.contains(type) && def.default_type() && !def.color().isEmpty())
             typeColours.insert(type, def.color());
     }
@@ -494,7 +493,7 @@ void Ductbook::convertCables21()
 // The 2.2 writer left out the display settings of rooms and the icon sizes
 // of items, left the ends of cables passing through a riser unwritten, and
 // kept sub-rooms, which 2.3 made ordinary rooms of their floor.
-bool Ductbook::convert22to23(QDomElement* version, QDomNode* node)
+bool DuctbookPrivate::convert22to23(QDomElement* version, QDomNode* node)
 {
     Q_UNUSED(node);
     if (version->isNull())
@@ -502,8 +501,8 @@ bool Ductbook::convert22to23(QDomElement* version, QDomNode* node)
     version->setAttribute(name(VersionNumberAttribute), name(JobVersion23));
     // Sub-rooms become rooms through addRoom, which names them from the room
     // map; it must know this job's rooms, not the last job's.
-    updateAllInternalLists();
-    QDomElement root = document.documentElement();
+    q->updateAllInternalLists();
+    QDomElement root = q->document.documentElement();
     // First, so that the ports and risers they held get their repairs too.
     convertSubRooms22();
 
@@ -527,26 +526,26 @@ bool Ductbook::convert22to23(QDomElement* version, QDomNode* node)
         addMissing(cable, QStringLiteral("to"), QLatin1String(""));
     }
 
-    fixBrokenVerticalRunCables();
+    q->fixBrokenVerticalRunCables();
     return true;
 }
 
 // Each sub-room becomes a room of its floor with a new tag, taking along the
 // ports and risers it held. One that cannot be placed (its floor has no room
 // list) stays as it is rather than being lost.
-void Ductbook::convertSubRooms22()
+void DuctbookPrivate::convertSubRooms22()
 {
     QList<QDomElement> placed;
-    for (const QDomElement& floor : listItems(document.documentElement(), FloorList)) {
+    for (const QDomElement& floor : listItems(q->document.documentElement(), FloorList)) {
         const QString floorTag = floor.tagName();
         for (QDomElement subRoom : subRoomsOf(floor)) {
             const QDomElement lastBefore = getToRoomList(floorTag).lastChildElement();
             const QString tag =
-                addRoom(floorTag, intAttr(subRoom, "x", 0), intAttr(subRoom, "y", 0),
-                        intAttr(subRoom, "width", 0), intAttr(subRoom, "height", 0), QString(),
-                        subRoom.attribute(attrId()), intAttr(subRoom, "namex", 0),
-                        intAttr(subRoom, "namey", 0), intAttr(subRoom, "show_dimensions", 3),
-                        intAttr(subRoom, "show_name", 3), intAttr(subRoom, "layer", 3), 1);
+                q->addRoom(floorTag, intAttr(subRoom, "x", 0), intAttr(subRoom, "y", 0),
+                           intAttr(subRoom, "width", 0), intAttr(subRoom, "height", 0), QString(),
+                           subRoom.attribute(attrId()), intAttr(subRoom, "namex", 0),
+                           intAttr(subRoom, "namey", 0), intAttr(subRoom, "show_dimensions", 3),
+                           intAttr(subRoom, "show_name", 3), intAttr(subRoom, "layer", 3), 1);
             QDomElement room = getToRoomList(floorTag).lastChildElement();
             if (room == lastBefore || room.tagName() != tag)
                 continue;
@@ -573,13 +572,13 @@ void Ductbook::convertSubRooms22()
 // the host's device pictures as bare file names, lacked the crossover cable
 // types, called the inventory report "NetworkDevices", and stored the job
 // notes as plain text where 3.0 keeps rich text.
-bool Ductbook::convert23to30(QDomElement* version, QDomNode* node)
+bool DuctbookPrivate::convert23to30(QDomElement* version, QDomNode* node)
 {
     Q_UNUSED(node);
     if (version->isNull())
         return false;
     version->setAttribute(name(VersionNumberAttribute), name(JobVersion30));
-    QDomElement root = document.documentElement();
+    QDomElement root = q->document.documentElement();
 
     const QString untested = QStringLiteral("UNTESTED");
     for (const QDomElement& cable : listItems(root, CableList)) {
@@ -602,16 +601,16 @@ bool Ductbook::convert23to30(QDomElement* version, QDomNode* node)
             device.setAttribute(QStringLiteral("pic"), images + pic);
     }
 
-    if (getToTestDefList().isNull())
-        root.appendChild(document.createElement(name(TestDefList)));
+    if (q->getToTestDefList().isNull())
+        root.appendChild(q->document.createElement(name(TestDefList)));
     for (TestDef def : LegacyConvert::crossoverDefinitions()) {
-        if (!testDefExists(def.id()))
-            addTestDef(def);
+        if (!q->testDefExists(def.id()))
+            q->addTestDef(def);
     }
 
     convertInventorySettings23();
 
-    QDomElement notes = getElement(name(JobNotesTextElement));
+    QDomElement notes = q->getElement(name(JobNotesTextElement));
     const QString plain = notes.attribute(QStringLiteral("text"));
     if (!plain.isEmpty()) {
         QTextDocument text;
@@ -627,15 +626,15 @@ bool Ductbook::convert23to30(QDomElement* version, QDomNode* node)
 // The renamed entry is given all six attributes with the record's defaults,
 // as the job's 3.0 release did (a template's gets them only where it had
 // them: a difference meant, see QvtEditor::convert23To30).
-void Ductbook::convertInventorySettings23()
+void DuctbookPrivate::convertInventorySettings23()
 {
-    QDomElement printList = getToPrintSettingsList();
+    QDomElement printList = q->getToPrintSettingsList();
     const QString oldName = QLatin1String(LegacyConvert::NetworkDevicesSettings);
     for (QDomElement old = printList.firstChildElement(oldName); !old.isNull();
          old = printList.firstChildElement(oldName)) {
         if (printList.firstChildElement(name(InventorySettings)).isNull()) {
             old.setTagName(name(InventorySettings));
-            LegacyConvert::writePrintEntry(*this, old, PrintSettings());
+            LegacyConvert::writePrintEntry(*q, old, PrintSettings());
         } else {
             printList.removeChild(old);
         }

@@ -3,7 +3,7 @@
 // keep the interface the documents and their callers have always used.
 #include "qvxmleditor.h"
 
-#include "textcodecs_p.h"
+#include "io/textcodecs_p.h"
 
 QString QVXMLEditor::dataToString(cable_struct data) const
 {

@@ -4,7 +4,7 @@
 
 #include "constants_p.h"
 #include "ductbook_p.h"
-#include "namegen_p.h"
+#include "index/namegen_p.h"
 
 using namespace DuctbookConstants;
 
@@ -46,9 +46,9 @@ KindRule ruleOf(ItemKind kind)
 
 } // namespace
 
-const TagIndex& Ductbook::mapOf(ItemKind kind) const
+const TagIndex& DuctbookPrivate::mapOf(ItemKind kind) const
 {
-    const DuctbookIndexes& m = *m_maps;
+    const DuctbookIndexes& m = maps;
     switch (kind) {
     case ItemKind::Room:
         return m.rooms;
@@ -73,13 +73,14 @@ const TagIndex& Ductbook::mapOf(ItemKind kind) const
 // The existence test that ends a count: by tag across the job, by id with
 // the kind's own test. Ports and vertical runs share one name space; room ids
 // are tested on the room's floor.
-NameGen::Exists Ductbook::existsTest(ItemKind kind, bool byTag, const QString& floor)
+NameGen::Exists DuctbookPrivate::existsTest(ItemKind kind, bool byTag, const QString& floor)
 {
     bool (Ductbook::*test)(const QString&, bool) = nullptr;
     switch (kind) {
     case ItemKind::Room:
         if (!byTag)
-            return [this, floor](const QString& n) { return roomExistsOnFloor(floor, n, false); };
+            return
+                [this, floor](const QString& n) { return q->roomExistsOnFloor(floor, n, false); };
         test = &Ductbook::roomExists;
         break;
     case ItemKind::Port:
@@ -102,34 +103,34 @@ NameGen::Exists Ductbook::existsTest(ItemKind kind, bool byTag, const QString& f
         test = &Ductbook::floorFreeTextExists;
         break;
     }
-    return [this, test, byTag](const QString& n) { return (this->*test)(n, byTag); };
+    return [this, test, byTag](const QString& n) { return (q->*test)(n, byTag); };
 }
 
 // Changes whenever a name that the kind's existence tests look at may have
 // become free again.
-quint64 Ductbook::freedGeneration(ItemKind kind) const
+quint64 DuctbookPrivate::freedGeneration(ItemKind kind) const
 {
     if (kind == ItemKind::Port || kind == ItemKind::VertRun)
-        return m_maps->ports.generation() * 1000003u + m_maps->vertRuns.generation();
+        return maps.ports.generation() * 1000003u + maps.vertRuns.generation();
     return mapOf(kind).generation();
 }
 
-QString Ductbook::generateTag(ItemKind kind)
+QString DuctbookPrivate::generateTag(ItemKind kind)
 {
     const KindRule rule = ruleOf(kind);
-    NameGen::Memo& memo = m_maps->nameMemos[QStringLiteral("tag|%1").arg(int(kind))];
+    NameGen::Memo& memo = maps.nameMemos[QStringLiteral("tag|%1").arg(int(kind))];
     return NameGen::nextAfterGreatest(mapOf(kind).lastTag(), QLatin1String(rule.tagPrefix),
                                       rule.tagPadding, existsTest(kind, true, QString()), &memo,
                                       freedGeneration(kind));
 }
 
-QString Ductbook::generateId(ItemKind kind, const QString& prefix, const QString& floor)
+QString DuctbookPrivate::generateId(ItemKind kind, const QString& prefix, const QString& floor)
 {
     if (kind == ItemKind::SheetText || kind == ItemKind::FloorText)
         return prefix; // a text is its own id
     const KindRule rule = ruleOf(kind);
     NameGen::Memo& memo =
-        m_maps->nameMemos[QStringLiteral("id|%1|%2|%3").arg(int(kind)).arg(prefix, floor)];
+        maps.nameMemos[QStringLiteral("id|%1|%2|%3").arg(int(kind)).arg(prefix, floor)];
     return NameGen::nextAfterGreatest(mapOf(kind).greatestId(), prefix, rule.idPadding,
                                       existsTest(kind, false, floor), &memo, freedGeneration(kind));
 }

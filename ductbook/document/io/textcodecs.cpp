@@ -1,4 +1,4 @@
-#include "textcodecs_p.h"
+#include "io/textcodecs_p.h"
 
 #include <QStringView>
 

@@ -1,6 +1,6 @@
-#include "xmlwriter_p.h"
+#include "io/xmlwriter_p.h"
 
-#include "savefile_p.h"
+#include "io/savefile_p.h"
 
 #include <QDomDocument>
 #include <QIODevice>

@@ -1,6 +1,6 @@
-#include "savefile_p.h"
+#include "io/savefile_p.h"
 
-#include "xmlwriter_p.h"
+#include "io/xmlwriter_p.h"
 
 #include <QCoreApplication>
 #include <QSaveFile>

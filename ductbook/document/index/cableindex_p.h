@@ -1,7 +1,7 @@
 #ifndef CABLEINDEX_P_H
 #define CABLEINDEX_P_H
 
-#include "namesequence_p.h"
+#include "index/namesequence_p.h"
 
 #include <QHash>
 #include <QMap>

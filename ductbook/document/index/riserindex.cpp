@@ -1,4 +1,4 @@
-#include "riserindex_p.h"
+#include "index/riserindex_p.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "convertrules_p.h"
+#include "upgrade/convertrules_p.h"
 
 #include <cmath>
 

@@ -1,9 +1,9 @@
 // Pieces shared by the upgrades of old job and template files.
-#include "legacyconvert_p.h"
+#include "upgrade/legacyconvert_p.h"
 
 #include "constants_p.h"
+#include "io/textcodecs_p.h"
 #include "qvxmleditor.h"
-#include "textcodecs_p.h"
 
 #include <QDomNamedNodeMap>
 #include <QList>

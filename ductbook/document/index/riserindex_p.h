@@ -2,7 +2,7 @@
 #define RISERINDEX_P_H
 
 #include "ductbook_global.h"
-#include "namesequence_p.h"
+#include "index/namesequence_p.h"
 
 #include <QDomElement>
 #include <QHash>

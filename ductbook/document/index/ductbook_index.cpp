@@ -11,7 +11,6 @@ using namespace DuctbookConstants;
 
 namespace {
 
-
 // Enters every child element of list into index and cache; the first element
 // of a tag wins when a file repeats one.
 void indexChildren(TagIndex& index, const QDomElement& list, ElementCache* cache = nullptr,
@@ -48,29 +47,29 @@ void forEachChildElement(const QDomElement& parent, F f)
 // --- navigation -------------------------------------------------------------------
 
 // An empty name is no tag: QDom would take it as "any element".
-QDomElement Ductbook::childByTag(const QDomElement& parent, const QString& tag)
+QDomElement DuctbookPrivate::childByTag(const QDomElement& parent, const QString& tag)
 {
     if (parent.isNull() || tag.isEmpty() || !parent.hasChildNodes())
         return QDomElement();
     return parent.firstChildElement(tag);
 }
 
-QDomElement Ductbook::getToFloorList()
+QDomElement DuctbookPrivate::getToFloorList()
 {
-    return getElement(name(FloorList));
+    return q->getElement(name(FloorList));
 }
 
-QDomElement Ductbook::getToSheetList()
+QDomElement DuctbookPrivate::getToSheetList()
 {
-    return getElement(name(SheetList));
+    return q->getElement(name(SheetList));
 }
 
-QDomElement Ductbook::getToFloor(const QString& floorTag)
+QDomElement DuctbookPrivate::getToFloor(const QString& floorTag)
 {
     return childByTag(getToFloorList(), floorTag);
 }
 
-QDomElement Ductbook::getToSheet(const QString& sheetTag)
+QDomElement DuctbookPrivate::getToSheet(const QString& sheetTag)
 {
     return childByTag(getToSheetList(), sheetTag);
 }
@@ -87,43 +86,43 @@ QDomElement createTopLevelList(QDomDocument& document, const char* listName)
 }
 } // namespace
 
-QDomElement Ductbook::getToCableList()
+QDomElement DuctbookPrivate::getToCableList()
 {
-    QDomElement list = getElement(name(CableList));
-    return list.isNull() ? createTopLevelList(document, CableList) : list;
+    QDomElement list = q->getElement(name(CableList));
+    return list.isNull() ? createTopLevelList(q->document, CableList) : list;
 }
 
-QDomElement Ductbook::getToConnectionList()
+QDomElement DuctbookPrivate::getToConnectionList()
 {
-    QDomElement list = getElement(name(ConnectionList));
-    return list.isNull() ? createTopLevelList(document, ConnectionList) : list;
+    QDomElement list = q->getElement(name(ConnectionList));
+    return list.isNull() ? createTopLevelList(q->document, ConnectionList) : list;
 }
 
 QDomElement Ductbook::getToJobNotesList()
 {
-    return getToConnectionList();
+    return d->getToConnectionList();
 }
 
-QDomElement Ductbook::getToActivePortList()
+QDomElement DuctbookPrivate::getToActivePortList()
 {
-    return childByTag(getElement(name(ActiveNetworkTestList)), name(ActivePortList));
+    return childByTag(q->getElement(name(ActiveNetworkTestList)), name(ActivePortList));
 }
 
-QDomElement Ductbook::getToRoomList(const QString& floorTag)
+QDomElement DuctbookPrivate::getToRoomList(const QString& floorTag)
 {
     return childByTag(getToFloor(floorTag), name(RoomList));
 }
 
-QDomElement Ductbook::getToRoom(const QString& floorTag, const QString& roomTag)
+QDomElement DuctbookPrivate::getToRoom(const QString& floorTag, const QString& roomTag)
 {
     const QDomElement rooms = getToRoomList(floorTag);
     if (roomTag == name(UndefinedRoom))
         return childByTag(rooms, roomTag);
-    return findItem(m_maps->roomElements, roomTag, rooms);
+    return findItem(maps.roomElements, roomTag, rooms);
 }
 
-QDomElement Ductbook::findItem(const ElementCache& cache, const QString& tag,
-                               const QDomElement& list)
+QDomElement DuctbookPrivate::findItem(const ElementCache& cache, const QString& tag,
+                                      const QDomElement& list)
 {
     if (list.isNull() || tag.isEmpty() || !list.hasChildNodes())
         return QDomElement();
@@ -134,65 +133,66 @@ QDomElement Ductbook::findItem(const ElementCache& cache, const QString& tag,
     return list.firstChildElement(tag);
 }
 
-QDomElement Ductbook::getToPortList(const QString& floorTag, const QString& roomTag)
+QDomElement DuctbookPrivate::getToPortList(const QString& floorTag, const QString& roomTag)
 {
     return childByTag(getToRoom(floorTag, roomTag), name(PortList));
 }
 
-QDomElement Ductbook::getToVertRunList(const QString& floorTag, const QString& roomTag)
+QDomElement DuctbookPrivate::getToVertRunList(const QString& floorTag, const QString& roomTag)
 {
     return childByTag(getToRoom(floorTag, roomTag), name(VerticalRunList));
 }
 
-QDomElement Ductbook::getOrCreateChildList(QDomElement container, const QString& listName)
+QDomElement DuctbookPrivate::getOrCreateChildList(QDomElement container, const QString& listName)
 {
     if (container.isNull() || !container.hasChildNodes())
         return QDomElement();
     QDomElement list = container.firstChildElement(listName);
     if (list.isNull()) {
-        list = document.createElement(listName);
+        list = q->document.createElement(listName);
         container.appendChild(list);
     }
     return list;
 }
 
-QDomElement Ductbook::getToPointList(const QString& floorTag)
+QDomElement DuctbookPrivate::getToPointList(const QString& floorTag)
 {
     return getOrCreateChildList(getToFloor(floorTag), name(PointList));
 }
 
-QDomElement Ductbook::getToFloorFreeTextList(const QString& floorTag)
+QDomElement DuctbookPrivate::getToFloorFreeTextList(const QString& floorTag)
 {
     return getOrCreateChildList(getToFloor(floorTag), name(FreeTextList));
 }
 
-QDomElement Ductbook::getToDeviceList(const QString& sheetTag)
+QDomElement DuctbookPrivate::getToDeviceList(const QString& sheetTag)
 {
     return getOrCreateChildList(getToSheet(sheetTag), name(DeviceList));
 }
 
-QDomElement Ductbook::getToVerticeList(const QString& sheetTag)
+QDomElement DuctbookPrivate::getToVerticeList(const QString& sheetTag)
 {
     return getOrCreateChildList(getToSheet(sheetTag), name(VerticeList));
 }
 
-QDomElement Ductbook::getToFreeTextList(const QString& sheetTag)
+QDomElement DuctbookPrivate::getToFreeTextList(const QString& sheetTag)
 {
     return getOrCreateChildList(getToSheet(sheetTag), name(FreeTextList));
 }
 
 // --- rebuilding -------------------------------------------------------------------
+
 // Rebuilding only reads: lists a floor or sheet lacks are not created here, so
 // loading a job and saving it again gives back the same file.
 
-void Ductbook::populateCurrentCablesLists()
+void DuctbookPrivate::populateCurrentCablesLists()
 {
-    m_maps->cableIndex.built = false;
+    maps.cableIndex.built = false;
     QStringList tags;
     QStringList ids;
     QSet<QString> seenTags;
     QSet<QString> seenIds;
-    forEachChildElement(getElement(name(CableList)), [&](const QDomElement& e) {
+    forEachChildElement(q->getElement(name(CableList)), [&](const QDomElement& e) {
         const QString tag = e.tagName();
         const QString id = e.attribute(QStringLiteral("id"));
         if (!seenTags.contains(tag)) {
@@ -204,62 +204,61 @@ void Ductbook::populateCurrentCablesLists()
             ids.append(id);
         }
     });
-    m_maps->currentCableTags.assign(tags);
-    m_maps->currentCableIds.assign(ids);
+    maps.currentCableTags.assign(tags);
+    maps.currentCableIds.assign(ids);
 }
 
-void Ductbook::populateCableMap()
+void DuctbookPrivate::populateCableMap()
 {
-    m_maps->cableIndex.built = false;
-    m_maps->cables.clear();
-    m_maps->cableElements.clear();
-    indexChildren(m_maps->cables, getElement(name(CableList)), &m_maps->cableElements);
+    maps.cableIndex.built = false;
+    maps.cables.clear();
+    maps.cableElements.clear();
+    indexChildren(maps.cables, q->getElement(name(CableList)), &maps.cableElements);
 }
 
 // Each current cable tag under its type; one walk of the cable list, taking
 // the type of the first element of each tag as a lookup by tag would.
-void Ductbook::populateCableTypeMap()
+void DuctbookPrivate::populateCableTypeMap()
 {
     QMap<QString, QStringList> byType;
     QSet<QString> seen;
-    forEachChildElement(getElement(name(CableList)), [&](const QDomElement& e) {
+    forEachChildElement(q->getElement(name(CableList)), [&](const QDomElement& e) {
         const QString tag = e.tagName();
         if (seen.contains(tag))
             return;
         seen.insert(tag);
         byType[e.attribute(QStringLiteral("type"))].append(tag);
     });
-    m_maps->cableTypes.assign(byType);
+    maps.cableTypes.assign(byType);
 }
 
-void Ductbook::populateConnectionMap()
+void DuctbookPrivate::populateConnectionMap()
 {
-    m_maps->connectionIndex.built = false;
-    m_maps->connections.clear();
-    m_maps->connectionElements.clear();
-    indexChildren(m_maps->connections, getElement(name(ConnectionList)),
-                  &m_maps->connectionElements);
+    maps.connectionIndex.built = false;
+    maps.connections.clear();
+    maps.connectionElements.clear();
+    indexChildren(maps.connections, q->getElement(name(ConnectionList)), &maps.connectionElements);
 }
 
-void Ductbook::populateSheetMap()
+void DuctbookPrivate::populateSheetMap()
 {
-    m_maps->sheets.clear();
-    indexChildren(m_maps->sheets, getToSheetList());
+    maps.sheets.clear();
+    indexChildren(maps.sheets, getToSheetList());
 }
 
-void Ductbook::populateFloorMap()
+void DuctbookPrivate::populateFloorMap()
 {
     // Which floors are walked decides which runs the riser index holds.
-    m_maps->risers.reset();
-    m_maps->floors.clear();
-    indexChildren(m_maps->floors, getToFloorList());
+    maps.risers.reset();
+    maps.floors.clear();
+    indexChildren(maps.floors, getToFloorList());
 }
 
-void Ductbook::populateActivePortMap()
+void DuctbookPrivate::populateActivePortMap()
 {
-    m_maps->activePorts.clear();
-    m_maps->activePortElements.clear();
-    indexChildren(m_maps->activePorts, getToActivePortList(), &m_maps->activePortElements);
+    maps.activePorts.clear();
+    maps.activePortElements.clear();
+    indexChildren(maps.activePorts, getToActivePortList(), &maps.activePortElements);
 }
 
 namespace {
@@ -275,84 +274,84 @@ void forEachSubList(const QDomElement& topList, const char* listName, F f)
 }
 } // namespace
 
-void Ductbook::populateDeviceMap()
+void DuctbookPrivate::populateDeviceMap()
 {
-    m_maps->devices.clear();
-    m_maps->deviceElements.clear();
+    maps.devices.clear();
+    maps.deviceElements.clear();
     forEachSubList(getToSheetList(), DeviceList, [&](const QDomElement& list) {
-        indexChildren(m_maps->devices, list, &m_maps->deviceElements);
+        indexChildren(maps.devices, list, &maps.deviceElements);
     });
 }
 
-void Ductbook::populateVerticeMap()
+void DuctbookPrivate::populateVerticeMap()
 {
-    m_maps->vertices.clear();
-    m_maps->verticeElements.clear();
+    maps.vertices.clear();
+    maps.verticeElements.clear();
     forEachSubList(getToSheetList(), VerticeList, [&](const QDomElement& list) {
-        indexChildren(m_maps->vertices, list, &m_maps->verticeElements);
+        indexChildren(maps.vertices, list, &maps.verticeElements);
     });
 }
 
-void Ductbook::populateFreeTextMap()
+void DuctbookPrivate::populateFreeTextMap()
 {
-    m_maps->freeTexts.clear();
-    m_maps->freeTextElements.clear();
+    maps.freeTexts.clear();
+    maps.freeTextElements.clear();
     forEachSubList(getToSheetList(), FreeTextList, [&](const QDomElement& list) {
-        indexChildren(m_maps->freeTexts, list, &m_maps->freeTextElements);
+        indexChildren(maps.freeTexts, list, &maps.freeTextElements);
     });
 }
 
-void Ductbook::populateRoomMap()
+void DuctbookPrivate::populateRoomMap()
 {
-    m_maps->rooms.clear();
-    m_maps->roomElements.clear();
+    maps.rooms.clear();
+    maps.roomElements.clear();
     forEachSubList(getToFloorList(), RoomList, [&](const QDomElement& list) {
-        indexChildren(m_maps->rooms, list, &m_maps->roomElements, true);
+        indexChildren(maps.rooms, list, &maps.roomElements, true);
     });
 }
 
-void Ductbook::populatePointMap()
+void DuctbookPrivate::populatePointMap()
 {
-    m_maps->points.clear();
-    m_maps->pointElements.clear();
+    maps.points.clear();
+    maps.pointElements.clear();
     forEachSubList(getToFloorList(), PointList, [&](const QDomElement& list) {
-        indexChildren(m_maps->points, list, &m_maps->pointElements);
+        indexChildren(maps.points, list, &maps.pointElements);
     });
 }
 
-void Ductbook::populateFloorFreeTextMap()
+void DuctbookPrivate::populateFloorFreeTextMap()
 {
-    m_maps->floorFreeTexts.clear();
-    m_maps->floorFreeTextElements.clear();
+    maps.floorFreeTexts.clear();
+    maps.floorFreeTextElements.clear();
     forEachSubList(getToFloorList(), FreeTextList, [&](const QDomElement& list) {
-        indexChildren(m_maps->floorFreeTexts, list, &m_maps->floorFreeTextElements);
+        indexChildren(maps.floorFreeTexts, list, &maps.floorFreeTextElements);
     });
 }
 
-void Ductbook::populatePortMap()
+void DuctbookPrivate::populatePortMap()
 {
-    m_maps->ports.clear();
-    m_maps->portElements.clear();
+    maps.ports.clear();
+    maps.portElements.clear();
     forEachSubList(getToFloorList(), RoomList, [&](const QDomElement& rooms) {
         forEachSubList(rooms, PortList, [&](const QDomElement& list) {
-            indexChildren(m_maps->ports, list, &m_maps->portElements);
+            indexChildren(maps.ports, list, &maps.portElements);
         });
     });
 }
 
-void Ductbook::populateVerticalRunMap()
+void DuctbookPrivate::populateVerticalRunMap()
 {
-    m_maps->risers.reset();
-    m_maps->vertRuns.clear();
-    m_maps->vertRunElements.clear();
+    maps.risers.reset();
+    maps.vertRuns.clear();
+    maps.vertRunElements.clear();
     forEachSubList(getToFloorList(), RoomList, [&](const QDomElement& rooms) {
         forEachSubList(rooms, VerticalRunList, [&](const QDomElement& list) {
-            indexChildren(m_maps->vertRuns, list, &m_maps->vertRunElements);
+            indexChildren(maps.vertRuns, list, &maps.vertRunElements);
         });
     });
 }
 
-void Ductbook::populateFloorLevelMaps()
+void DuctbookPrivate::populateFloorLevelMaps()
 {
     populateRoomMap();
     populatePortMap();
@@ -361,7 +360,7 @@ void Ductbook::populateFloorLevelMaps()
     populateFloorFreeTextMap();
 }
 
-void Ductbook::populateSheetLevelMaps()
+void DuctbookPrivate::populateSheetLevelMaps()
 {
     populateDeviceMap();
     populateVerticeMap();
@@ -370,152 +369,152 @@ void Ductbook::populateSheetLevelMaps()
 
 void Ductbook::updateAllInternalLists()
 {
-    populateCurrentCablesLists();
-    populateCableMap();
-    populateCableTypeMap();
-    populateConnectionMap();
-    populateSheetMap();
-    populateDeviceMap();
-    populateVerticeMap();
-    populateFreeTextMap();
-    populateFloorMap();
-    populateRoomMap();
-    populatePortMap();
-    populateActivePortMap();
-    populateVerticalRunMap();
-    populatePointMap();
-    populateFloorFreeTextMap();
+    d->populateCurrentCablesLists();
+    d->populateCableMap();
+    d->populateCableTypeMap();
+    d->populateConnectionMap();
+    d->populateSheetMap();
+    d->populateDeviceMap();
+    d->populateVerticeMap();
+    d->populateFreeTextMap();
+    d->populateFloorMap();
+    d->populateRoomMap();
+    d->populatePortMap();
+    d->populateActivePortMap();
+    d->populateVerticalRunMap();
+    d->populatePointMap();
+    d->populateFloorFreeTextMap();
 }
 
 // --- map reads ----------------------------------------------------------------------
 
 QStringList Ductbook::getFloorTags()
 {
-    return m_maps->floors.tags();
+    return d->maps.floors.tags();
 }
 
 QStringList Ductbook::getFloorIds()
 {
-    return m_maps->floors.ids();
+    return d->maps.floors.ids();
 }
 
 QString Ductbook::getFloorIdByTag(const QString& tag)
 {
-    return m_maps->floors.id(tag);
+    return d->maps.floors.id(tag);
 }
 
 QString Ductbook::getFloorTagById(const QString& id)
 {
-    return m_maps->floors.firstTag(id);
+    return d->maps.floors.firstTag(id);
 }
 
 QStringList Ductbook::getSheetTags()
 {
-    return m_maps->sheets.tags();
+    return d->maps.sheets.tags();
 }
 
 QStringList Ductbook::getSheetIds()
 {
-    return m_maps->sheets.ids();
+    return d->maps.sheets.ids();
 }
 
 QString Ductbook::getSheetIdByTag(const QString& tag)
 {
-    return m_maps->sheets.id(tag);
+    return d->maps.sheets.id(tag);
 }
 
 QString Ductbook::getSheetTagById(const QString& id)
 {
-    return m_maps->sheets.firstTag(id);
+    return d->maps.sheets.firstTag(id);
 }
 
 QStringList Ductbook::getCables(bool byTag)
 {
-    return byTag ? m_maps->currentCableTags.list() : m_maps->currentCableIds.list();
+    return byTag ? d->maps.currentCableTags.list() : d->maps.currentCableIds.list();
 }
 
 QString Ductbook::getCableID(const QString& tag)
 {
-    return m_maps->cables.id(tag);
+    return d->maps.cables.id(tag);
 }
 
 QString Ductbook::getCableElement(const QString& id)
 {
-    return m_maps->cables.firstTag(id);
+    return d->maps.cables.firstTag(id);
 }
 
 QStringList Ductbook::getCablesByTypeFromMap(const QString& type)
 {
-    return m_maps->cableTypes.cables(type);
+    return d->maps.cableTypes.cables(type);
 }
 
 QString Ductbook::getConnectionTagById(const QString& id)
 {
-    return m_maps->connections.firstTag(id);
+    return d->maps.connections.firstTag(id);
 }
 
 QString Ductbook::getPortId(const QString& tag)
 {
-    return m_maps->ports.id(tag);
+    return d->maps.ports.id(tag);
 }
 
 QString Ductbook::getActivePortId(const QString& tag)
 {
-    return m_maps->activePorts.id(tag);
+    return d->maps.activePorts.id(tag);
 }
 
 QString Ductbook::getVertRunId(const QString& tag)
 {
-    return m_maps->vertRuns.id(tag);
+    return d->maps.vertRuns.id(tag);
 }
 
 QString Ductbook::getActivePortElement(const QString& id)
 {
-    return m_maps->activePorts.firstTag(id);
+    return d->maps.activePorts.firstTag(id);
 }
 
 QString Ductbook::getVertRunTag(const QString& id)
 {
-    return m_maps->vertRuns.firstTag(id);
+    return d->maps.vertRuns.firstTag(id);
 }
 
 void Ductbook::setAllSheetIDs(QMap<QString, QString> tagToId)
 {
-    m_maps->sheets.assign(tagToId);
+    d->maps.sheets.assign(tagToId);
 }
 
 // A rename: a tag that names no sheet gets no map entry, which would list a
 // sheet the file does not have.
 void Ductbook::setSheetID(const QString& tag, const QString& id)
 {
-    QDomElement list = getToSheetList();
+    QDomElement list = d->getToSheetList();
     if (list.isNull() || !list.hasChildNodes())
         return;
-    QDomElement sheet = childByTag(list, tag);
+    QDomElement sheet = d->childByTag(list, tag);
     if (sheet.isNull())
         return;
     setElementId(id, sheet);
-    m_maps->sheets.insert(tag, id);
+    d->maps.sheets.insert(tag, id);
 }
 
 void Ductbook::setAllFloorIds(QMap<QString, QString> tagToId)
 {
-    m_maps->risers.reset();
-    m_maps->floors.assign(tagToId);
+    d->maps.risers.reset();
+    d->maps.floors.assign(tagToId);
 }
 
 void Ductbook::setFloorId(const QString& tag, const QString& id)
 {
-    QDomElement list = getToFloorList();
+    QDomElement list = d->getToFloorList();
     if (list.isNull() || !list.hasChildNodes())
         return;
-    QDomElement floor = childByTag(list, tag);
+    QDomElement floor = d->childByTag(list, tag);
     if (floor.isNull())
         return; // as for sheets
     setElementId(id, floor);
-    if (!m_maps->floors.containsTag(tag))
-        m_maps->risers.reset(); // a floor the walks did not see before
-    m_maps->floors.insert(tag, id);
+    if (!d->maps.floors.containsTag(tag))
+        d->maps.risers.reset(); // a floor the walks did not see before
+    d->maps.floors.insert(tag, id);
 }
 
 // --- existence checks -------------------------------------------------------------
@@ -534,62 +533,62 @@ bool isUndefinedRoom(const QString& tag)
 
 bool Ductbook::floorExists(const QString& name, bool byTag)
 {
-    return exists(m_maps->floors, name, byTag);
+    return exists(d->maps.floors, name, byTag);
 }
 
 bool Ductbook::sheetExists(const QString& name, bool byTag)
 {
-    return exists(m_maps->sheets, name, byTag);
+    return exists(d->maps.sheets, name, byTag);
 }
 
 bool Ductbook::cableExists(const QString& name, bool byTag)
 {
-    return exists(m_maps->cables, name, byTag);
+    return exists(d->maps.cables, name, byTag);
 }
 
 bool Ductbook::connectionExists(const QString& name, bool byTag)
 {
-    return exists(m_maps->connections, name, byTag);
+    return exists(d->maps.connections, name, byTag);
 }
 
 bool Ductbook::portExists(const QString& name, bool byTag)
 {
-    return exists(m_maps->ports, name, byTag);
+    return exists(d->maps.ports, name, byTag);
 }
 
 bool Ductbook::activePortExists(const QString& name, bool byTag)
 {
-    return exists(m_maps->activePorts, name, byTag);
+    return exists(d->maps.activePorts, name, byTag);
 }
 
 bool Ductbook::deviceExists(const QString& name, bool byTag)
 {
-    return exists(m_maps->devices, name, byTag);
+    return exists(d->maps.devices, name, byTag);
 }
 
 bool Ductbook::verticeExists(const QString& name, bool byTag)
 {
-    return exists(m_maps->vertices, name, byTag);
+    return exists(d->maps.vertices, name, byTag);
 }
 
 bool Ductbook::pointExists(const QString& name, bool byTag)
 {
-    return exists(m_maps->points, name, byTag);
+    return exists(d->maps.points, name, byTag);
 }
 
 bool Ductbook::freeTextExists(const QString& name, bool byTag)
 {
-    return exists(m_maps->freeTexts, name, byTag);
+    return exists(d->maps.freeTexts, name, byTag);
 }
 
 bool Ductbook::floorFreeTextExists(const QString& name, bool byTag)
 {
-    return exists(m_maps->floorFreeTexts, name, byTag);
+    return exists(d->maps.floorFreeTexts, name, byTag);
 }
 
 bool Ductbook::vertRunExists(const QString& name, bool byTag)
 {
-    return exists(m_maps->vertRuns, name, byTag);
+    return exists(d->maps.vertRuns, name, byTag);
 }
 
 bool Ductbook::portOrVertRunExists(const QString& name, bool byTag)
@@ -599,12 +598,12 @@ bool Ductbook::portOrVertRunExists(const QString& name, bool byTag)
 
 bool Ductbook::roomExists(const QString& name, bool byTag)
 {
-    return isUndefinedRoom(name) || exists(m_maps->rooms, name, byTag);
+    return isUndefinedRoom(name) || exists(d->maps.rooms, name, byTag);
 }
 
 QMap<QString, int> Ductbook::itemCounts() const
 {
-    const DuctbookIndexes& m = *m_maps;
+    const DuctbookIndexes& m = d->maps;
     return {{QStringLiteral("floors"), m.floors.size()},
             {QStringLiteral("sheets"), m.sheets.size()},
             {QStringLiteral("rooms"), m.rooms.size()},

@@ -1,4 +1,4 @@
-#include "namesequence_p.h"
+#include "index/namesequence_p.h"
 
 void NameSequence::assign(const QStringList& names)
 {

@@ -1,0 +1,145 @@
+#ifndef ITEMLOOKUP_P_H
+#define ITEMLOOKUP_P_H
+
+#include "constants_p.h"
+#include "ductbook_p.h"
+
+#include <QDomDocument>
+#include <QDomElement>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <initializer_list>
+
+// The lookups and bookkeeping that the floor and sheet items and the ports
+// share: an item's element by id through the kind's id index (walking the
+// list only when the index cannot answer for sure), and the entry of a new
+// or removed item in its tag map and cache.
+namespace ItemLookup {
+
+inline QString idOf(const QDomElement& e)
+{
+    return e.attribute(QStringLiteral("id"));
+}
+
+inline int intAttr(const QDomElement& e, const char* attr)
+{
+    return e.attribute(QLatin1String(attr)).toInt();
+}
+
+inline QString notSpecified()
+{
+    return QLatin1String(DuctbookConstants::NotSpecified);
+}
+
+using Attr = DuctbookPrivate::Attr;
+
+// Appends a new element named tag to list with attrs, in the order given.
+inline QDomElement appendItem(QDomDocument& document, QDomElement& list, const QString& tag,
+                              std::initializer_list<Attr> attrs)
+{
+    QDomElement e = document.createElement(tag);
+    list.appendChild(e);
+    for (const Attr& a : attrs)
+        e.setAttribute(QLatin1String(a.first), a.second);
+    return e;
+}
+
+inline QStringList names(const QDomElement& list, bool tags)
+{
+    QStringList result;
+    for (QDomElement e = list.firstChildElement(); !e.isNull(); e = e.nextSiblingElement())
+        result.append(tags ? e.tagName() : idOf(e));
+    return result;
+}
+
+// The first element of list whose id is id, in document order. The id index
+// names the candidates; when the cache is regular every tag stands for one
+// element, so a candidate sitting in another list is no answer here.
+inline QDomElement firstWithId(const TagIndex& index, const ElementCache& cache,
+                               const QDomElement& list, const QString& id)
+{
+    if (list.isNull())
+        return QDomElement();
+    if (!cache.irregular()) {
+        QDomElement hit;
+        int hits = 0;
+        bool sure = true;
+        const QStringList candidates = index.tagsWithId(id);
+        for (const QString& tag : candidates) {
+            const QDomElement e = cache.any(tag);
+            if (e.isNull() || e.tagName() != tag) {
+                sure = false;
+                break;
+            }
+            if (e.parentNode() != list)
+                continue;
+            if (idOf(e) != id) {
+                sure = false;
+                break;
+            }
+            hit = e;
+            ++hits;
+        }
+        if (sure && hits <= 1)
+            return hit;
+    }
+    for (QDomElement e = list.firstChildElement(); !e.isNull(); e = e.nextSiblingElement()) {
+        if (idOf(e) == id)
+            return e;
+    }
+    return QDomElement();
+}
+
+// Every element of list whose id is id. A regular cache names them all
+// through the id index; otherwise the list is walked.
+inline QList<QDomElement> allWithId(const TagIndex& index, const ElementCache& cache,
+                                    const QDomElement& list, const QString& id)
+{
+    QList<QDomElement> found;
+    if (list.isNull())
+        return found;
+    if (!cache.irregular()) {
+        bool sure = true;
+        const QStringList candidates = index.tagsWithId(id);
+        for (const QString& tag : candidates) {
+            const QDomElement e = cache.any(tag);
+            if (e.isNull() || e.tagName() != tag || idOf(e) != id) {
+                sure = false;
+                break;
+            }
+            if (e.parentNode() == list)
+                found.append(e);
+        }
+        if (sure)
+            return found;
+        found.clear();
+    }
+    for (QDomElement e = list.firstChildElement(); !e.isNull(); e = e.nextSiblingElement()) {
+        if (idOf(e) == id)
+            found.append(e);
+    }
+    return found;
+}
+
+// Records a new item in its tag map and cache.
+inline void remember(TagIndex& index, ElementCache& cache, const QString& tag, const QString& id,
+                     const QDomElement& e)
+{
+    cache.insert(tag, e);
+    index.insert(tag, id);
+}
+
+// Forgets a removed item. The map entry of tag goes unless the cache still
+// knows another element under that tag (a file that repeats a tag).
+inline void forget(TagIndex& index, ElementCache& cache, const QString& tag, const QDomElement& e)
+{
+    cache.remove(tag, e);
+    if (cache.any(tag).isNull())
+        index.remove(tag);
+}
+
+} // namespace ItemLookup
+
+#endif // ITEMLOOKUP_P_H
