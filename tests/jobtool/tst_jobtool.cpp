@@ -42,7 +42,6 @@ class TestJobtool : public QObject
 {
     Q_OBJECT
 private slots:
-    void helpNamesEveryCommand();
     void infoOnTheExample();
     void infoAsJson();
     void infoOfABrokenFile();
@@ -55,15 +54,6 @@ private slots:
 private:
     QTemporaryDir m_dir;
 };
-
-void TestJobtool::helpNamesEveryCommand()
-{
-    const Run r = jobtool({QStringLiteral("--help")});
-    QCOMPARE(r.code, 0);
-    for (const char* command : {"info FILE", "new FILE", "settings list", "settings get KEY",
-                                "settings set KEY VALUE", "--json"})
-        QVERIFY2(r.out.contains(QLatin1String(command)), command);
-}
 
 void TestJobtool::infoOnTheExample()
 {

@@ -46,7 +46,6 @@ class TestJobtoolTemplate : public QObject
 private slots:
     void init();
 
-    void helpNamesTheCommands();
     void exampleTemplateSavesBackUnchanged();
     void infoOnTheExample();
     void infoAsJson();
@@ -65,15 +64,6 @@ private:
 void TestJobtoolTemplate::init()
 {
     QVERIFY(m_dir.isValid());
-}
-
-void TestJobtoolTemplate::helpNamesTheCommands()
-{
-    const Run r = jobtool({QStringLiteral("--help")});
-    QCOMPARE(r.code, 0);
-    for (const char* command : {"template new FILE", "template info FILE [--json]",
-                                "export JOB TEMPLATE", "import JOB TEMPLATE"})
-        QVERIFY2(r.out.contains(QLatin1String(command)), command);
 }
 
 // The example is written exactly as the library writes a template.
