@@ -684,17 +684,9 @@ void cableBlock(Pages& pages, Ductbook& job, const ReportCable& c, QHash<QString
         {words("From"), endText(c.from, c.fromPlace)},
         {words("To"), endText(c.to, c.toPlace)},
         {words("Type"), c.type},
-        {words("Tester"),
-         joined({r.serialNumber().isEmpty() ? QString() : words("serial %1").arg(r.serialNumber()),
-                 r.softwareVersion().isEmpty() ? QString()
-                                               : words("software %1").arg(r.softwareVersion())},
-                QStringLiteral(", "))},
-        {words("Length"),
-         joined({c.measured.isEmpty() ? QString() : words("%1 %2 measured").arg(c.measured, unit),
-                 c.estimated.isEmpty() ? QString() : words("%1 %2 estimated").arg(c.estimated, unit)},
-                QStringLiteral(", "))},
-        {words("BERT errors"),
-         r.BERTResults() < 0 ? words("not measured") : QString::number(r.BERTResults())}};
+        {words("Tester"), testerText(r)},
+        {words("Length"), lengthText(c, unit)},
+        {words("BERT errors"), bertText(r)}};
     double y = top + BarHeight + 2;
     for (const auto& row : rows) {
         pages.text(QRectF(left + 1, y, 24, 3.9), row.first, pdfFont(BodyPoints, true));

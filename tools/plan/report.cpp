@@ -491,17 +491,9 @@ void writeCable(Html& html, Ductbook& job, const ReportCable& c, QHash<QString, 
          {words("To"), joined({c.to, c.toPlace})},
          {words("Type"), c.type},
          {words("Judged against"), joined({c.type, definition}, QStringLiteral(": "))},
-         {words("Tester"),
-          joined({r.serialNumber().isEmpty() ? QString() : words("serial %1").arg(r.serialNumber()),
-                  r.softwareVersion().isEmpty() ? QString()
-                                                : words("software %1").arg(r.softwareVersion())},
-                 QStringLiteral(", "))},
-         {words("Length"),
-          joined({c.measured.isEmpty() ? QString() : words("%1 %2 measured").arg(c.measured, unit),
-                  c.estimated.isEmpty() ? QString() : words("%1 %2 estimated").arg(c.estimated, unit)},
-                 QStringLiteral(", "))},
-         {words("BERT errors"),
-          r.BERTResults() < 0 ? words("not measured") : QString::number(r.BERTResults())}});
+         {words("Tester"), testerText(r)},
+         {words("Length"), lengthText(c, unit)},
+         {words("BERT errors"), bertText(r)}});
 
     html.start(QStringLiteral("table"), {{QStringLiteral("class"), QStringLiteral("pairs")}});
     html.headRow({words("Pins"), words("Length (%1)").arg(unit), words("Wired to"), words("Verdict")});

@@ -197,6 +197,27 @@ QString percent(int part, int whole)
                      : QStringLiteral("\u2013");
 }
 
+QString testerText(const TestResults& r)
+{
+    return joined({r.serialNumber().isEmpty() ? QString() : words("serial %1").arg(r.serialNumber()),
+                   r.softwareVersion().isEmpty() ? QString()
+                                                 : words("software %1").arg(r.softwareVersion())},
+                  QStringLiteral(", "));
+}
+
+QString lengthText(const ReportCable& c, const QString& unit)
+{
+    return joined(
+        {c.measured.isEmpty() ? QString() : words("%1 %2 measured").arg(c.measured, unit),
+         c.estimated.isEmpty() ? QString() : words("%1 %2 estimated").arg(c.estimated, unit)},
+        QStringLiteral(", "));
+}
+
+QString bertText(const TestResults& r)
+{
+    return r.BERTResults() < 0 ? words("not measured") : QString::number(r.BERTResults());
+}
+
 QString joined(const QStringList& parts, const QString& separator)
 {
     QStringList kept;

@@ -110,6 +110,12 @@ QString percent(int part, int whole);
 // The non-empty parts joined.
 QString joined(const QStringList& parts, const QString& separator = QStringLiteral(" \u00b7 "));
 QString addressLine(const Address& a);
+// Facts of a tested cable's block that both formats print, in the report's
+// words: the tester's serial and software, the measured and estimated
+// lengths, the bit errors.
+QString testerText(const TestResults& r);
+QString lengthText(const ReportCable& c, const QString& unit);
+QString bertText(const TestResults& r);
 
 } // namespace Plan
 
