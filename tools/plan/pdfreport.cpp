@@ -275,18 +275,7 @@ void cover(Pages& pages, const ReportData& d)
     pages.advance(14);
     pages.text(QRectF(pages.left(), pages.y(), pages.width(), 9), d.site.company(), pdfFont(16));
     pages.advance(16);
-    facts(pages, {{words("Site"), d.site.company()},
-                  {words("Address"), addressLine(d.site.address())},
-                  {words("Site contact"), joined({d.site.contact(), d.site.phone(), d.site.email()})},
-                  {words("Job id"), d.site.jobid()},
-                  {words("Job file"), d.jobFile},
-                  {words("Contractor"), d.contractor.company()},
-                  {words("Contractor address"), addressLine(d.contractor.address())},
-                  {words("Contractor contact"), joined({d.contractor.phone(), d.contractor.email()})},
-                  {words("Tester"), d.contractor.tester()},
-                  {words("Issued"), d.issued},
-                  {words("Selection"), d.selection.isEmpty() ? words("every cable of the job")
-                                                             : d.selection}});
+    facts(pages, coverFacts(d));
     pages.advance(8);
     const ReportCounts all = d.counts();
     pages.subheading(words("Results"), 6 * LineHeight);

@@ -347,18 +347,7 @@ void writeCover(Html& html, const ReportData& d)
     html.start(QStringLiteral("section"), {{QStringLiteral("id"), QStringLiteral("cover")}});
     html.element(QStringLiteral("h1"), words("Cable certification report"));
     html.element(QStringLiteral("p"), d.site.company(), {{QStringLiteral("class"), QStringLiteral("site")}});
-    html.facts({{words("Site"), d.site.company()},
-                {words("Address"), addressLine(d.site.address())},
-                {words("Site contact"), joined({d.site.contact(), d.site.phone(), d.site.email()})},
-                {words("Job id"), d.site.jobid()},
-                {words("Job file"), d.jobFile},
-                {words("Contractor"), d.contractor.company()},
-                {words("Contractor address"), addressLine(d.contractor.address())},
-                {words("Contractor contact"), joined({d.contractor.phone(), d.contractor.email()})},
-                {words("Tester"), d.contractor.tester()},
-                {words("Issued"), d.issued},
-                {words("Selection"),
-                 d.selection.isEmpty() ? words("every cable of the job") : d.selection}});
+    html.facts(coverFacts(d));
     const ReportCounts all = d.counts();
     html.element(QStringLiteral("h2"), words("Results"));
     html.start(QStringLiteral("table"), {{QStringLiteral("class"), QStringLiteral("by-verdict")}});

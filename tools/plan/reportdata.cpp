@@ -197,6 +197,22 @@ QString percent(int part, int whole)
                      : QStringLiteral("\u2013");
 }
 
+QList<QPair<QString, QString>> coverFacts(const ReportData& d)
+{
+    return {{words("Site"), d.site.company()},
+            {words("Address"), addressLine(d.site.address())},
+            {words("Site contact"), joined({d.site.contact(), d.site.phone(), d.site.email()})},
+            {words("Job id"), d.site.jobid()},
+            {words("Job file"), d.jobFile},
+            {words("Contractor"), d.contractor.company()},
+            {words("Contractor address"), addressLine(d.contractor.address())},
+            {words("Contractor contact"), joined({d.contractor.phone(), d.contractor.email()})},
+            {words("Tester"), d.contractor.tester()},
+            {words("Issued"), d.issued},
+            {words("Selection"),
+             d.selection.isEmpty() ? words("every cable of the job") : d.selection}};
+}
+
 QString testerText(const TestResults& r)
 {
     return joined({r.serialNumber().isEmpty() ? QString() : words("serial %1").arg(r.serialNumber()),

@@ -12,6 +12,7 @@
 #include <ductbook.h>
 
 #include <QList>
+#include <QPair>
 #include <QMap>
 #include <QSet>
 #include <QString>
@@ -116,6 +117,8 @@ QString addressLine(const Address& a);
 QString testerText(const TestResults& r);
 QString lengthText(const ReportCable& c, const QString& unit);
 QString bertText(const TestResults& r);
+// The cover's facts: site, contractor, tester, issue date and the selection.
+QList<QPair<QString, QString>> coverFacts(const ReportData& d);
 
 } // namespace Plan
 
