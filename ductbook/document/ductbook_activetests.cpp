@@ -33,7 +33,7 @@ QStringList childTags(const QDomElement& parent)
 
 QDomElement DuctbookPrivate::activePortElement(const QString& tag, const QDomElement& list)
 {
-    return findItem(maps.activePortElements, tag, list);
+    return findItem(maps.activePorts.elements(), tag, list);
 }
 
 // Tag and id follow the add mode. A tag the caller supplies becomes an element
@@ -48,7 +48,7 @@ QString Ductbook::addActivePort(const QString& tag, const QString& id,
         return QString();
     // The greatest tag in code-unit order is "ActivePort9" while ports 10 and
     // up exist; the memo keeps each add from counting up through all of them.
-    const TagIndex& ports = d->maps.activePorts;
+    const ItemIndex& ports = d->maps.activePorts;
     const QString portTag =
         tagGiven ? tag
                  : NameGen::nextAfterGreatest(
@@ -92,8 +92,7 @@ QString Ductbook::addActivePort(const QString& tag, const QString& id,
     }
     list.appendChild(port);
 
-    d->maps.activePortElements.insert(portTag, port);
-    d->maps.activePorts.insert(portTag, portId);
+    d->maps.activePorts.added(portTag, portId, port);
     setChanged(true);
     return portId;
 }
@@ -162,8 +161,7 @@ void Ductbook::renameActivePort(const QString& tag, const QString& newId)
     if (e.isNull())
         return;
     e.setAttribute(QStringLiteral("id"), newId);
-    if (d->maps.activePortElements.any(tag) == e)
-        d->maps.activePorts.insert(tag, newId);
+    d->maps.activePorts.renamed(e, newId);
     setChanged(true);
 }
 
@@ -175,11 +173,10 @@ void Ductbook::removeActivePort(const QString& tag)
         return;
     list.removeChild(e);
     // A second element under a repeated tag was never in the map.
-    if (d->maps.activePortElements.any(tag) == e) {
-        d->maps.activePortElements.remove(tag, e);
-        d->maps.activePorts.remove(tag);
+    if (d->maps.activePorts.elements().any(tag) == e) {
+        d->maps.activePorts.removed(tag, e);
         // The next element of the tag, if the file repeats it, takes over.
-        if (d->maps.activePortElements.irregular())
+        if (d->maps.activePorts.elements().irregular())
             d->populateActivePortMap();
     }
     setChanged(true);

@@ -47,7 +47,7 @@ QStringList Ductbook::getCables(const QString& floor, const QString& typeFilter)
             if (seen.contains(tag))
                 continue;
             if (!all) {
-                const QDomElement e = d->findItem(d->maps.cableElements, tag, list);
+                const QDomElement e = d->findItem(d->maps.cables.elements(), tag, list);
                 if (e.attribute(attr) != typeFilter)
                     continue;
             }
@@ -77,7 +77,7 @@ QStringList Ductbook::getCables(const QString& floor, const QStringList& types)
     const QDomElement list = d->getToCableList();
     QStringList found;
     for (const QString& tag : std::as_const(onFloor)) {
-        const QDomElement e = d->findItem(d->maps.cableElements, tag, list);
+        const QDomElement e = d->findItem(d->maps.cables.elements(), tag, list);
         if (wanted.contains(e.attribute(QStringLiteral("bundleName"))) ||
             wanted.contains(e.attribute(QStringLiteral("type"))))
             found.append(tag);
@@ -99,7 +99,7 @@ QStringList Ductbook::getCablesByCategory(int category)
     const QDomElement list = d->getToCableList();
     QStringList found;
     for (const QString& tag : d->maps.currentCableTags.list()) {
-        const QDomElement e = d->findItem(d->maps.cableElements, tag, list);
+        const QDomElement e = d->findItem(d->maps.cables.elements(), tag, list);
         if (e.isNull())
             continue;
         const QString type = e.attribute(QStringLiteral("type"));

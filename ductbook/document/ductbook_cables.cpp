@@ -31,14 +31,14 @@ QDomElement DuctbookPrivate::cable(const QString& tag)
     // An empty name would make the fallback walk take any element.
     if (tag.isEmpty())
         return QDomElement();
-    return findItem(maps.cableElements, tag, getToCableList());
+    return findItem(maps.cables.elements(), tag, getToCableList());
 }
 
 QDomElement DuctbookPrivate::connection(const QString& tag)
 {
     if (tag.isEmpty())
         return QDomElement();
-    return findItem(maps.connectionElements, tag, getToConnectionList());
+    return findItem(maps.connections.elements(), tag, getToConnectionList());
 }
 
 // --- names ------------------------------------------------------------------
@@ -99,14 +99,6 @@ QString DuctbookPrivate::generateConnectionId()
         maps.connections.greatestId(), name(ConnectionElement), NameGen::Plain,
         [this](const QString& i) { return q->connectionExists(i, false); },
         &maps.nameMemos[QStringLiteral("connection id")], maps.connections.generation());
-}
-
-// A current id leaves the list only with the last cable that has it, so
-// that the list keeps holding every id the cable list does.
-void DuctbookPrivate::dropIdIfUnused(const QString& id)
-{
-    if (!maps.cables.containsId(id))
-        maps.currentCableIds.remove(id);
 }
 
 // --- test results -----------------------------------------------------------
@@ -198,7 +190,7 @@ QStringList DuctbookPrivate::withAttribute(const QString& attr, const QString& v
     QStringList found;
     const QDomElement list = getToCableList();
     for (const QString& tag : maps.currentCableTags.list()) {
-        const QDomElement e = findItem(maps.cableElements, tag, list);
+        const QDomElement e = findItem(maps.cables.elements(), tag, list);
         if (!e.isNull() && e.attribute(attr) == value)
             found.append(tag);
     }
@@ -252,18 +244,8 @@ QString Ductbook::addCable(const QString& tag, const QString& id, const QString&
     DuctbookPrivate::writeNewResults(testResults, results);
     e.appendChild(testResults);
     list.appendChild(e);
-
-    d->maps.cableTypes.add(type, cableTag);
+    d->cableAdded(cableTag, e);
     setChanged(true);
-    d->maps.currentCableIds.append(cableId);
-    d->maps.currentCableTags.append(cableTag);
-    d->maps.cables.insert(cableTag, cableId);
-    d->maps.cableElements.insert(cableTag, e);
-    DuctbookPrivate::addEntry(
-        idx, cableTag,
-        CableEntry{from, to, bundleGroupNum,
-                   DuctbookPrivate::pointsOf(e.attribute(QStringLiteral("path"))), 0});
-    DuctbookPrivate::countId(idx, cableId, 1);
     return cableId;
 }
 
@@ -339,10 +321,7 @@ QString Ductbook::addConnection(const QString& tag, const QString& id, const QSt
     e.setAttribute(QStringLiteral("from"), from);
     e.setAttribute(QStringLiteral("type"), type);
     list.appendChild(e);
-
-    d->maps.connections.insert(connectionTag, connectionId);
-    d->maps.connectionElements.insert(connectionTag, e);
-    d->refileConnection(connectionTag);
+    d->connectionAdded(connectionTag, e);
     setChanged(true);
     return connectionId;
 }
@@ -370,7 +349,7 @@ void Ductbook::setCableTo(const QString& tag, const QString& id)
     if (e.isNull())
         return;
     setChildAttr(QStringLiteral("to"), id, e);
-    d->refileEnds(tag, e);
+    d->cableChanged(tag, e, CableField::Ends);
     setChanged(true);
 }
 
@@ -380,7 +359,7 @@ void Ductbook::setCableFrom(const QString& tag, const QString& id)
     if (e.isNull())
         return;
     setChildAttr(QStringLiteral("from"), id, e);
-    d->refileEnds(tag, e);
+    d->cableChanged(tag, e, CableField::Ends);
     setChanged(true);
 }
 
@@ -408,8 +387,7 @@ void Ductbook::setCableBundleGroupNum(const QString& tag, const QString& value)
     if (e.isNull())
         return;
     setChildAttr(QStringLiteral("bundleGroupNum"), value, e);
-    const QString group = e.attribute(QStringLiteral("bundleGroupNum"));
-    DuctbookPrivate::refile(d->state(), tag, [&group](CableEntry& entry) { entry.group = group; });
+    d->cableChanged(tag, e, CableField::Group);
     setChanged(true);
 }
 
@@ -420,19 +398,10 @@ void Ductbook::setCableID(const QString& tag, const QString& id)
     QDomElement e = d->cable(tag);
     if (e.isNull())
         return;
-    CableIndex& idx = d->state();
-    const QString oldId = getElementId(e);
-    setElementId(id, e);
     // An element without the attribute keeps having none; the maps follow
     // the element.
-    const QString newId = e.attribute(QStringLiteral("id"));
-    if (d->maps.cables.containsTag(tag))
-        DuctbookPrivate::countId(idx, d->maps.cables.id(tag), -1);
-    d->maps.cables.insert(tag, newId);
-    DuctbookPrivate::countId(idx, newId, 1);
-    d->dropIdIfUnused(oldId);
-    d->maps.currentCableIds.append(newId);
-    idx.idHint.clear();
+    setElementId(id, e);
+    d->cableChanged(tag, e, CableField::Id);
     setChanged(true);
 }
 
@@ -442,7 +411,7 @@ void Ductbook::setCableType(const QString& tag, const QString& type)
     if (e.isNull())
         return;
     setChildAttr(QStringLiteral("type"), type, e);
-    d->maps.cableTypes.add(type, tag);
+    d->cableChanged(tag, e, CableField::Type);
     setChanged(true);
 }
 
@@ -452,9 +421,7 @@ void Ductbook::setCablePath(const QString& tag, QStringList path)
     if (e.isNull())
         return;
     setChildAttr(QStringLiteral("path"), path.join(QLatin1Char(',')), e);
-    const QStringList points = DuctbookPrivate::pointsOf(e.attribute(QStringLiteral("path")));
-    DuctbookPrivate::refile(d->state(), tag,
-                            [&points](CableEntry& entry) { entry.points = points; });
+    d->cableChanged(tag, e, CableField::Path);
     setChanged(true);
 }
 
@@ -618,12 +585,12 @@ Cable Ductbook::getCableById(const QString& id)
     const QDomElement list = d->getToCableList();
     QDomElement found;
     const QStringList candidates = d->maps.cables.tagsWithId(id);
-    if (candidates.size() == 1 && !d->maps.cableElements.irregular()) {
+    if (candidates.size() == 1 && !d->maps.cables.elements().irregular()) {
         const QDomElement e = d->cable(candidates.constFirst());
         if (e.attribute(QStringLiteral("id")) == id)
             found = e;
     }
-    if (found.isNull() && (candidates.size() > 1 || d->maps.cableElements.irregular())) {
+    if (found.isNull() && (candidates.size() > 1 || d->maps.cables.elements().irregular())) {
         for (QDomElement e = list.firstChildElement(); !e.isNull(); e = e.nextSiblingElement()) {
             if (e.attribute(QStringLiteral("id")) == id) {
                 found = e;
@@ -689,29 +656,17 @@ void Ductbook::removeCable(const QString& tag)
 void DuctbookPrivate::removeCables(const QStringList& tags)
 {
     QDomElement list = getToCableList();
-    CableIndex& idx = state();
     bool removed = false;
     for (const QString& tag : tags) {
         QDomElement e = cable(tag);
         if (e.isNull())
             continue;
-        const QString id =
-            maps.cables.containsTag(tag) ? maps.cables.id(tag) : e.attribute(QStringLiteral("id"));
-        maps.cableElements.remove(tag, e);
         list.removeChild(e);
-        if (maps.cables.containsTag(tag))
-            countId(idx, id, -1);
-        maps.cables.remove(tag);
-        removeEntry(idx, tag);
-        maps.cableTypes.remove(tag);
-        maps.currentCableTags.remove(tag);
-        dropIdIfUnused(id);
+        cableRemoved(tag, e);
         removed = true;
     }
-    if (!removed)
-        return;
-    idx.idHint.clear();
-    q->setChanged(true);
+    if (removed)
+        q->setChanged(true);
 }
 
 void Ductbook::removeCable(Cable& cable)
@@ -725,10 +680,8 @@ void Ductbook::removeConnection(const QString& tag)
     QDomElement e = d->connection(tag);
     if (e.isNull())
         return;
-    d->maps.connectionElements.remove(tag, e);
     list.removeChild(e);
-    d->maps.connections.remove(tag);
-    d->refileConnection(tag);
+    d->connectionRemoved(tag, e);
     setChanged(true);
 }
 

@@ -61,7 +61,7 @@ QString Ductbook::addFloor(const QString& tag, const QString& id, double ceiling
     floor.setAttribute(QStringLiteral("ceiling_height"), heightText(ceilingHeight));
     list.appendChild(floor);
 
-    d->maps.floors.insert(floorTag, floorId);
+    d->maps.floors.added(floorTag, floorId, floor);
     setChanged(true);
     return floorTag;
 }
@@ -97,7 +97,7 @@ QString Ductbook::addSheet(const QString& tag, const QString& id, int mode)
     sheet.appendChild(document.createElement(name(FreeTextList)));
     list.appendChild(sheet);
 
-    d->maps.sheets.insert(sheetTag, sheetId);
+    d->maps.sheets.added(sheetTag, sheetId, sheet);
     setChanged(true);
     return sheetTag;
 }
@@ -213,15 +213,10 @@ namespace {
 
 // Takes the items of list out of their map and cache, as a rebuild after
 // their removal would; the "Undefined" rooms were never in them.
-void forgetChildren(TagIndex& index, ElementCache& cache, const QDomElement& list)
+void forgetChildren(ItemIndex& index, const QDomElement& list)
 {
-    for (QDomElement e = list.firstChildElement(); !e.isNull(); e = e.nextSiblingElement()) {
-        const QString tag = e.tagName();
-        if (cache.any(tag) == e) {
-            cache.remove(tag, e);
-            index.remove(tag);
-        }
-    }
+    for (QDomElement e = list.firstChildElement(); !e.isNull(); e = e.nextSiblingElement())
+        index.removed(e.tagName(), e);
 }
 
 } // namespace
@@ -241,29 +236,28 @@ void Ductbook::removeFloor(const QString& tag)
     if (floor.isNull())
         return;
     DuctbookIndexes& m = d->maps;
-    const bool regular = !m.cableElements.irregular() && !m.roomElements.irregular() &&
-                         !m.portElements.irregular() && !m.vertRunElements.irregular() &&
-                         !m.pointElements.irregular() && !m.floorFreeTextElements.irregular();
+    const bool regular = !m.cables.elements().irregular() && !m.rooms.elements().irregular() &&
+                         !m.ports.elements().irregular() && !m.vertRuns.elements().irregular() &&
+                         !m.points.elements().irregular() && !m.floorFreeTexts.elements().irregular();
     if (regular) {
         const QDomElement rooms = floor.firstChildElement(name(RoomList));
         for (QDomElement room = rooms.firstChildElement(); !room.isNull();
              room = room.nextSiblingElement()) {
-            forgetChildren(m.ports, m.portElements, room.firstChildElement(name(PortList)));
+            forgetChildren(m.ports, room.firstChildElement(name(PortList)));
             const QDomElement runs = room.firstChildElement(name(VerticalRunList));
             for (QDomElement run = runs.firstChildElement(); !run.isNull();
                  run = run.nextSiblingElement()) {
                 if (m.risers.holds(run.tagName(), run))
                     m.risers.removeRun(run.tagName());
             }
-            forgetChildren(m.vertRuns, m.vertRunElements, runs);
+            forgetChildren(m.vertRuns, runs);
         }
-        forgetChildren(m.rooms, m.roomElements, rooms);
-        forgetChildren(m.points, m.pointElements, floor.firstChildElement(name(PointList)));
-        forgetChildren(m.floorFreeTexts, m.floorFreeTextElements,
-                       floor.firstChildElement(name(FreeTextList)));
+        forgetChildren(m.rooms, rooms);
+        forgetChildren(m.points, floor.firstChildElement(name(PointList)));
+        forgetChildren(m.floorFreeTexts, floor.firstChildElement(name(FreeTextList)));
     }
     list.removeChild(floor);
-    m.floors.remove(tag);
+    m.floors.removed(tag, floor);
     if (!regular) {
         d->populateCableMap();
         d->populateFloorLevelMaps();
@@ -286,18 +280,17 @@ void Ductbook::removeSheet(const QString& tag)
     // As for floors: the sheet's own items leave the maps unless the file
     // repeats tags.
     DuctbookIndexes& m = d->maps;
-    if (m.deviceElements.irregular() || m.verticeElements.irregular() ||
-        m.freeTextElements.irregular()) {
+    if (m.devices.elements().irregular() || m.vertices.elements().irregular() ||
+        m.freeTexts.elements().irregular()) {
         list.removeChild(sheet);
-        m.sheets.remove(tag);
+        m.sheets.removed(tag, sheet);
         d->populateSheetLevelMaps();
     } else {
-        forgetChildren(m.devices, m.deviceElements, sheet.firstChildElement(name(DeviceList)));
-        forgetChildren(m.vertices, m.verticeElements, sheet.firstChildElement(name(VerticeList)));
-        forgetChildren(m.freeTexts, m.freeTextElements,
-                       sheet.firstChildElement(name(FreeTextList)));
+        forgetChildren(m.devices, sheet.firstChildElement(name(DeviceList)));
+        forgetChildren(m.vertices, sheet.firstChildElement(name(VerticeList)));
+        forgetChildren(m.freeTexts, sheet.firstChildElement(name(FreeTextList)));
         list.removeChild(sheet);
-        m.sheets.remove(tag);
+        m.sheets.removed(tag, sheet);
     }
     setChanged(true);
 }

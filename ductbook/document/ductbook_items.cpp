@@ -24,32 +24,31 @@ using namespace ItemLookup;
 
 DuctbookPrivate::ListKind DuctbookPrivate::devices()
 {
-    return {&maps.devices, &maps.deviceElements, &DuctbookPrivate::getToDeviceList, &maps.sheets,
+    return {&maps.devices, &DuctbookPrivate::getToDeviceList, &maps.sheets,
             [this](const QString& t) { return q->deviceExists(t, true); }};
 }
 
 DuctbookPrivate::ListKind DuctbookPrivate::vertices()
 {
-    return {&maps.vertices, &maps.verticeElements, &DuctbookPrivate::getToVerticeList, &maps.sheets,
+    return {&maps.vertices, &DuctbookPrivate::getToVerticeList, &maps.sheets,
             [this](const QString& t) { return q->verticeExists(t, true); }};
 }
 
 DuctbookPrivate::ListKind DuctbookPrivate::sheetTexts()
 {
-    return {&maps.freeTexts, &maps.freeTextElements, &DuctbookPrivate::getToFreeTextList,
+    return {&maps.freeTexts, &DuctbookPrivate::getToFreeTextList,
             &maps.sheets, [this](const QString& t) { return q->freeTextExists(t, true); }};
 }
 
 DuctbookPrivate::ListKind DuctbookPrivate::points()
 {
-    return {&maps.points, &maps.pointElements, &DuctbookPrivate::getToPointList, &maps.floors,
+    return {&maps.points, &DuctbookPrivate::getToPointList, &maps.floors,
             [this](const QString& t) { return q->pointExists(t, true); }};
 }
 
 DuctbookPrivate::ListKind DuctbookPrivate::floorTexts()
 {
-    return {&maps.floorFreeTexts, &maps.floorFreeTextElements,
-            &DuctbookPrivate::getToFloorFreeTextList, &maps.floors,
+    return {&maps.floorFreeTexts, &DuctbookPrivate::getToFloorFreeTextList, &maps.floors,
             [this](const QString& t) { return q->floorFreeTextExists(t, true); }};
 }
 
@@ -69,12 +68,12 @@ QDomElement DuctbookPrivate::find(const ElementCache& cache, const QString& tag,
 
 QDomElement DuctbookPrivate::byTag(const ListKind& k, const QString& container, const QString& tag)
 {
-    return find(*k.cache, tag, listOf(k, container));
+    return find(k.items->elements(), tag, listOf(k, container));
 }
 
 QDomElement DuctbookPrivate::byId(const ListKind& k, const QString& container, const QString& id)
 {
-    return firstWithId(*k.index, *k.cache, listOf(k, container), id);
+    return firstWithId(*k.items, listOf(k, container), id);
 }
 
 // The floor or sheet holding e, when it is in the map and e sits in the
@@ -90,8 +89,8 @@ bool DuctbookPrivate::locate(const ListKind& k, const QDomElement& e, QString* c
 // The item of tag on any floor or sheet, searched in map order.
 QDomElement DuctbookPrivate::anyByTag(const ListKind& k, const QString& tag, QString* container)
 {
-    if (!k.cache->irregular()) {
-        const QDomElement e = k.cache->any(tag);
+    if (!k.items->elements().irregular()) {
+        const QDomElement e = k.items->elements().any(tag);
         if (e.isNull())
             return e;
         if (e.tagName() == tag && locate(k, e, container))
@@ -111,13 +110,13 @@ QDomElement DuctbookPrivate::anyByTag(const ListKind& k, const QString& tag, QSt
 // The first item with id on any floor or sheet, searched in map order.
 QDomElement DuctbookPrivate::anyById(const ListKind& k, const QString& id, QString* container)
 {
-    if (!k.cache->irregular()) {
+    if (!k.items->elements().irregular()) {
         QDomElement hit;
         int hits = 0;
         bool sure = true;
-        const QStringList candidates = k.index->tagsWithId(id);
+        const QStringList candidates = k.items->tagsWithId(id);
         for (const QString& tag : candidates) {
-            const QDomElement e = k.cache->any(tag);
+            const QDomElement e = k.items->elements().any(tag);
             QString c;
             if (e.isNull() || e.tagName() != tag || idOf(e) != id || !locate(k, e, &c)) {
                 sure = false;
@@ -159,10 +158,10 @@ QString DuctbookPrivate::add(const ListKind& k, const QString& container, const 
                              const QString& id, bool supplied, std::initializer_list<Attr> attrs)
 {
     QDomElement list = listOf(k, container);
-    if (!canAdd(*k.cache, list, tag, supplied, k.tagTaken))
+    if (!canAdd(k.items->elements(), list, tag, supplied, k.tagTaken))
         return tag;
     const QDomElement e = appendItem(q->document, list, tag, attrs);
-    remember(*k.index, *k.cache, tag, id, e);
+    k.items->added(tag, id, e);
     q->setChanged(true);
     return tag;
 }
@@ -204,28 +203,26 @@ void DuctbookPrivate::rename(const ListKind& k, const QString& container, const 
     QDomElement e = byTag(k, container, tag);
     if (e.isNull())
         return;
-    renameElement(*k.index, *k.cache, e, id);
+    renameElement(*k.items, e, id);
     q->setChanged(true);
 }
 
-void DuctbookPrivate::renameElement(TagIndex& index, const ElementCache& cache, QDomElement& e,
-                                    const QString& id)
+void DuctbookPrivate::renameElement(ItemIndex& index, QDomElement& e, const QString& id)
 {
     if (!e.hasAttribute(QStringLiteral("id")))
         return;
     q->setElementId(id, e);
-    if (cache.any(e.tagName()) == e)
-        index.insert(e.tagName(), id);
+    index.renamed(e, id);
 }
 
 void DuctbookPrivate::remove(const ListKind& k, const QString& container, const QString& tag)
 {
     QDomElement list = listOf(k, container);
-    const QDomElement e = find(*k.cache, tag, list);
+    const QDomElement e = find(k.items->elements(), tag, list);
     if (e.isNull())
         return;
     list.removeChild(e);
-    forget(*k.index, *k.cache, tag, e);
+    k.items->removed(tag, e);
     q->setChanged(true);
 }
 
@@ -505,7 +502,7 @@ QStringList Ductbook::getDevicesByType(const QString& sheet, const QString& type
 void Ductbook::setDevicePos(const QString& sheet, const QString& id, int x, int y)
 {
     const QList<QDomElement> found =
-        allWithId(d->maps.devices, d->maps.deviceElements, d->listOf(d->devices(), sheet), id);
+        allWithId(d->maps.devices, d->listOf(d->devices(), sheet), id);
     for (QDomElement e : found) {
         setChildAttr(QStringLiteral("x"), QString::number(x), e);
         setChildAttr(QStringLiteral("y"), QString::number(y), e);
@@ -530,7 +527,7 @@ void Ductbook::setDeviceProperties(const QString& sheet, const QString& tag, con
     QDomElement e = d->byTag(d->devices(), sheet, tag);
     if (e.isNull())
         return;
-    d->renameElement(d->maps.devices, d->maps.deviceElements, e, id);
+    d->renameElement(d->maps.devices, e, id);
     setChildAttr(QStringLiteral("ip"), ip, e);
     setChanged(true);
 }

@@ -161,7 +161,7 @@ QList<VertRun> DuctbookPrivate::runsOnFloor(const QString& floor, const QStringL
 // has no place on the plan and is not found, as with getVertRunByTag.
 bool DuctbookPrivate::placedRunOnFloor(const QString& floor, const QString& tag, VertRun* run)
 {
-    const ElementCache& cache = maps.vertRunElements;
+    const ElementCache& cache = maps.vertRuns.elements();
     const QDomElement e = cache.any(tag);
     if (!cache.irregular() && e.isNull())
         return false;

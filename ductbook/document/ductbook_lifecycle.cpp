@@ -183,8 +183,6 @@ bool DuctbookPrivate::writeTo(const QString& path)
         q->error() = Ductbook::tr("There is no job to save");
         return false;
     }
-    // Riser lists edited since their runs were last read are still in memory.
-    maps.risers.flushAll();
     return SaveFile::replaceContents(path, q->document, q->docTypeName(), &q->error());
 }
 

@@ -8,6 +8,7 @@
 
 #include "index/cableindex_p.h"
 #include "index/elementcache_p.h"
+#include "index/itemindex_p.h"
 #include "index/namegen_p.h"
 #include "index/namesequence_p.h"
 #include "index/riserindex_p.h"
@@ -23,43 +24,61 @@
 #include <limits>
 #include <utility>
 
-// The lookup maps a job keeps beside its tree (tag -> id per kind of item,
-// cable type -> cable tags, the current cable tags and ids), and the element
-// caches that find an item's element by tag without walking its list. They
-// follow the document through the item operations and are rebuilt from it
-// after a load.
+// The derived state of a job: what it keeps beside its tree so that a lookup
+// needs no walk. One contract holds for all of it.
+//
+// What is derived: per kind of item, its tag map and element cache
+// (ItemIndex); the current cable tags and ids and the cables of each type;
+// and, built on demand, the cable index (ends, bundle groups, path points,
+// three-digit ids), the connection index (ends) and the riser index (which
+// runs list each cable, the order of the runs). The tree alone is the job:
+// nothing here is ever written back to it later, and the riser lists in the
+// tree are complete after every edit.
+//
+// When it is up to date: whenever a public call returns, each structure is
+// what a rebuild from the tree would give, with three allowances: the
+// current cables and the cables of a type keep the order of the edits; a
+// structure built on demand may instead be dropped (built = false, or the
+// riser index reset), to be built in one walk at its next use; and floor
+// and sheet maps that the host set itself (setAllFloorIds, setAllSheetIDs)
+// stand until the next rebuild. verifyIndexes() checks exactly this; the
+// tests and the edit fuzzer call it after their edits.
+//
+// What an edit must call, after changing the tree: for an item of a kind,
+// the hook of its ItemIndex (added, removed, renamed, moved); for a cable,
+// cableAdded, cableRemoved or cableChanged (which keep every cable
+// structure); for a connection, connectionAdded or connectionRemoved, and
+// refileConnection when its ends change; for a riser list, addToList,
+// removeFromList or replaceList, which edit list and tree together; for a
+// run that arrives or leaves, RiserIndex::addRun or removeRun, or
+// forgetOrder when one moves. An edit that rewrites more than it can report
+// item by item (a load, a conversion, a file that repeats tags) rebuilds
+// instead: updateAllInternalLists() or the populate...() of the kinds it
+// touched, which drop what depends on them.
+//
+// The name memos are no derived state but hints, each checked against the
+// generation of its map before use.
 struct DuctbookIndexes
 {
-    TagIndex cables;
-    TagIndex connections;
-    TagIndex sheets;
-    TagIndex devices;
-    TagIndex vertices;
-    TagIndex freeTexts;
-    TagIndex floors;
-    TagIndex rooms;
-    TagIndex ports;
-    TagIndex activePorts;
-    TagIndex vertRuns;
-    TagIndex points;
-    TagIndex floorFreeTexts;
+    // One index per kind of item: tag map and element cache (index/itemindex_p.h).
+    ItemIndex cables;
+    ItemIndex connections;
+    ItemIndex sheets;
+    ItemIndex devices;
+    ItemIndex vertices;
+    ItemIndex freeTexts;
+    ItemIndex floors;
+    ItemIndex rooms;
+    ItemIndex ports;
+    ItemIndex activePorts;
+    ItemIndex vertRuns;
+    ItemIndex points;
+    ItemIndex floorFreeTexts;
     CableTypeMap cableTypes;
     // The distinct tags and ids of "Cable_List", in document order and then
     // in the order of the edits.
     NameSequence currentCableTags;
     NameSequence currentCableIds;
-
-    ElementCache cableElements;
-    ElementCache connectionElements;
-    ElementCache deviceElements;
-    ElementCache verticeElements;
-    ElementCache freeTextElements;
-    ElementCache roomElements;
-    ElementCache portElements;
-    ElementCache vertRunElements;
-    ElementCache pointElements;
-    ElementCache floorFreeTextElements;
-    ElementCache activePortElements;
 
     // End ports, bundle groups, path points and ids of the current cables;
     // the ends of the connections; the cable lists of the vertical runs.
@@ -82,6 +101,9 @@ inline int movedBy(int value, int delta)
     return int(std::clamp(moved, lowest, highest));
 }
 
+// The fields of a cable that something derived depends on.
+enum class CableField { Ends, Group, Path, Type, Id };
+
 // The kinds of item named by the counting rule of the floor and sheet items.
 enum class ItemKind { Room, Port, VertRun, Device, Vertice, Point, SheetText, FloorText };
 
@@ -98,6 +120,18 @@ public:
     Ductbook* const q;
     DuctbookIndexes maps;
     int m_release = 0;
+
+    // The private side of the open job (Ductbook::Instance()); null when
+    // there is none.
+    static DuctbookPrivate* current()
+    {
+        return Ductbook::s_instance ? Ductbook::s_instance->d.get() : nullptr;
+    }
+#ifdef DUCTBOOK_VERIFY_INDEXES
+    // Rebuilds every derived structure from the tree and compares it with
+    // maps (index/verifyindexes.cpp); returns what differs.
+    QStringList verifyIndexes();
+#endif
     QString m_defaultQvtFile;
     // The version the loaded file was written in.
     QString m_fileVersion;
@@ -180,7 +214,7 @@ public:
     QString generateTag(ItemKind kind);
     QString generateId(ItemKind kind, const QString& prefix, const QString& floor = QString());
     quint64 freedGeneration(ItemKind kind) const;
-    const TagIndex& mapOf(ItemKind kind) const;
+    const ItemIndex& mapOf(ItemKind kind) const;
     std::function<bool(const QString&)> existsTest(ItemKind kind, bool byTag, const QString& floor);
     // The list element named listName below container, created and appended
     // when container exists, has children and lacks it.
@@ -226,12 +260,11 @@ public:
     // texts) or of a sheet (devices, vertices, sheet texts).
     struct ListKind
     {
-        TagIndex* index;
-        ElementCache* cache;
+        ItemIndex* items;
         QDomElement (DuctbookPrivate::*list)(const QString&);
-        // The floor or sheet map, whose key order is the order of the
+        // The floor or sheet index, whose key order is the order of the
         // searches over all floors or sheets.
-        const TagIndex* containers;
+        const ItemIndex* containers;
         std::function<bool(const QString&)> tagTaken;
     };
 
@@ -263,8 +296,7 @@ public:
     void setAttr(const ListKind& k, const QString& container, const QString& tag,
                  const QString& attr, const QString& value);
     void rename(const ListKind& k, const QString& container, const QString& tag, const QString& id);
-    void renameElement(TagIndex& index, const ElementCache& cache, QDomElement& e,
-                       const QString& id);
+    void renameElement(ItemIndex& index, QDomElement& e, const QString& id);
     void remove(const ListKind& k, const QString& container, const QString& tag);
     Device readDevice(QDomElement e, const QString& sheet);
     static Vertice readVertice(const QDomElement& e, const QString& container);
@@ -341,7 +373,13 @@ public:
     static void removeEntry(CableIndex& idx, const QString& tag);
     template <typename Change>
     static void refile(CableIndex& idx, const QString& tag, Change change);
-    void refileEnds(const QString& tag, const QDomElement& e);
+    // The hooks through which the cable and connection operations report
+    // their changes of the tree (index/ductbook_cableindex.cpp).
+    void cableAdded(const QString& tag, const QDomElement& e);
+    void cableRemoved(const QString& tag, const QDomElement& e);
+    void cableChanged(const QString& tag, const QDomElement& e, CableField field);
+    void connectionAdded(const QString& tag, const QDomElement& e);
+    void connectionRemoved(const QString& tag, const QDomElement& e);
     static QStringList inOrder(const QHash<QString, CablesInOrder>& index, const QString& key);
     static void countId(CableIndex& idx, const QString& id, int delta);
     ConnectionIndex& connectionState();
@@ -353,7 +391,6 @@ public:
     QString generateCableId(CableIndex& idx, const QString& prefix);
     QString generateConnectionTag();
     QString generateConnectionId();
-    void dropIdIfUnused(const QString& id);
     static void writeNewResults(QDomElement& results, const TestResults& r);
     void repairResults(QDomElement& e, bool repairData);
     TestResults readResults(const QDomElement& cableElement, bool repairData);

@@ -20,7 +20,7 @@ QDomElement DuctbookPrivate::portList(const QString& floor, const QString& roomT
 
 QDomElement DuctbookPrivate::portByTag(const QString& tag, const QDomElement& list)
 {
-    return find(maps.portElements, tag, list);
+    return find(maps.ports.elements(), tag, list);
 }
 
 // The floor and room of a port element, when a search by those tags
@@ -41,7 +41,7 @@ bool DuctbookPrivate::locatePort(const QDomElement& e, QString* floor, QString* 
 // cannot answer for sure, and the lists must be walked.
 bool DuctbookPrivate::portsWithId(const QString& id, QList<Located>* out)
 {
-    const ElementCache& cache = maps.portElements;
+    const ElementCache& cache = maps.ports.elements();
     if (cache.irregular())
         return false;
     const QStringList candidates = maps.ports.tagsWithId(id);
@@ -104,7 +104,7 @@ void DuctbookPrivate::createPort(QDomElement& list, const QString& tag, const QS
                                       {"use", use},
                                       {"drop_height", QStringLiteral("%1").arg(dropHeight)},
                                       {"icon_scale", iconScale}});
-    remember(maps.ports, maps.portElements, tag, id, e);
+    maps.ports.added(tag, id, e);
     q->setChanged(true);
 }
 
@@ -132,7 +132,7 @@ QString Ductbook::addPort(const QString& floor, const QString& room, int x, int 
     const QString portTag = supplied ? tag : d->generateTag(ItemKind::Port);
     const QString portId = AddMode::idSupplied(mode) ? id : d->generateId(ItemKind::Port, id);
     QDomElement list = d->portList(floor, room);
-    if (!d->canAdd(d->maps.portElements, list, portTag, supplied,
+    if (!d->canAdd(d->maps.ports.elements(), list, portTag, supplied,
                    [this](const QString& t) { return portOrVertRunExists(t, true); }))
         return portTag;
     d->createPort(list, portTag, portId, x, y, use, iconScale, dropHeight);
@@ -158,13 +158,13 @@ Port Ductbook::getPortByTag(const QString& floor, const QString& room, const QSt
 Port Ductbook::getPortById(const QString& floor, const QString& room, const QString& id)
 {
     const QDomElement e =
-        firstWithId(d->maps.ports, d->maps.portElements, d->portList(floor, room), id);
+        firstWithId(d->maps.ports, d->portList(floor, room), id);
     return d->readPort(e, floor, room);
 }
 
 Port Ductbook::getPortByTag(const QString& floor, const QString& tag)
 {
-    const ElementCache& cache = d->maps.portElements;
+    const ElementCache& cache = d->maps.ports.elements();
     if (!cache.irregular()) {
         DuctbookPrivate::Located l;
         l.element = cache.any(tag);
@@ -192,13 +192,13 @@ Port Ductbook::getPortById(const QString& floor, const QString& id)
             return d->onlyAnswer(here.constFirst());
     }
     return d->searchFloor(floor, [this, &id](const QDomElement& list) {
-        return firstWithId(d->maps.ports, d->maps.portElements, list, id);
+        return firstWithId(d->maps.ports, list, id);
     });
 }
 
 Port Ductbook::getPortByTag(const QString& tag)
 {
-    const ElementCache& cache = d->maps.portElements;
+    const ElementCache& cache = d->maps.ports.elements();
     if (!cache.irregular()) {
         DuctbookPrivate::Located l;
         l.element = cache.any(tag);
@@ -240,8 +240,7 @@ Port Ductbook::getPortById(const QString& id)
     for (const QString& floor : floors) {
         const QDomElement rooms = d->roomList(floor);
         for (QDomElement r = rooms.firstChildElement(); !r.isNull(); r = r.nextSiblingElement()) {
-            const QDomElement e = firstWithId(d->maps.ports, d->maps.portElements,
-                                              d->portList(floor, r.tagName()), id);
+            const QDomElement e = firstWithId(d->maps.ports, d->portList(floor, r.tagName()), id);
             if (!e.isNull())
                 return d->readPort(e, floor, r.tagName());
         }
@@ -317,14 +316,14 @@ void Ductbook::renamePort(const QString& floor, const QString& room, const QStri
     QDomElement e = d->portByTag(tag, d->portList(floor, room));
     if (e.isNull())
         return;
-    d->renameElement(d->maps.ports, d->maps.portElements, e, newId);
+    d->renameElement(d->maps.ports, e, newId);
     setChanged(true);
 }
 
 void Ductbook::setPortIconScale(const QString& floor, const QString& room, const QString& id,
                                 const QString& scale)
 {
-    QDomElement e = firstWithId(d->maps.ports, d->maps.portElements, d->portList(floor, room), id);
+    QDomElement e = firstWithId(d->maps.ports, d->portList(floor, room), id);
     if (e.isNull())
         return;
     e.setAttribute(QStringLiteral("icon_scale"), scale);
@@ -348,7 +347,7 @@ void Ductbook::setPortRoom(const QString& floor, const QString& id, const QStrin
     if (e.isNull())
         return;
     source.removeChild(e);
-    forget(d->maps.ports, d->maps.portElements, port.element(), e);
+    d->maps.ports.removed(port.element(), e);
     d->createPort(target, port.element(), port.id(), port.x(), port.y(), port.use(),
                   port.iconScale(), port.dropHeight());
 }
@@ -365,7 +364,7 @@ void Ductbook::removePort(const QString& floor, const QString& room, const QStri
     if (e.isNull())
         return;
     list.removeChild(e);
-    forget(d->maps.ports, d->maps.portElements, tag, e);
+    d->maps.ports.removed(tag, e);
     setChanged(true);
 }
 

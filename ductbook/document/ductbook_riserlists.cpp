@@ -16,7 +16,7 @@ using namespace ListText;
 RiserIndex* DuctbookPrivate::risers()
 {
     RiserIndex& idx = maps.risers;
-    if (maps.vertRunElements.irregular()) {
+    if (maps.vertRuns.elements().irregular()) {
         idx.reset();
         return nullptr;
     }

@@ -60,7 +60,7 @@ QDomElement DuctbookPrivate::room(const QString& floor, const QString& tag)
 bool DuctbookPrivate::indexedRoomsWithId(const QDomElement& rooms, const QString& id,
                                          QList<QDomElement>* found)
 {
-    const ElementCache& cache = maps.roomElements;
+    const ElementCache& cache = maps.rooms.elements();
     if (cache.irregular())
         return false;
     QList<QDomElement> hits;
@@ -190,7 +190,7 @@ QString Ductbook::addRoom(const QString& floor, int x, int y, int width, int hei
     // would hide one of the two rooms from every lookup.
     if (tagSupplied && (!XmlWriter::isValidName(roomTag) || roomExists(roomTag, true)))
         return roomTag;
-    if (!d->findItem(d->maps.roomElements, roomTag, list).isNull())
+    if (!d->findItem(d->maps.rooms.elements(), roomTag, list).isNull())
         return roomTag;
 
     QDomElement e = document.createElement(roomTag);
@@ -208,8 +208,7 @@ QString Ductbook::addRoom(const QString& floor, int x, int y, int width, int hei
     e.setAttribute(QStringLiteral("show_name"), QString::number(showRoomName));
     e.setAttribute(QStringLiteral("show_dimensions"), QString::number(showDimensions));
 
-    d->maps.roomElements.insert(roomTag, e);
-    d->maps.rooms.insert(roomTag, roomId);
+    d->maps.rooms.added(roomTag, roomId, e);
     setChanged(true);
     return roomTag;
 }
@@ -236,7 +235,7 @@ Room Ductbook::getRoomByTag(const QString& tag)
         return DuctbookPrivate::undefinedRecord();
     if (tag.isEmpty())
         return Room();
-    const ElementCache& cache = d->maps.roomElements;
+    const ElementCache& cache = d->maps.rooms.elements();
     QDomElement cached = cache.any(tag);
     if (!cache.irregular()) {
         if (cached.isNull())
@@ -277,7 +276,7 @@ bool Ductbook::roomExistsOnFloor(const QString& floorTag, const QString& name, b
         return true;
     const QDomElement rooms = d->roomList(floorTag);
     if (byTag)
-        return !d->findItem(d->maps.roomElements, name, rooms).isNull();
+        return !d->findItem(d->maps.rooms.elements(), name, rooms).isNull();
     return !d->roomsWithId(rooms, name).isEmpty();
 }
 
@@ -316,8 +315,7 @@ void Ductbook::setRoomName(const QString& floor, const QString& id, const QStrin
         return;
     setElementId(newId, e);
     const QString tag = e.tagName();
-    if (d->maps.roomElements.any(tag) == e)
-        d->maps.rooms.insert(tag, idOf(e));
+    d->maps.rooms.renamed(e, idOf(e));
     setChanged(true);
 }
 
@@ -367,19 +365,17 @@ void Ductbook::removeRoom(const QString& floor, const QString& tag)
         if (items.firstChildElement().isNull())
             continue;
         QDomElement target = d->undefinedList(floor, listName);
-        for (const QDomElement& item : DuctbookPrivate::children(items))
+        ItemIndex& index = listName == PortList ? d->maps.ports : d->maps.vertRuns;
+        for (const QDomElement& item : DuctbookPrivate::children(items)) {
             target.appendChild(item);
+            index.moved(item.tagName(), item);
+        }
         if (listName == VerticalRunList)
             d->maps.risers.forgetOrder();
     }
 
     rooms.removeChild(e);
-    // The map entry stays only when the cache still knows another room under
-    // the tag (a file that repeats it).
-    ElementCache& cache = d->maps.roomElements;
-    cache.remove(tag, e);
-    if (cache.any(tag).isNull())
-        d->maps.rooms.remove(tag);
+    d->maps.rooms.removed(tag, e);
     setChanged(true);
 }
 

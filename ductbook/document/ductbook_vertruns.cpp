@@ -68,7 +68,7 @@ DuctbookPrivate::Place DuctbookPrivate::placeOf(const QDomElement& run)
 // file repeats tags or the cached element can no longer be reached.
 DuctbookPrivate::Place DuctbookPrivate::locate(const QString& tag)
 {
-    const ElementCache& cache = maps.vertRunElements;
+    const ElementCache& cache = maps.vertRuns.elements();
     if (!cache.irregular()) {
         const QDomElement e = cache.any(tag);
         if (e.isNull())
@@ -94,7 +94,7 @@ DuctbookPrivate::Place DuctbookPrivate::inRoom(const QString& floor, const QStri
                                                const QString& tag)
 {
     const QDomElement list = runList(floor, room);
-    return {findItem(maps.vertRunElements, tag, list), floor, room};
+    return {findItem(maps.vertRuns.elements(), tag, list), floor, room};
 }
 
 bool DuctbookPrivate::unplaced(const QDomElement& run)
@@ -106,7 +106,7 @@ bool DuctbookPrivate::unplaced(const QDomElement& run)
 // at x = -1 (the "no position" of a record) does not count as an answer.
 DuctbookPrivate::Place DuctbookPrivate::onFloor(const QString& floor, const QString& tag)
 {
-    const ElementCache& cache = maps.vertRunElements;
+    const ElementCache& cache = maps.vertRuns.elements();
     if (!cache.irregular()) {
         const QDomElement e = cache.any(tag);
         if (e.isNull())
@@ -143,7 +143,7 @@ DuctbookPrivate::Place DuctbookPrivate::byId(const QString& id, const QString& f
 
     // The map names every run that has id; with at most one of them in
     // scope the answer needs no walk.
-    const ElementCache& cache = maps.vertRunElements;
+    const ElementCache& cache = maps.vertRuns.elements();
     if (!cache.irregular()) {
         bool sure = true;
         QList<Place> hits;
@@ -197,8 +197,6 @@ VertRun DuctbookPrivate::read(Place p)
     if (p.isNull())
         return VertRun();
     QDomElement& e = p.run;
-    if (maps.risers.holds(e.tagName(), e))
-        maps.risers.flush(e.tagName());
     VertRun r;
     r.setElement(e.tagName());
     r.setX(e.attribute(QStringLiteral("x")).toInt());
@@ -218,12 +216,7 @@ VertRun DuctbookPrivate::read(Place p)
 // The map and the cache stop naming run (about to leave the document).
 void DuctbookPrivate::forgetRun(const QString& tag, const QDomElement& run)
 {
-    ElementCache& cache = maps.vertRunElements;
-    const bool mapped = cache.any(tag) == run;
-    if (!mapped && cache.irregular())
-        return; // a repeated tag the map never knew
-    cache.remove(tag, run);
-    maps.vertRuns.remove(tag);
+    maps.vertRuns.removed(tag, run);
 }
 
 QStringList DuctbookPrivate::tagsOrIds(const QDomElement& list, bool tags)
@@ -251,7 +244,7 @@ QString Ductbook::addVertRun(const QString& floor, const QString& room, int x, i
     const QString runId = AddMode::idSupplied(mode) ? id : d->generateId(ItemKind::VertRun, id);
 
     QDomElement list = d->runList(floor, room);
-    if (list.isNull() || !d->findItem(d->maps.vertRunElements, runTag, list).isNull())
+    if (list.isNull() || !d->findItem(d->maps.vertRuns.elements(), runTag, list).isNull())
         return runTag;
 
     QDomElement run = document.createElement(runTag);
@@ -265,8 +258,7 @@ QString Ductbook::addVertRun(const QString& floor, const QString& room, int x, i
     run.setAttribute(attrDisconnected(), joinList(disconnected));
     list.appendChild(run);
 
-    d->maps.vertRunElements.insert(runTag, run);
-    d->maps.vertRuns.insert(runTag, runId);
+    d->maps.vertRuns.added(runTag, runId, run);
     RiserIndex& risers = d->maps.risers;
     if (risers.isBuilt()) {
         if (!d->placeOf(run).isNull())
@@ -404,8 +396,7 @@ void Ductbook::renameVertRun(const QString& floor, const QString& room, const QS
     if (p.isNull())
         return;
     setChildAttr(attrId(), newId, p.run);
-    if (d->maps.vertRunElements.any(tag) == p.run)
-        d->maps.vertRuns.insert(tag, p.run.attribute(attrId()));
+    d->maps.vertRuns.renamed(p.run, p.run.attribute(attrId()));
     setChanged(true);
 }
 
@@ -445,8 +436,7 @@ void Ductbook::setVertRunId(const QString& floor, const QString& room, const QSt
         return;
     const QString tag = p.run.tagName();
     setChildAttr(attrId(), newId, p.run);
-    if (d->maps.vertRunElements.any(tag) == p.run)
-        d->maps.vertRuns.insert(tag, p.run.attribute(attrId()));
+    d->maps.vertRuns.renamed(p.run, p.run.attribute(attrId()));
     setChanged(true);
 }
 
@@ -462,11 +452,11 @@ void Ductbook::setVertRunRoom(const QString& floor, const QString& id, const QSt
         return;
     QDomElement target = d->runList(floor, newRoom);
     const QString tag = p.run.tagName();
-    if (target.isNull() || !d->findItem(d->maps.vertRunElements, tag, target).isNull())
+    if (target.isNull() || !d->findItem(d->maps.vertRuns.elements(), tag, target).isNull())
         return;
     p.run.parentNode().removeChild(p.run);
     target.appendChild(p.run);
-    d->maps.vertRunElements.insert(tag, p.run);
+    d->maps.vertRuns.moved(tag, p.run);
     d->maps.risers.forgetOrder();
     setChanged(true);
 }
@@ -478,17 +468,17 @@ void Ductbook::setVertRunRoom(const QString& floor, const QString& id, const QSt
 void Ductbook::removeVertRun(const QString& floor, const QString& room, const QString& tag)
 {
     QDomElement list = d->runList(floor, room);
-    const QDomElement run = d->findItem(d->maps.vertRunElements, tag, list);
+    const QDomElement run = d->findItem(d->maps.vertRuns.elements(), tag, list);
     if (run.isNull())
         return;
-    const bool wasMapped = d->maps.vertRunElements.any(tag) == run;
+    const bool wasMapped = d->maps.vertRuns.elements().any(tag) == run;
     if (d->maps.risers.holds(tag, run))
         d->maps.risers.removeRun(tag);
     d->forgetRun(tag, run);
     list.removeChild(run);
     // A file that repeats the tag elsewhere: the next element of the tag
     // takes over the map entry.
-    if (wasMapped && d->maps.vertRunElements.irregular())
+    if (wasMapped && d->maps.vertRuns.elements().irregular())
         d->populateVerticalRunMap();
     setChanged(true);
 }
@@ -541,7 +531,6 @@ QString DuctbookPrivate::firstRunListing(const QString& floor, const QString& ca
             }
             return QString();
         }
-        idx->flushAll(); // the walk below reads the lists from the elements
     }
     for (const QString& run : q->getVertRuns(floor, true)) {
         const Place p = onFloor(floor, run);

@@ -12,10 +12,9 @@
 
 #include <initializer_list>
 
-// The lookups and bookkeeping that the floor and sheet items and the ports
-// share: an item's element by id through the kind's id index (walking the
-// list only when the index cannot answer for sure), and the entry of a new
-// or removed item in its tag map and cache.
+// The lookups that the floor and sheet items and the ports share: an item's
+// element by id through the kind's index (walking the list only when the
+// index cannot answer for sure).
 namespace ItemLookup {
 
 inline QString idOf(const QDomElement& e)
@@ -57,9 +56,9 @@ inline QStringList names(const QDomElement& list, bool tags)
 // The first element of list whose id is id, in document order. The id index
 // names the candidates; when the cache is regular every tag stands for one
 // element, so a candidate sitting in another list is no answer here.
-inline QDomElement firstWithId(const TagIndex& index, const ElementCache& cache,
-                               const QDomElement& list, const QString& id)
+inline QDomElement firstWithId(const ItemIndex& index, const QDomElement& list, const QString& id)
 {
+    const ElementCache& cache = index.elements();
     if (list.isNull())
         return QDomElement();
     if (!cache.irregular()) {
@@ -94,9 +93,10 @@ inline QDomElement firstWithId(const TagIndex& index, const ElementCache& cache,
 
 // Every element of list whose id is id. A regular cache names them all
 // through the id index; otherwise the list is walked.
-inline QList<QDomElement> allWithId(const TagIndex& index, const ElementCache& cache,
-                                    const QDomElement& list, const QString& id)
+inline QList<QDomElement> allWithId(const ItemIndex& index, const QDomElement& list,
+                                    const QString& id)
 {
+    const ElementCache& cache = index.elements();
     QList<QDomElement> found;
     if (list.isNull())
         return found;
@@ -121,23 +121,6 @@ inline QList<QDomElement> allWithId(const TagIndex& index, const ElementCache& c
             found.append(e);
     }
     return found;
-}
-
-// Records a new item in its tag map and cache.
-inline void remember(TagIndex& index, ElementCache& cache, const QString& tag, const QString& id,
-                     const QDomElement& e)
-{
-    cache.insert(tag, e);
-    index.insert(tag, id);
-}
-
-// Forgets a removed item. The map entry of tag goes unless the cache still
-// knows another element under that tag (a file that repeats a tag).
-inline void forget(TagIndex& index, ElementCache& cache, const QString& tag, const QDomElement& e)
-{
-    cache.remove(tag, e);
-    if (cache.any(tag).isNull())
-        index.remove(tag);
 }
 
 } // namespace ItemLookup

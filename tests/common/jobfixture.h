@@ -4,6 +4,7 @@
 // Small helpers shared by the job document tests.
 
 #include <ductbook.h>
+#include <index/verifyindexes_p.h>
 
 #include <QDir>
 #include <QDomDocument>
@@ -44,9 +45,28 @@ inline QStringList topLevelNames(const QByteArray& fileBytes)
     return names;
 }
 
+// Ends a test with its job: what the job keeps beside its tree (lookup maps,
+// element caches, cable, connection and riser indexes) must be what a
+// rebuild from the tree gives after the test's edits. Every document test
+// calls this from cleanup(), so each test function's edits are checked.
+// The helpers below that replace the job check the one they replace.
+inline bool indexesAgree(const char* file = __builtin_FILE(), int line = __builtin_LINE())
+{
+    const QStringList problems = verifyJobIndexes();
+    return QTest::qVerify(problems.isEmpty(), "verifyJobIndexes()",
+                          qPrintable(problems.join(QLatin1Char('\n'))), file, line);
+}
+
+inline void verifyAndClose()
+{
+    indexesAgree();
+    Ductbook::Destroy();
+}
+
 // A fresh job singleton, created with New(path) for a file in dir.
 inline Ductbook& newJob(const QTemporaryDir& dir, const QString& name = QStringLiteral("job.job"))
 {
+    indexesAgree();
     Ductbook::Destroy();
     Ductbook& job = Ductbook::Instance();
     job.New(dir.filePath(name));
@@ -57,6 +77,7 @@ inline Ductbook& newJob(const QTemporaryDir& dir, const QString& name = QStringL
 inline bool loadText(const QTemporaryDir& dir, const QByteArray& text,
                      const QString& name = QStringLiteral("fixture.job"))
 {
+    indexesAgree();
     Ductbook::Destroy();
     const QString path = dir.filePath(name);
     if (!writeFile(path, text))

@@ -57,7 +57,7 @@ class TestActiveTests : public QObject
 {
     Q_OBJECT
 private slots:
-    void cleanup() { Ductbook::Destroy(); }
+    void cleanup() { JobFixture::verifyAndClose(); }
 
     void addModes_data();
     void addModes();

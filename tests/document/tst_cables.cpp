@@ -96,7 +96,7 @@ class TestCables : public QObject
 {
     Q_OBJECT
 private slots:
-    void cleanup() { Ductbook::Destroy(); }
+    void cleanup() { JobFixture::verifyAndClose(); }
 
     void firstCableNames();
     void tagCounting_data();

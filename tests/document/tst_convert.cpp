@@ -103,7 +103,7 @@ void TestConvert::init()
 
 void TestConvert::cleanup()
 {
-    Ductbook::Destroy();
+    JobFixture::verifyAndClose();
     QvtEditor::Destroy();
 }
 

@@ -51,7 +51,7 @@ class TestCopyFloor : public QObject
 {
     Q_OBJECT
 private slots:
-    void cleanup() { Ductbook::Destroy(); }
+    void cleanup() { JobFixture::verifyAndClose(); }
 
     void copiesTakeLetterSuffixes();
     void suffixRule_data();

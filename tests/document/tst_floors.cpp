@@ -10,7 +10,7 @@ class TestFloors : public QObject
 {
     Q_OBJECT
 private slots:
-    void cleanup() { Ductbook::Destroy(); }
+    void cleanup() { JobFixture::verifyAndClose(); }
 
     void generatedTagsFillGaps();
     void suppliedNamesInModeTwo();

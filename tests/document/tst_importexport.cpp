@@ -138,7 +138,7 @@ void TestImportExport::init()
 void TestImportExport::cleanup()
 {
     QvtEditor::Destroy();
-    Ductbook::Destroy();
+    JobFixture::verifyAndClose();
 }
 
 QvtEditor& TestImportExport::richTemplate()

@@ -11,7 +11,7 @@ class TestItems : public QObject
 {
     Q_OBJECT
 private slots:
-    void cleanup() { Ductbook::Destroy(); }
+    void cleanup() { JobFixture::verifyAndClose(); }
 
     void generatedNames_data();
     void generatedNames();

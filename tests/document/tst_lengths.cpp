@@ -99,7 +99,7 @@ class TestLengths : public QObject
 {
     Q_OBJECT
 private slots:
-    void cleanup() { Ductbook::Destroy(); }
+    void cleanup() { JobFixture::verifyAndClose(); }
 
     void sameFloor_data();
     void sameFloor();

@@ -58,7 +58,7 @@ void TestLifecycle::init()
 
 void TestLifecycle::cleanup()
 {
-    Ductbook::Destroy();
+    JobFixture::verifyAndClose();
 }
 
 void TestLifecycle::newJobSkeleton()

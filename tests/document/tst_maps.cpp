@@ -10,7 +10,7 @@ class TestMaps : public QObject
 {
     Q_OBJECT
 private slots:
-    void cleanup() { Ductbook::Destroy(); }
+    void cleanup() { JobFixture::verifyAndClose(); }
 
     void cablesWithRepeatedIdsAndTags();
     void roomsWithSameIdOnTwoFloors();

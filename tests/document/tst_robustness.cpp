@@ -10,7 +10,7 @@ class TestRobustness : public QObject
 {
     Q_OBJECT
 private slots:
-    void cleanup() { Ductbook::Destroy(); }
+    void cleanup() { JobFixture::verifyAndClose(); }
 
     void operationsOnDamagedFiles_data();
     void operationsOnDamagedFiles();

@@ -10,7 +10,7 @@ class TestRooms : public QObject
 {
     Q_OBJECT
 private slots:
-    void cleanup() { Ductbook::Destroy(); }
+    void cleanup() { JobFixture::verifyAndClose(); }
 
     void generatedNames_data();
     void generatedNames();

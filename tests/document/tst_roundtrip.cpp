@@ -12,7 +12,7 @@ class TestRoundTrip : public QObject
 {
     Q_OBJECT
 private slots:
-    void cleanup() { Ductbook::Destroy(); }
+    void cleanup() { JobFixture::verifyAndClose(); }
 
     void renamingAMissingFloorOrSheet();
     void renamingTheUndefinedRoomLeavesOtherRooms();

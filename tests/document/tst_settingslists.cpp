@@ -9,7 +9,7 @@ class TestSettingsLists : public QObject
 {
     Q_OBJECT
 private slots:
-    void cleanup() { Ductbook::Destroy(); }
+    void cleanup() { JobFixture::verifyAndClose(); }
 
     void defaultsOfANewJob();
     void everyEntryRoundTripsThroughAFile();

@@ -164,7 +164,7 @@ class TestTestDefLists : public QObject
 {
     Q_OBJECT
 private slots:
-    void cleanup() { Ductbook::Destroy(); }
+    void cleanup() { JobFixture::verifyAndClose(); }
 
     void tagsAreFirstFree();
     void duplicateIdIsRefused();

@@ -37,7 +37,7 @@ class TestUses : public QObject
 {
     Q_OBJECT
 private slots:
-    void cleanup() { Ductbook::Destroy(); }
+    void cleanup() { JobFixture::verifyAndClose(); }
 
     void translations_data();
     void translations();

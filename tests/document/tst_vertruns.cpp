@@ -82,7 +82,7 @@ class TestVertRuns : public QObject
 {
     Q_OBJECT
 private slots:
-    void cleanup() { Ductbook::Destroy(); }
+    void cleanup() { JobFixture::verifyAndClose(); }
 
     void addWritesListsJoinedByOneComma();
     void runsAndPortsShareOneNameSpace();

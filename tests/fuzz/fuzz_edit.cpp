@@ -11,6 +11,7 @@
 #include "jobsnapshot.h"
 
 #include <ductbook.h>
+#include <index/verifyindexes_p.h>
 
 #include <cmath>
 #include <cstddef>
@@ -701,8 +702,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QString file = path(QStringLiteral("edited.job"));
     job.New(file);
     Program program(data, size);
-    for (int steps = 0; !program.atEnd() && steps < 200; ++steps)
+    for (int steps = 0; !program.atEnd() && steps < 200; ++steps) {
         step(job, program);
+        // What the job keeps beside its tree must agree with the tree after
+        // every operation, not only once it has been saved and loaded.
+        const QStringList problems = verifyJobIndexes();
+        if (!problems.isEmpty())
+            finding(QStringLiteral("after operation %1 the derived state differs from the tree: ")
+                        .arg(steps) +
+                    problems.join(QStringLiteral("; ")));
+    }
 
     const QStringList inMemory = JobSnapshot::take(job, true);
     if (!job.saveAs(file))

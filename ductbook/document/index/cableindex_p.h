@@ -141,6 +141,7 @@ public:
         m_typeOf.erase(it);
     }
 
+    QStringList types() const { return m_byType.keys(); }
     QStringList cables(const QString& type) const
     {
         const auto it = m_byType.constFind(type);

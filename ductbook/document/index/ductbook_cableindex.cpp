@@ -37,7 +37,7 @@ void DuctbookPrivate::countThreeDigitIds(CableIndex& idx, const QString& word)
 {
     idx.threeDigitIds.clear();
     idx.idWord = word;
-    const QMap<QString, QString>& map = maps.cables.map();
+    const QMap<QString, QString>& map = maps.cables.names().map();
     for (auto it = map.cbegin(); it != map.cend(); ++it) {
         if (isThreeDigitId(it.value(), word))
             ++idx.threeDigitIds[it.value()];
@@ -135,16 +135,6 @@ void DuctbookPrivate::removeEntry(CableIndex& idx, const QString& tag)
     idx.entries.erase(it);
 }
 
-void DuctbookPrivate::refileEnds(const QString& tag, const QDomElement& e)
-{
-    const QString from = e.attribute(QStringLiteral("from"));
-    const QString to = e.attribute(QStringLiteral("to"));
-    refile(state(), tag, [&](CableEntry& entry) {
-        entry.from = from;
-        entry.to = to;
-    });
-}
-
 QStringList DuctbookPrivate::inOrder(const QHash<QString, CablesInOrder>& index, const QString& key)
 {
     const auto it = index.constFind(key);
@@ -176,7 +166,7 @@ ConnectionIndex& DuctbookPrivate::connectionState()
     idx = ConnectionIndex();
     const QDomElement list = getToConnectionList();
     for (const QString& tag : maps.connections.tags()) {
-        const QDomElement e = findItem(maps.connectionElements, tag, list);
+        const QDomElement e = findItem(maps.connections.elements(), tag, list);
         if (!e.isNull())
             fileConnection(idx, tag, e);
     }
@@ -223,4 +213,103 @@ void DuctbookPrivate::refileConnection(const QString& tag)
     const QDomElement e = connection(tag);
     if (!e.isNull())
         fileConnection(idx, tag, e);
+}
+
+// --- the hooks of the cable and connection operations ------------------------
+
+// A new cable e of tag is in the tree, last in its list.
+void DuctbookPrivate::cableAdded(const QString& tag, const QDomElement& e)
+{
+    const QString id = e.attribute(QStringLiteral("id"));
+    maps.cables.added(tag, id, e);
+    maps.cableTypes.add(e.attribute(QStringLiteral("type")), tag);
+    maps.currentCableIds.append(id);
+    maps.currentCableTags.append(tag);
+    CableIndex& idx = maps.cableIndex;
+    if (!idx.built)
+        return;
+    addEntry(idx, tag,
+             CableEntry{e.attribute(QStringLiteral("from")), e.attribute(QStringLiteral("to")),
+                        e.attribute(QStringLiteral("bundleGroupNum")),
+                        pointsOf(e.attribute(QStringLiteral("path"))), 0});
+    countId(idx, id, 1);
+}
+
+// The cable e of tag has left the tree. The current ids lose its id when no
+// other cable has it.
+void DuctbookPrivate::cableRemoved(const QString& tag, const QDomElement& e)
+{
+    const bool mapped = maps.cables.containsTag(tag);
+    const QString id = mapped ? maps.cables.id(tag) : e.attribute(QStringLiteral("id"));
+    maps.cables.removed(tag, e);
+    maps.cableTypes.remove(tag);
+    maps.currentCableTags.remove(tag);
+    if (!maps.cables.containsId(id))
+        maps.currentCableIds.remove(id);
+    CableIndex& idx = maps.cableIndex;
+    if (!idx.built)
+        return;
+    if (mapped)
+        countId(idx, id, -1);
+    removeEntry(idx, tag);
+    idx.idHint.clear();
+}
+
+// One field of the cable e of tag changed in the tree; what is derived from
+// that field follows the element.
+void DuctbookPrivate::cableChanged(const QString& tag, const QDomElement& e, CableField field)
+{
+    CableIndex& idx = maps.cableIndex;
+    switch (field) {
+    case CableField::Ends: {
+        const QString from = e.attribute(QStringLiteral("from"));
+        const QString to = e.attribute(QStringLiteral("to"));
+        refile(idx, tag, [&](CableEntry& entry) {
+            entry.from = from;
+            entry.to = to;
+        });
+        break;
+    }
+    case CableField::Group: {
+        const QString group = e.attribute(QStringLiteral("bundleGroupNum"));
+        refile(idx, tag, [&group](CableEntry& entry) { entry.group = group; });
+        break;
+    }
+    case CableField::Path: {
+        const QStringList points = pointsOf(e.attribute(QStringLiteral("path")));
+        refile(idx, tag, [&points](CableEntry& entry) { entry.points = points; });
+        break;
+    }
+    case CableField::Type:
+        // The cable goes last among the cables of its type, even when the
+        // type is the one it had.
+        maps.cableTypes.add(e.attribute(QStringLiteral("type")), tag);
+        break;
+    case CableField::Id: {
+        const QString oldId = maps.cables.id(tag);
+        const QString newId = e.attribute(QStringLiteral("id"));
+        if (idx.built && maps.cables.containsTag(tag))
+            countId(idx, oldId, -1);
+        maps.cables.renamed(e, newId);
+        if (idx.built && maps.cables.containsTag(tag))
+            countId(idx, maps.cables.id(tag), 1);
+        if (!maps.cables.containsId(oldId))
+            maps.currentCableIds.remove(oldId);
+        maps.currentCableIds.append(newId);
+        idx.idHint.clear();
+        break;
+    }
+    }
+}
+
+void DuctbookPrivate::connectionAdded(const QString& tag, const QDomElement& e)
+{
+    maps.connections.added(tag, e.attribute(QStringLiteral("id")), e);
+    refileConnection(tag);
+}
+
+void DuctbookPrivate::connectionRemoved(const QString& tag, const QDomElement& e)
+{
+    maps.connections.removed(tag, e);
+    refileConnection(tag);
 }

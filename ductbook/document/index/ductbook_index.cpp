@@ -11,10 +11,9 @@ using namespace DuctbookConstants;
 
 namespace {
 
-// Enters every child element of list into index and cache; the first element
-// of a tag wins when a file repeats one.
-void indexChildren(TagIndex& index, const QDomElement& list, ElementCache* cache = nullptr,
-                   bool rooms = false)
+// Enters every child element of list into index; the first element of a tag
+// wins when a file repeats one.
+void indexChildren(ItemIndex& index, const QDomElement& list, bool rooms = false)
 {
     for (QDomElement e = list.firstChildElement(); !e.isNull(); e = e.nextSiblingElement()) {
         const QString tag = e.tagName();
@@ -25,13 +24,11 @@ void indexChildren(TagIndex& index, const QDomElement& list, ElementCache* cache
         // It is found directly (it leads its list), not through the cache; a
         // list where it does not lead is walked instead.
         if (rooms && tag == name(UndefinedRoom)) {
-            if (cache && e != list.firstChildElement())
-                cache->setIrregular();
+            if (e != list.firstChildElement())
+                index.setIrregular();
             continue;
         }
-        index.insertIfAbsent(tag, e.attribute(QStringLiteral("id")));
-        if (cache)
-            cache->addFromFile(tag, e);
+        index.fromFile(tag, e.attribute(QStringLiteral("id")), e);
     }
 }
 
@@ -118,7 +115,7 @@ QDomElement DuctbookPrivate::getToRoom(const QString& floorTag, const QString& r
     const QDomElement rooms = getToRoomList(floorTag);
     if (roomTag == name(UndefinedRoom))
         return childByTag(rooms, roomTag);
-    return findItem(maps.roomElements, roomTag, rooms);
+    return findItem(maps.rooms.elements(), roomTag, rooms);
 }
 
 QDomElement DuctbookPrivate::findItem(const ElementCache& cache, const QString& tag,
@@ -212,8 +209,7 @@ void DuctbookPrivate::populateCableMap()
 {
     maps.cableIndex.built = false;
     maps.cables.clear();
-    maps.cableElements.clear();
-    indexChildren(maps.cables, q->getElement(name(CableList)), &maps.cableElements);
+    indexChildren(maps.cables, q->getElement(name(CableList)));
 }
 
 // Each current cable tag under its type; one walk of the cable list, taking
@@ -236,8 +232,7 @@ void DuctbookPrivate::populateConnectionMap()
 {
     maps.connectionIndex.built = false;
     maps.connections.clear();
-    maps.connectionElements.clear();
-    indexChildren(maps.connections, q->getElement(name(ConnectionList)), &maps.connectionElements);
+    indexChildren(maps.connections, q->getElement(name(ConnectionList)));
 }
 
 void DuctbookPrivate::populateSheetMap()
@@ -257,8 +252,7 @@ void DuctbookPrivate::populateFloorMap()
 void DuctbookPrivate::populateActivePortMap()
 {
     maps.activePorts.clear();
-    maps.activePortElements.clear();
-    indexChildren(maps.activePorts, getToActivePortList(), &maps.activePortElements);
+    indexChildren(maps.activePorts, getToActivePortList());
 }
 
 namespace {
@@ -277,64 +271,57 @@ void forEachSubList(const QDomElement& topList, const char* listName, F f)
 void DuctbookPrivate::populateDeviceMap()
 {
     maps.devices.clear();
-    maps.deviceElements.clear();
     forEachSubList(getToSheetList(), DeviceList, [&](const QDomElement& list) {
-        indexChildren(maps.devices, list, &maps.deviceElements);
+        indexChildren(maps.devices, list);
     });
 }
 
 void DuctbookPrivate::populateVerticeMap()
 {
     maps.vertices.clear();
-    maps.verticeElements.clear();
     forEachSubList(getToSheetList(), VerticeList, [&](const QDomElement& list) {
-        indexChildren(maps.vertices, list, &maps.verticeElements);
+        indexChildren(maps.vertices, list);
     });
 }
 
 void DuctbookPrivate::populateFreeTextMap()
 {
     maps.freeTexts.clear();
-    maps.freeTextElements.clear();
     forEachSubList(getToSheetList(), FreeTextList, [&](const QDomElement& list) {
-        indexChildren(maps.freeTexts, list, &maps.freeTextElements);
+        indexChildren(maps.freeTexts, list);
     });
 }
 
 void DuctbookPrivate::populateRoomMap()
 {
     maps.rooms.clear();
-    maps.roomElements.clear();
     forEachSubList(getToFloorList(), RoomList, [&](const QDomElement& list) {
-        indexChildren(maps.rooms, list, &maps.roomElements, true);
+        indexChildren(maps.rooms, list, true);
     });
 }
 
 void DuctbookPrivate::populatePointMap()
 {
     maps.points.clear();
-    maps.pointElements.clear();
     forEachSubList(getToFloorList(), PointList, [&](const QDomElement& list) {
-        indexChildren(maps.points, list, &maps.pointElements);
+        indexChildren(maps.points, list);
     });
 }
 
 void DuctbookPrivate::populateFloorFreeTextMap()
 {
     maps.floorFreeTexts.clear();
-    maps.floorFreeTextElements.clear();
     forEachSubList(getToFloorList(), FreeTextList, [&](const QDomElement& list) {
-        indexChildren(maps.floorFreeTexts, list, &maps.floorFreeTextElements);
+        indexChildren(maps.floorFreeTexts, list);
     });
 }
 
 void DuctbookPrivate::populatePortMap()
 {
     maps.ports.clear();
-    maps.portElements.clear();
     forEachSubList(getToFloorList(), RoomList, [&](const QDomElement& rooms) {
         forEachSubList(rooms, PortList, [&](const QDomElement& list) {
-            indexChildren(maps.ports, list, &maps.portElements);
+            indexChildren(maps.ports, list);
         });
     });
 }
@@ -343,10 +330,9 @@ void DuctbookPrivate::populateVerticalRunMap()
 {
     maps.risers.reset();
     maps.vertRuns.clear();
-    maps.vertRunElements.clear();
     forEachSubList(getToFloorList(), RoomList, [&](const QDomElement& rooms) {
         forEachSubList(rooms, VerticalRunList, [&](const QDomElement& list) {
-            indexChildren(maps.vertRuns, list, &maps.vertRunElements);
+            indexChildren(maps.vertRuns, list);
         });
     });
 }
@@ -480,7 +466,7 @@ QString Ductbook::getVertRunTag(const QString& id)
 
 void Ductbook::setAllSheetIDs(QMap<QString, QString> tagToId)
 {
-    d->maps.sheets.assign(tagToId);
+    d->maps.sheets.assignNames(tagToId);
 }
 
 // A rename: a tag that names no sheet gets no map entry, which would list a
@@ -494,13 +480,13 @@ void Ductbook::setSheetID(const QString& tag, const QString& id)
     if (sheet.isNull())
         return;
     setElementId(id, sheet);
-    d->maps.sheets.insert(tag, id);
+    d->maps.sheets.renamed(sheet, getElementId(sheet));
 }
 
 void Ductbook::setAllFloorIds(QMap<QString, QString> tagToId)
 {
     d->maps.risers.reset();
-    d->maps.floors.assign(tagToId);
+    d->maps.floors.assignNames(tagToId);
 }
 
 void Ductbook::setFloorId(const QString& tag, const QString& id)
@@ -514,13 +500,13 @@ void Ductbook::setFloorId(const QString& tag, const QString& id)
     setElementId(id, floor);
     if (!d->maps.floors.containsTag(tag))
         d->maps.risers.reset(); // a floor the walks did not see before
-    d->maps.floors.insert(tag, id);
+    d->maps.floors.renamed(floor, getElementId(floor));
 }
 
 // --- existence checks -------------------------------------------------------------
 
 namespace {
-bool exists(const TagIndex& index, const QString& name, bool byTag)
+bool exists(const ItemIndex& index, const QString& name, bool byTag)
 {
     return byTag ? index.containsTag(name) : index.containsId(name);
 }

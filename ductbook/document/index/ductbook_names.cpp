@@ -46,7 +46,7 @@ KindRule ruleOf(ItemKind kind)
 
 } // namespace
 
-const TagIndex& DuctbookPrivate::mapOf(ItemKind kind) const
+const ItemIndex& DuctbookPrivate::mapOf(ItemKind kind) const
 {
     const DuctbookIndexes& m = maps;
     switch (kind) {

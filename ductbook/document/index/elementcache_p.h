@@ -72,6 +72,7 @@ public:
 
     QDomElement any(const QString& tag) const { return m_elements.value(tag); }
     bool irregular() const { return m_irregular; }
+    const QHash<QString, QDomElement>& elements() const { return m_elements; }
     void setIrregular() { m_irregular = true; }
 
 private:

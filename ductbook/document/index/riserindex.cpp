@@ -23,7 +23,6 @@ QString RiserIndex::attributeName(List list)
 
 void RiserIndex::reset()
 {
-    flushAll();
     m_runs.clear();
     m_byCable[Connected].clear();
     m_byCable[Disconnected].clear();
@@ -85,9 +84,9 @@ bool RiserIndex::add(const QString& tag, List list, const QString& cable)
             return true;
         });
     }
-    r.pending[list] = true;
-    r.create[list] = true;
-    if (!r.lists[list].append(cable))
+    const bool added = r.lists[list].append(cable);
+    write(r, list, true, added ? cable : QString(), QString());
+    if (!added)
         return false;
     listed(list, cable, tag);
     return true;
@@ -103,8 +102,9 @@ bool RiserIndex::remove(const QString& tag, List list, const QString& cable)
         return editText(tag, r, list, false,
                         [&cable](QStringList& tags) { return tags.removeAll(cable) > 0; });
     }
-    r.pending[list] = true;
-    if (!r.lists[list].remove(cable))
+    const bool removed = r.lists[list].remove(cable);
+    write(r, list, false, QString(), removed ? cable : QString());
+    if (!removed)
         return false;
     unlisted(list, cable, tag);
     return true;
@@ -128,9 +128,10 @@ bool RiserIndex::rename(const QString& tag, List list, const QString& from, cons
     if (!r.lists[list].remove(from))
         return false;
     unlisted(list, from, tag);
-    if (!to.isEmpty() && r.lists[list].append(to))
+    const bool added = !to.isEmpty() && r.lists[list].append(to);
+    if (added)
         listed(list, to, tag);
-    r.pending[list] = true;
+    write(r, list, false, added ? to : QString(), from);
     return true;
 }
 
@@ -141,11 +142,9 @@ void RiserIndex::replace(const QString& tag, List list, const QString& text)
         return;
     Run& r = *it;
     const QString attr = attributeName(list);
-    if (!r.element.hasAttribute(attr) && !r.create[list])
+    if (!r.element.hasAttribute(attr))
         return;
     r.element.setAttribute(attr, text);
-    r.pending[list] = false;
-    r.create[list] = false;
     for (const QString& cable : r.lists[list].list())
         unlisted(list, cable, tag);
     load(r, list);
@@ -177,41 +176,77 @@ void RiserIndex::setOrder(const QStringList& tagsInWalkOrder)
     m_orderKnown = true;
 }
 
-void RiserIndex::flush(const QString& tag)
-{
-    auto it = m_runs.find(tag);
-    if (it == m_runs.end())
-        return;
-    for (List list : {Connected, Disconnected})
-        write(*it, list);
-}
-
-void RiserIndex::flushAll()
-{
-    for (auto it = m_runs.begin(); it != m_runs.end(); ++it) {
-        for (List list : {Connected, Disconnected})
-            write(*it, list);
-    }
-}
-
 void RiserIndex::load(Run& r, List list)
 {
-    const QStringList tags = splitList(r.element.attribute(attributeName(list)));
+    const QString text = r.element.attribute(attributeName(list));
+    const QStringList tags = splitList(text);
     r.lists[list].clear();
     for (const QString& cable : tags)
         r.lists[list].append(cable);
     r.plain[list] = r.lists[list].size() == tags.size();
+    r.exact[list] = r.plain[list] && joinList(r.lists[list].list()) == text;
 }
 
-void RiserIndex::write(Run& r, List list)
+namespace {
+
+// Where name stands as a whole entry of a list text; -1 when it does not.
+qsizetype entryAt(const QString& text, const QString& name)
 {
-    if (!r.pending[list])
-        return;
+    for (qsizetype at = text.indexOf(name); at >= 0; at = text.indexOf(name, at + 1)) {
+        const qsizetype end = at + name.size();
+        if ((at == 0 || text.at(at - 1) == QLatin1Char(',')) &&
+            (end == text.size() || text.at(end) == QLatin1Char(',')))
+            return at;
+    }
+    return -1;
+}
+
+} // namespace
+
+// Every edit of a plain list ends with the text written as the sequence
+// joined with ",", as a whole or (while the text is exact) by cutting out the
+// removed name and appending the added one. The text is taken out of the
+// attribute for the edit, so that this is its only holder and it changes in
+// place instead of being copied whole.
+void RiserIndex::write(Run& r, List list, bool create, const QString& added,
+                       const QString& removed)
+{
     const QString attr = attributeName(list);
-    if (r.create[list] || r.element.hasAttribute(attr))
-        r.element.setAttribute(attr, joinList(r.lists[list].list()));
-    r.pending[list] = false;
-    r.create[list] = false;
+    QDomAttr node = r.element.attributeNode(attr);
+    if (node.isNull()) {
+        if (create) {
+            r.element.setAttribute(attr, joinList(r.lists[list].list()));
+            r.exact[list] = true;
+        }
+        return;
+    }
+    if (!r.exact[list]) {
+        node.setValue(joinList(r.lists[list].list()));
+        r.exact[list] = true;
+        return;
+    }
+    if (added.isEmpty() && removed.isEmpty())
+        return;
+    QString text = node.value();
+    node.setValue(QString());
+    if (!removed.isEmpty()) {
+        const qsizetype at = entryAt(text, removed);
+        if (at >= 0) {
+            const qsizetype end = at + removed.size();
+            if (end < text.size())
+                text.remove(at, removed.size() + 1);
+            else if (at > 0)
+                text.remove(at - 1, removed.size() + 1);
+            else
+                text.clear();
+        }
+    }
+    if (!added.isEmpty()) {
+        if (!text.isEmpty())
+            text.append(QLatin1Char(','));
+        text.append(added);
+    }
+    node.setValue(text);
 }
 
 template <typename Edit>
@@ -246,3 +281,61 @@ void RiserIndex::unlisted(List list, const QString& cable, const QString& run)
     if (it->isEmpty())
         m_byCable[list].erase(it);
 }
+
+#ifdef DUCTBOOK_VERIFY_INDEXES
+QStringList RiserIndex::differences(const RiserIndex& fresh) const
+{
+    QStringList out;
+    if (m_runs.size() != fresh.m_runs.size())
+        out.append(QStringLiteral("the riser index holds %1 runs, a walk of the tree reaches %2")
+                       .arg(m_runs.size())
+                       .arg(fresh.m_runs.size()));
+    for (auto it = fresh.m_runs.cbegin(); it != fresh.m_runs.cend(); ++it) {
+        const auto kept = m_runs.constFind(it.key());
+        if (kept == m_runs.cend()) {
+            out.append(QStringLiteral("run %1 is missing from the riser index").arg(it.key()));
+            continue;
+        }
+        if (kept->element != it->element)
+            out.append(QStringLiteral("run %1: the riser index holds another element").arg(it.key()));
+        for (List list : {Connected, Disconnected}) {
+            if (kept->lists[list].list() != it->lists[list].list() ||
+                kept->plain[list] != it->plain[list] || kept->exact[list] != it->exact[list])
+                out.append(QStringLiteral("run %1: %2 list \"%3\" in the index, \"%4\" in the tree")
+                               .arg(it.key(), attributeName(list),
+                                    joinList(kept->lists[list].list()),
+                                    it->element.attribute(attributeName(list))));
+        }
+    }
+    for (List list : {Connected, Disconnected}) {
+        if (m_byCable[list].size() != fresh.m_byCable[list].size())
+            out.append(QStringLiteral("%1 lists: %2 cables listed in the index, %3 in the tree")
+                           .arg(attributeName(list))
+                           .arg(m_byCable[list].size())
+                           .arg(fresh.m_byCable[list].size()));
+        for (auto it = fresh.m_byCable[list].cbegin(); it != fresh.m_byCable[list].cend(); ++it) {
+            QStringList kept = m_byCable[list].value(it.key());
+            QStringList wanted = it.value();
+            kept.sort();
+            wanted.sort();
+            if (kept != wanted)
+                out.append(QStringLiteral("%1 lists: cable %2 listed by %3 in the index, by %4 in "
+                                          "the tree")
+                               .arg(attributeName(list), it.key(), kept.join(QLatin1Char(' ')),
+                                    wanted.join(QLatin1Char(' '))));
+        }
+    }
+    if (m_orderKnown && fresh.m_orderKnown) {
+        QStringList kept = m_order.keys();
+        QStringList walked = fresh.m_order.keys();
+        std::sort(kept.begin(), kept.end(),
+                  [this](const QString& a, const QString& b) { return m_order[a] < m_order[b]; });
+        std::sort(walked.begin(), walked.end(), [&fresh](const QString& a, const QString& b) {
+            return fresh.m_order[a] < fresh.m_order[b];
+        });
+        if (kept != walked)
+            out.append(QStringLiteral("the riser index has the runs in another order than a walk"));
+    }
+    return out;
+}
+#endif

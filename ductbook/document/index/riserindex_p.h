@@ -14,14 +14,16 @@
 // top reaches, with the reverse: which runs list each cable.
 //
 // The riser queries ask, per cable, which runs list it; without this each
-// walked every run and split every list. And a riser of a campus job lists
-// thousands of cables, so rewriting its whole attribute for each cable added
-// or removed made a single edit cost the length of the list. Here an edit
-// changes the list in memory and marks it; the attribute is written when the
-// run is read, when the document is saved and before the index is dropped.
+// walked every run and split every list. An edit changes the list here and
+// in the element's attribute at once, so the tree is never behind. A riser of
+// a campus job lists thousands of cables, so the attribute is not written
+// out again for each edit: while its text is exactly the list joined with
+// ",", an added cable is appended to the text and a removed one cut out of
+// it, in place. Any other text (left by an older writer: empty names,
+// spaces) is written out whole at its first edit, which makes it exact.
 // A list whose text names a tag twice cannot be kept as a set: such lists
-// (left by older writers) are edited in the text at once, as they always
-// were, and so is an edit that brings in a name with a comma.
+// are edited in the text, as they always were, and so is an edit that brings
+// in a name with a comma.
 class DUCTBOOK_PRIVATE_EXPORT RiserIndex
 {
 public:
@@ -29,13 +31,13 @@ public:
     static QString attributeName(List list);
 
     bool isBuilt() const { return m_built; }
-    // Writes what is pending and forgets every run; the next use rebuilds.
+    // Forgets every run; the next use rebuilds.
     void reset();
     // Empties the index for a rebuild: the runs are added in walk order.
     void startBuild();
     // A run the walk reaches, with the lists its element holds now.
     void addRun(const QString& tag, const QDomElement& run);
-    // Forgets a run that leaves the document; its pending edits go with it.
+    // Forgets a run that leaves the document.
     void removeRun(const QString& tag);
     // The index holds the run of tag, and it is run.
     bool holds(const QString& tag, const QDomElement& run) const;
@@ -63,10 +65,11 @@ public:
     void forgetOrder() { m_orderKnown = false; }
     void setOrder(const QStringList& tagsInWalkOrder);
 
-    // Writes the pending lists of one run, or of all of them, to their
-    // elements.
-    void flush(const QString& run);
-    void flushAll();
+#ifdef DUCTBOOK_VERIFY_INDEXES
+    // What differs between this index and fresh, one built from the tree
+    // now; empty when they agree.
+    QStringList differences(const RiserIndex& fresh) const;
+#endif
 
 private:
     struct Run
@@ -75,14 +78,15 @@ private:
         NameSequence lists[2];
         // The stored text names no tag twice, so the sequence is the list.
         bool plain[2] = {true, true};
-        // Edited since the element was written.
-        bool pending[2] = {false, false};
-        // The write creates the attribute when the element lacks it.
-        bool create[2] = {false, false};
+        // The element's text is exactly the sequence joined with ",".
+        bool exact[2] = {true, true};
     };
 
     void load(Run& run, List list);
-    void write(Run& run, List list);
+    // Brings the element's text to the sequence, which has just gained added
+    // and/or lost removed (either may be empty); creates the attribute only
+    // when create is set.
+    void write(Run& run, List list, bool create, const QString& added, const QString& removed);
     // The text of a list that is not plain, edited in place as a list of
     // tags with their repeats; the sequence and the reverse follow.
     template <typename Edit>

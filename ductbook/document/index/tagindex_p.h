@@ -46,6 +46,11 @@ public:
     int size() const { return int(m_tagToId.size()); }
     bool isEmpty() const { return m_tagToId.isEmpty(); }
     const QMap<QString, QString>& map() const { return m_tagToId; }
+    // The same entries both ways (the generations may differ).
+    bool sameEntries(const TagIndex& other) const
+    {
+        return m_tagToId == other.m_tagToId && m_idToTags == other.m_idToTags;
+    }
 
 private:
     void unlinkId(const QString& tag, const QString& id);
