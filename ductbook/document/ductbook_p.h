@@ -45,7 +45,9 @@
 // tests and the edit fuzzer call it after their edits.
 //
 // What an edit must call, after changing the tree: for an item of a kind,
-// the hook of its ItemIndex (added, removed, renamed, moved); for a cable,
+// the hook of its ItemIndex (added, removed, renamed; an element moved to
+// another list stays the element its entries name, and needs none); for a
+// cable,
 // cableAdded, cableRemoved or cableChanged (which keep every cable
 // structure); for a connection, connectionAdded or connectionRemoved, and
 // refileConnection when its ends change; for a riser list, addToList,
@@ -453,17 +455,21 @@ void DuctbookPrivate::forEachRun(F f)
 
 // Applies edit (which changes one list of one run and says whether it
 // did) to every list that names one of cables; marks the document changed
-// when some list changed.
+// when some list changed. Several cables are edited as one batch, which
+// writes each list it changed once.
 template <typename Edit>
 void DuctbookPrivate::editListsNaming(RiserIndex& idx, const QStringList& cables, Edit edit)
 {
     bool changed = false;
+    if (cables.size() > 1)
+        idx.beginBatch();
     for (RiserIndex::List list : {RiserIndex::Disconnected, RiserIndex::Connected}) {
         for (const QString& cable : cables) {
             for (const QString& run : idx.runsListing(list, cable))
                 changed = edit(run, list, cable) || changed;
         }
     }
+    idx.endBatch();
     if (changed)
         q->setChanged(true);
 }

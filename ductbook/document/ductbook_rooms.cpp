@@ -365,11 +365,8 @@ void Ductbook::removeRoom(const QString& floor, const QString& tag)
         if (items.firstChildElement().isNull())
             continue;
         QDomElement target = d->undefinedList(floor, listName);
-        ItemIndex& index = listName == PortList ? d->maps.ports : d->maps.vertRuns;
-        for (const QDomElement& item : DuctbookPrivate::children(items)) {
+        for (const QDomElement& item : DuctbookPrivate::children(items))
             target.appendChild(item);
-            index.moved(item.tagName(), item);
-        }
         if (listName == VerticalRunList)
             d->maps.risers.forgetOrder();
     }

@@ -456,7 +456,6 @@ void Ductbook::setVertRunRoom(const QString& floor, const QString& id, const QSt
         return;
     p.run.parentNode().removeChild(p.run);
     target.appendChild(p.run);
-    d->maps.vertRuns.moved(tag, p.run);
     d->maps.risers.forgetOrder();
     setChanged(true);
 }

@@ -329,9 +329,23 @@ void TestIndexes::riserEditsReachTheTreeAtOnce()
     QVERIFY(index.rename(vr1, RiserIndex::Connected, QStringLiteral("Cable1"),
                          QStringLiteral("Cable4")));
     QCOMPARE(connected(), QStringLiteral("Cable3,Cable4"));
+
+    // A batch writes each list it changed once, at its end; a text edit
+    // inside it (a name with a comma) starts from the edits before it.
+    index.beginBatch();
+    QVERIFY(index.remove(vr1, RiserIndex::Connected, QStringLiteral("Cable3")));
+    QVERIFY(index.add(vr1, RiserIndex::Connected, QStringLiteral("Cable5")));
+    QVERIFY(index.remove(vr1, RiserIndex::Disconnected, QStringLiteral("Cable9")));
+    QCOMPARE(connected(), QStringLiteral("Cable3,Cable4"));
+    QVERIFY(index.add(vr1, RiserIndex::Connected, QStringLiteral("A,B")));
+    QCOMPARE(connected(), QStringLiteral("Cable4,Cable5,A,B"));
+    index.endBatch();
+    QCOMPARE(run.attribute(QStringLiteral("disconnected")), QString());
+    QCOMPARE(connected(), QStringLiteral("Cable4,Cable5,A,B"));
+
     index.reset();
     QVERIFY(!index.isBuilt());
-    QCOMPARE(connected(), QStringLiteral("Cable3,Cable4"));
+    QCOMPARE(connected(), QStringLiteral("Cable4,Cable5,A,B"));
 }
 
 // The text is edited in place (a name cut out, a name appended): names that

@@ -71,8 +71,6 @@ public:
         if (m_elements.any(e.tagName()) == e)
             m_names.insert(e.tagName(), id);
     }
-    // The item e of tag now sits in another list of the tree.
-    void moved(const QString& tag, const QDomElement& e) { m_elements.insert(tag, e); }
     // The host's own tag map for the kind (floors and sheets): the job then
     // answers with it, and walks the floors it names, until the next rebuild.
     void assignNames(const QMap<QString, QString>& tagToId)

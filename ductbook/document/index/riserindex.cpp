@@ -23,6 +23,7 @@ QString RiserIndex::attributeName(List list)
 
 void RiserIndex::reset()
 {
+    endBatch();
     m_runs.clear();
     m_byCable[Connected].clear();
     m_byCable[Disconnected].clear();
@@ -141,6 +142,7 @@ void RiserIndex::replace(const QString& tag, List list, const QString& text)
     if (it == m_runs.end())
         return;
     Run& r = *it;
+    writeBatched(r, list);
     const QString attr = attributeName(list);
     if (!r.element.hasAttribute(attr))
         return;
@@ -211,6 +213,15 @@ qsizetype entryAt(const QString& text, const QString& name)
 void RiserIndex::write(Run& r, List list, bool create, const QString& added,
                        const QString& removed)
 {
+    if (m_batch) {
+        if (r.exact[list] && !create && added.isEmpty() && removed.isEmpty())
+            return; // nothing to write
+        if (!r.batched[Connected] && !r.batched[Disconnected])
+            m_batchedRuns.append(r.element.tagName());
+        r.batched[list] = true;
+        r.create[list] = r.create[list] || create;
+        return;
+    }
     const QString attr = attributeName(list);
     QDomAttr node = r.element.attributeNode(attr);
     if (node.isNull()) {
@@ -249,9 +260,36 @@ void RiserIndex::write(Run& r, List list, bool create, const QString& added,
     node.setValue(text);
 }
 
+void RiserIndex::writeBatched(Run& r, List list)
+{
+    if (!r.batched[list])
+        return;
+    r.batched[list] = false;
+    const QString attr = attributeName(list);
+    if (r.create[list] || r.element.hasAttribute(attr)) {
+        r.element.setAttribute(attr, joinList(r.lists[list].list()));
+        r.exact[list] = true;
+    }
+    r.create[list] = false;
+}
+
+void RiserIndex::endBatch()
+{
+    m_batch = false;
+    for (const QString& tag : std::as_const(m_batchedRuns)) {
+        auto it = m_runs.find(tag);
+        if (it == m_runs.end())
+            continue;
+        for (List list : {Connected, Disconnected})
+            writeBatched(*it, list);
+    }
+    m_batchedRuns.clear();
+}
+
 template <typename Edit>
 bool RiserIndex::editText(const QString& tag, Run& r, List list, bool create, Edit edit)
 {
+    writeBatched(r, list);
     const QString attr = attributeName(list);
     QStringList tags = splitList(r.element.attribute(attr));
     const bool changed = edit(tags);

@@ -60,6 +60,14 @@ public:
     // Every cable some list names, in no particular order.
     QStringList listedCables(List list) const { return m_byCable[list].keys(); }
 
+    // Edits between beginBatch() and endBatch() change the lists at once and
+    // write each list they changed to its element once, at endBatch(): a
+    // repair that takes a thousand cables out of a riser writes its list
+    // once, not a thousand times. A batch opens and closes within one private
+    // call, so no public call ever returns with the tree behind.
+    void beginBatch() { m_batch = true; }
+    void endBatch();
+
     // The walk order of the runs, which changes when a run is added or moves.
     bool orderKnown() const { return m_orderKnown; }
     void forgetOrder() { m_orderKnown = false; }
@@ -80,6 +88,10 @@ private:
         bool plain[2] = {true, true};
         // The element's text is exactly the sequence joined with ",".
         bool exact[2] = {true, true};
+        // Changed in the open batch, and whether the write may create the
+        // attribute.
+        bool batched[2] = {false, false};
+        bool create[2] = {false, false};
     };
 
     void load(Run& run, List list);
@@ -87,6 +99,8 @@ private:
     // and/or lost removed (either may be empty); creates the attribute only
     // when create is set.
     void write(Run& run, List list, bool create, const QString& added, const QString& removed);
+    // Writes the list of a batch now (before a text edit reads it).
+    void writeBatched(Run& run, List list);
     // The text of a list that is not plain, edited in place as a list of
     // tags with their repeats; the sequence and the reverse follow.
     template <typename Edit>
@@ -99,6 +113,8 @@ private:
     QHash<QString, qsizetype> m_order;
     bool m_orderKnown = false;
     bool m_built = false;
+    bool m_batch = false;
+    QStringList m_batchedRuns;
 };
 
 #endif // RISERINDEX_P_H
