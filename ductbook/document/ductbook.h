@@ -1259,6 +1259,16 @@ public:
     /// @return The result; a default (untested) TestResults for an unknown
     ///         cable.
     TestResults getCableTestResults(const QString& tag);
+    /// The cable's test result without its three response plots: status,
+    /// time, tester serial number and software version, bit errors and the
+    /// decoded measurement block, read with the same repairs as
+    /// getCableTestResults(); the plots are those of an untested result.
+    /// Decoding the plots is most of the cost of reading a result, so a pass
+    /// over many cables that shows no plots (a schedule, a summary) reads
+    /// this instead.
+    /// @return The result; a default (untested) TestResults for an unknown
+    ///         cable.
+    TestResults getCableTestSummary(const QString& tag);
     /// The whole cable of tag @p tag, from the getters above. For an unknown
     /// cable the record has the tag as element and every other field empty.
     Cable getCable(const QString& tag);

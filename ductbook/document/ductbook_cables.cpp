@@ -140,8 +140,10 @@ void DuctbookPrivate::repairResults(QDomElement& e, bool repairData)
         repairedAttr(e, name(DataField), TextCodecs::encodeMeasurementBlock(untested.results()));
 }
 
-// Reads "Test_Results" of a cable element, repaired as above.
-TestResults DuctbookPrivate::readResults(const QDomElement& cableElement, bool repairData)
+// Reads "Test_Results" of a cable element, repaired as above; the plots
+// stay those of an untested result unless withPlots is set.
+TestResults DuctbookPrivate::readResults(const QDomElement& cableElement, bool repairData,
+                                         bool withPlots)
 {
     TestResults r;
     QDomElement e = cableElement.firstChildElement(name(TestResultsElement));
@@ -153,9 +155,11 @@ TestResults DuctbookPrivate::readResults(const QDomElement& cableElement, bool r
     r.setSoftwareVersion(e.attribute(name(SoftwareVersionField)));
     r.setSerialNumber(e.attribute(name(SerialField)));
     r.setBERTResults(e.attribute(name(BertErrorsField)).toInt(nullptr, 10));
-    r.setEcho(TextCodecs::decodePlot(e.attribute(name(EchoField))));
-    r.setNEXT(TextCodecs::decodePlot(e.attribute(name(NextField))));
-    r.setChannel(TextCodecs::decodePlot(e.attribute(name(ChanField))));
+    if (withPlots) {
+        r.setEcho(TextCodecs::decodePlot(e.attribute(name(EchoField))));
+        r.setNEXT(TextCodecs::decodePlot(e.attribute(name(NextField))));
+        r.setChannel(TextCodecs::decodePlot(e.attribute(name(ChanField))));
+    }
     r.setResults(TextCodecs::decodeMeasurementBlock(e.attribute(name(DataField))));
     return r;
 }
@@ -562,6 +566,11 @@ bool Ductbook::getCableDefaultType(const QString& tag)
 TestResults Ductbook::getCableTestResults(const QString& tag)
 {
     return d->readResults(d->cable(tag), true);
+}
+
+TestResults Ductbook::getCableTestSummary(const QString& tag)
+{
+    return d->readResults(d->cable(tag), true, false);
 }
 
 cable_struct DuctbookPrivate::getCableMeasurements(const QString& tag)

@@ -395,7 +395,8 @@ public:
     QString generateConnectionId();
     static void writeNewResults(QDomElement& results, const TestResults& r);
     void repairResults(QDomElement& e, bool repairData);
-    TestResults readResults(const QDomElement& cableElement, bool repairData);
+    TestResults readResults(const QDomElement& cableElement, bool repairData,
+                            bool withPlots = true);
     cable_struct readMeasurements(const QDomElement& cableElement);
     QStringList named(const QStringList& tags, bool asTags);
     QStringList withAttribute(const QString& attr, const QString& value);

@@ -859,6 +859,16 @@ void TestCables::testResultsSurviveSaveAndLoad()
         QVERIFY(samePlot(back.channel(), full.channel()));
         QCOMPARE(back.cableLength(), 1500);
         QVERIFY(job.getCable(tag).hasResponseData());
+        // The summary holds everything but the plots.
+        const TestResults summary = job.getCableTestSummary(tag);
+        QCOMPARE(summary.status(), back.status());
+        QCOMPARE(summary.time(), back.time());
+        QCOMPARE(summary.serialNumber(), back.serialNumber());
+        QCOMPARE(summary.softwareVersion(), back.softwareVersion());
+        QCOMPARE(summary.BERTResults(), back.BERTResults());
+        QVERIFY(sameBlock(summary.results(), full.results()));
+        QVERIFY(samePlot(summary.next(), untested.next()));
+        QVERIFY(samePlot(summary.echo(), untested.echo()));
     }
     QVERIFY(!job.isChanged());
 
@@ -894,21 +904,30 @@ void TestCables::testResultsRepairOnRead()
                           "\" echo=\"\" next=\"\" serial=\"\" software_version=\"\" "
                           "status=\"PASS\"/>"));
 
-    // A length query reads only the measurements, but repairs the same
-    // attributes, so the saved file does not depend on which was asked.
-    QVERIFY(
-        loadText(m_dir, jobText(" <Cable_List><Cable1 id=\"A\"><Test_Results "
-                                "status=\"PASS\" bert_errors=\"0\"/></Cable1></Cable_List>\n")));
-    Ductbook& lengths = Ductbook::Instance();
-    QCOMPARE(lengths.getMaxRoundedCableLength(QStringLiteral("Cable1"), false, true), 0.0f);
-    lengths.getRoundedCableLength(QStringLiteral("Cable1"), 0, false);
-    QVERIFY(!lengths.isChanged());
-    QVERIFY(lengths.save());
-    QVERIFY(readFile(lengths.filename())
-                .contains("<Test_Results bert_errors=\"0\" chan=\"\" data=\"" +
-                          QByteArray(96, 'F') +
-                          "\" echo=\"\" next=\"\" serial=\"\" software_version=\"\" "
-                          "status=\"PASS\"/>"));
+    // A length query or a summary reads only the measurements, but repairs
+    // the same attributes, so the saved file does not depend on which was
+    // asked.
+    for (int summary = 0; summary < 2; ++summary) {
+        QVERIFY(loadText(m_dir,
+                         jobText(" <Cable_List><Cable1 id=\"A\"><Test_Results status=\"PASS\" "
+                                 "bert_errors=\"0\"/></Cable1></Cable_List>\n")));
+        Ductbook& lengths = Ductbook::Instance();
+        if (summary) {
+            QCOMPARE(lengths.getCableTestSummary(QStringLiteral("Cable1")).status(),
+                     QStringLiteral("PASS"));
+        } else {
+            QCOMPARE(lengths.getMaxRoundedCableLength(QStringLiteral("Cable1"), false, true),
+                     0.0f);
+            lengths.getRoundedCableLength(QStringLiteral("Cable1"), 0, false);
+        }
+        QVERIFY(!lengths.isChanged());
+        QVERIFY(lengths.save());
+        QVERIFY(readFile(lengths.filename())
+                    .contains("<Test_Results bert_errors=\"0\" chan=\"\" data=\"" +
+                              QByteArray(96, 'F') +
+                              "\" echo=\"\" next=\"\" serial=\"\" software_version=\"\" "
+                              "status=\"PASS\"/>"));
+    }
 
     // The setter adds serial and software version, and only sets the others.
     QVERIFY(loadText(m_dir, jobText(" <Cable_List><Cable1 id=\"A\"><Test_Results status=\"X\"/>"

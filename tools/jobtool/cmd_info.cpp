@@ -157,7 +157,7 @@ CableSummary summarizeCables(Ductbook& job, const QHash<QString, QString>& portF
             c.betweenFloors.append({tag, job.getCableID(tag), from, to,
                                     job.getFloorIdByTag(fromFloor), job.getFloorIdByTag(toFloor),
                                     estimate});
-        ++c.byStatus[job.getCableTestResults(tag).status()];
+        ++c.byStatus[job.getCableTestSummary(tag).status()];
         if (job.cableIsInBundle(tag)) {
             ++c.bundled;
             groups.insert(job.getCableBundleGroupNum(tag));

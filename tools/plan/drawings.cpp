@@ -204,7 +204,7 @@ bool writeTraceSvg(Ductbook& job, const FloorPlan& plan, int cableIndex, bool me
     const QString unit = lengthUnit(metric);
     const QString estimated = estimatedLength(job, cable.tag, metric);
     const QString measured =
-        measuredLength(job, cable.tag, job.getCableTestResults(cable.tag), metric);
+        measuredLength(job, cable.tag, job.getCableTestSummary(cable.tag), metric);
     svg.text(QPointF(Plan::Margin, 26),
              QStringLiteral("%1: %2 \u2192 %3").arg(cable.id, cable.from, cable.to), 18, Ink);
     svg.text(QPointF(Plan::Margin, 42),

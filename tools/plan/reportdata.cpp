@@ -120,7 +120,7 @@ ReportData readReportData(Ductbook& job, const JobModel& model, const QString& j
         }
         if (!onFloor)
             continue;
-        const TestResults r = job.getCableTestResults(tag);
+        const TestResults r = job.getCableTestSummary(tag);
         c.status = r.status();
         c.verdict = verdictOf(c.status);
         if (!filter.verdicts.isEmpty() && !filter.verdicts.contains(c.verdict))

@@ -129,7 +129,11 @@ QStringList scheduleHeader(bool metric)
 
 QStringList scheduleRow(Ductbook& job, const JobModel& model, const QString& tag, bool metric)
 {
-    const Cable c = job.getCable(tag);
+    // The cable as getCable() reads it, but without decoding its plots.
+    const Cable c(tag, job.getCableID(tag), job.getCableUse(tag), job.getCableTo(tag),
+                  job.getCableFrom(tag), job.getCableType(tag), job.getCableTestSummary(tag),
+                  job.getCablePath(tag), job.getCableBundleName(tag), job.getCableBundleNum(tag),
+                  job.getCableBundleGroupNum(tag), job.getCableColor(tag));
     QStringList fields{c.id()};
     for (const QString& end : {c.from(), c.to()}) {
         const PlaceItem* port = model.port(end);
