@@ -1,5 +1,7 @@
 #include "jobdocument.h"
 
+#include <defaulttemplate_p.h>
+
 #include <cablelengths_p.h>
 #include <drawings_p.h>
 #include <pairvalues_p.h>
@@ -89,18 +91,20 @@ bool JobDocument::open(const QString& path, const QString& templateFile)
 {
     m_error.clear();
     m_templateError.clear();
+    m_templateNote.clear();
     Ductbook& job = Ductbook::Instance();
     if (isModified()) {
         m_error = tr("The open job has changes that are not saved; save or discard them "
                      "before opening another job.");
         return false;
     }
-    const QString tmpl = templateFile.isEmpty()
-                             ? Runekit::readSettings({QVUtils::QvtFile}).value(QVUtils::QvtFile)
-                             : templateFile;
+    QString missing;
+    const QString tmpl = Plan::templateFor(
+        templateFile, Runekit::readSettings({QVUtils::QvtFile}).value(QVUtils::QvtFile), &missing);
     const QMap<QString, int> countsBefore = job.itemCounts();
-    // The template's error text outlives its load; only this load's counts.
-    QvtEditor::Instance().error().clear();
+    // The template outlives its load; what counts is whether this load read
+    // one, and its error.
+    QvtEditor::Destroy();
     job.setDefaultQvtFile(tmpl);
     if (!job.Load(path)) {
         m_error = job.error();
@@ -117,6 +121,12 @@ bool JobDocument::open(const QString& path, const QString& templateFile)
     m_path = QFileInfo(path).absoluteFilePath();
     m_fileVersion = job.getFileVersion();
     m_templateFile = tmpl;
+    // Only a job old enough to need the template reads it.
+    if (!missing.isEmpty() && !QvtEditor::Instance().filename().isEmpty())
+        m_templateNote = tr("The configured template %1 does not exist; the job was converted "
+                            "with the default template %2.")
+                             .arg(QDir::toNativeSeparators(missing),
+                                  QDir::toNativeSeparators(tmpl));
     readJob();
     m_open = true;
     emit jobOpened();

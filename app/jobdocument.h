@@ -104,7 +104,8 @@ public:
 
     // Loads path into the job singleton and reads what the views show. A job
     // of an older version is converted in memory with templateFile (or, when
-    // that is empty, the template the settings name) as the source of its
+    // that is empty, the template the settings name, or the default template
+    // when that file is missing: see templateNote()) as the source of its
     // default cable types; nothing is written to disk. On failure nothing the
     // views see changes and the job that was open stays open: errorString()
     // holds the library's reason and templateError() the template's, when
@@ -124,6 +125,9 @@ public:
     bool isModified() const;
     QString errorString() const { return m_error; }
     QString templateError() const { return m_templateError; }
+    // After an open that converted the job with the default template because
+    // the configured one is missing: a sentence saying so; empty otherwise.
+    QString templateNote() const { return m_templateNote; }
     // Lengths in metres rather than feet (the settings' unit).
     bool metric() const { return m_metric; }
 
@@ -207,6 +211,7 @@ private:
     QString m_templateFile; // the template the open job was converted with
     QString m_error;
     QString m_templateError;
+    QString m_templateNote;
     bool m_metric = false;
 
     std::unique_ptr<Plan::JobModel> m_plan;

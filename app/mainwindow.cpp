@@ -278,6 +278,8 @@ bool MainWindow::openFile(const QString& path)
         if (opened) {
             RecentFiles::add(path);
             updateRecentMenu();
+            if (!m_document.templateNote().isEmpty())
+                showStatus(m_document.templateNote());
             return true;
         }
         if (m_document.templateError().isEmpty())

@@ -1,8 +1,9 @@
 # Debian packages with CPack (make package): one package per deliverable.
 #
 #   libductbook3       the two shared libraries (libductbook.so.3, librunekit.so.3)
+#                      and the default template old jobs are converted with
 #   libductbook-dev    headers, the unversioned links, the CMake package, ductbook.pc
-#   gridwell-tools     jobtool, with the default template
+#   gridwell-tools     jobtool
 #   gridwell-updater   the update program
 #   gridwell           the planner, when it is built
 #

@@ -451,6 +451,10 @@ l&apos;immagine non può essere scritta.
         <source>Logo</source>
         <translation>Logo</translation>
     </message>
+    <message>
+        <source>The configured template %1 does not exist; the job was converted with the default template %2.</source>
+        <translation>Il modello configurato %1 non esiste; il lavoro è stato convertito con il modello predefinito %2.</translation>
+    </message>
 </context>
 <context>
     <name>JobInfoDialog</name>

@@ -100,16 +100,35 @@ void TestJobDocument::asksForATemplateWhenTheConfiguredOneFails()
 {
     JobDocument doc;
     const QString path = Fixtures::job(QStringLiteral("job-2.1.job"));
+    // The configured template is missing (a fresh installation): the default
+    // template converts the job, and the document says so.
+    QVERIFY2(doc.open(path), qPrintable(doc.errorString()));
+    QCOMPARE(doc.fileVersion(), QStringLiteral("2.1"));
+    QVERIFY2(doc.templateNote().contains(QStringLiteral("none.qvt")) &&
+                 doc.templateNote().contains(QStringLiteral("northline.qvt")),
+             qPrintable(doc.templateNote()));
+    // A current job reads no template: nothing to say.
+    doc.close();
+    QVERIFY(doc.open(exampleJob()));
+    QVERIFY(doc.templateNote().isEmpty());
+    doc.close();
+
+    // A configured template that exists but does not load is no reason to
+    // take another one unasked.
+    const QString badTemplate = m_dir.filePath(QStringLiteral("bad.qvt"));
+    QVERIFY(writeFile(badTemplate, "not a template"));
+    Runekit::writeSettings({{QVUtils::QvtFile, badTemplate}});
     QVERIFY(!doc.open(path));
     QVERIFY(!doc.isOpen());
     // The library's reason and the template's.
     QVERIFY2(doc.errorString().contains(QStringLiteral("job-2.1.job")),
              qPrintable(doc.errorString()));
-    QVERIFY2(doc.templateError().contains(QStringLiteral("none.qvt")),
+    QVERIFY2(doc.templateError().contains(QStringLiteral("bad.qvt")),
              qPrintable(doc.templateError()));
     QVERIFY2(doc.open(path, defaultTemplate()), qPrintable(doc.errorString()));
     QCOMPARE(doc.fileVersion(), QStringLiteral("2.1"));
     QVERIFY(doc.templateError().isEmpty());
+    QVERIFY(doc.templateNote().isEmpty());
     // A current job that fails for its own reasons blames no template.
     const QString broken = m_dir.filePath(QStringLiteral("broken.job"));
     QVERIFY(writeFile(broken, "<Job><Version number=\"9.9\"/></Job>"));

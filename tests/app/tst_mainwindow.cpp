@@ -23,6 +23,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QStatusBar>
 #include <QListWidget>
 #include <QMenu>
 #include <QTableView>
@@ -333,16 +334,27 @@ void TestMainWindow::olderJobsOpenConverted()
              qPrintable(w.window.windowTitle()));
     QVERIFY(w.window.floorScene());
 
-    // The configured template is missing: the window asks for another one,
-    // with the reason, and converts with it.
+    // The configured template is missing: the default template converts the
+    // job unasked, and the status bar says so.
     QStringList reasons;
     w.window.chooseTemplate = [&reasons](const QString&, const QString& reason) {
         reasons.append(reason);
         return reasons.size() == 1 ? defaultTemplate() : QString();
     };
+    QVERIFY(w.window.openFile(Fixtures::job(QStringLiteral("job-2.1.job"))));
+    QVERIFY(reasons.isEmpty());
+    const QString said = w.window.statusBar()->currentMessage();
+    QVERIFY2(said.contains(QStringLiteral("none.qvt")) && said.contains(QStringLiteral("default")),
+             qPrintable(said));
+
+    // One that exists but does not load: the window asks for another one,
+    // with the reason, and converts with it.
+    const QString badTemplate = m_dir.filePath(QStringLiteral("bad.qvt"));
+    QVERIFY(writeFile(badTemplate, "not a template"));
+    Runekit::writeSettings({{QVUtils::QvtFile, badTemplate}});
     QVERIFY(w.window.openFile(Fixtures::job(QStringLiteral("job-1.4.job"))));
     QCOMPARE(reasons.size(), 1);
-    QVERIFY2(reasons.first().contains(QStringLiteral("none.qvt")), qPrintable(reasons.first()));
+    QVERIFY2(reasons.first().contains(QStringLiteral("bad.qvt")), qPrintable(reasons.first()));
     QVERIFY2(w.window.windowTitle().contains(QStringLiteral("converted from version 1.4")),
              qPrintable(w.window.windowTitle()));
     // Giving up leaves the job that was open.

@@ -1,6 +1,8 @@
 // Output streams and usage errors shared by every jobtool command.
 #include "jobtool_p.h"
 
+#include "defaulttemplate_p.h"
+
 #include <ductbook.h>
 #include <qvteditor.h>
 #include <qvutils.h>
@@ -33,34 +35,15 @@ int usageError(const QString& message)
     return Usage;
 }
 
-QString defaultTemplate()
-{
-    const QString installed = QDir::cleanPath(QCoreApplication::applicationDirPath() +
-                                              QLatin1Char('/') +
-                                              QStringLiteral(GRIDWELL_TEMPLATE_RELATIVE_PATH));
-    if (QFileInfo::exists(installed))
-        return installed;
-    if (QFileInfo::exists(QStringLiteral(GRIDWELL_TEMPLATE_BUILD_PATH)))
-        return QStringLiteral(GRIDWELL_TEMPLATE_BUILD_PATH);
-    return QString();
-}
-
 // Jobs of version 2.1 and older take their default cable types from a
 // template while they are converted: the one given, or else the configured
 // one, or, when that file is missing (as on a fresh installation), the
 // default template that comes with jobtool.
 bool loadJob(Ductbook& job, const QString& path, const QString& templateFile)
 {
-    QString tmpl = templateFile;
     QString missing;
-    if (tmpl.isEmpty()) {
-        tmpl = Runekit::readSettings({QVUtils::QvtFile}).value(QVUtils::QvtFile);
-        const QString fallback = defaultTemplate();
-        if (!QFileInfo::exists(tmpl) && !fallback.isEmpty()) {
-            missing = tmpl;
-            tmpl = fallback;
-        }
-    }
+    const QString tmpl = Plan::templateFor(
+        templateFile, Runekit::readSettings({QVUtils::QvtFile}).value(QVUtils::QvtFile), &missing);
     job.setDefaultQvtFile(tmpl);
     const bool loaded = job.Load(path);
     // The template is only read while converting an old job; only then is

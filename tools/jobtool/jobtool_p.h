@@ -20,12 +20,8 @@ QTextStream& err();
 // Prints "jobtool: message" and the hint to --help on stderr; returns Usage.
 int usageError(const QString& message);
 
-// The template installed with jobtool (or, run from the build tree, the
-// example template); empty when neither is there.
-QString defaultTemplate();
-
 // Loads path into job, converting an older job with templateFile (or the
-// configured template, or defaultTemplate() when that file is missing, which
+// configured template, or Plan::defaultTemplate() when that file is missing, which
 // is then said on stderr) as its source of default cable types; on failure
 // prints the library's reason (and the template's, when that was the cause)
 // and returns false (the caller exits with Usage).
