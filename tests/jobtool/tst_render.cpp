@@ -194,7 +194,7 @@ void TestRender::floorPlan()
     // Names as users know them, one font family, a scale bar.
     const QString& text = r.out;
     for (const char* label : {">Reception<", ">P01<", ">VR01<", ">Main entrance<", ">Level 3<",
-                              ">cable CAT5E<", ">Vertical run<", ">to P03<", ">Cable001<",
+                              ">CAT5E cable<", ">Vertical run<", ">to P03<", ">Cable001<",
                               ">5 ft<", "font-family=\"DejaVu Sans, sans-serif\""})
         QVERIFY2(text.contains(QLatin1String(label)), label);
     for (const char* tag : {"FFloor_1", ">vertical_run<", ">Cable Cable"})
@@ -294,6 +294,9 @@ void TestRender::formats_data()
     QTest::addColumn<int>("code");
     QTest::newRow("pdf by extension") << QStringList() << "plan.pdf" << 0;
     QTest::newRow("pdf by format") << QStringList{"--format", "pdf"} << "plan.out" << 0;
+    // Every command reads its format the same way, whatever the case.
+    QTest::newRow("pdf by format in capitals") << QStringList{"--format", "PDF"} << "plan.out" << 0;
+    QTest::newRow("pdf by extension in capitals") << QStringList() << "plan.PDF" << 0;
     QTest::newRow("png by extension") << QStringList() << "plan.png" << 0;
     QTest::newRow("unknown format") << QStringList{"--format", "gif"} << "plan.gif" << 2;
     QTest::newRow("pdf to terminal") << QStringList{"--format", "pdf"} << QString() << 2;

@@ -36,12 +36,7 @@ namespace {
 
 QString formatOf(const Arguments& a)
 {
-    const QString format = a.value(QStringLiteral("--format"));
-    if (!format.isEmpty())
-        return format;
-    return QFileInfo(a.value(QStringLiteral("-o"))).suffix().toLower() == QLatin1String("csv")
-               ? QStringLiteral("csv")
-               : QStringLiteral("pdf");
+    return a.format({QStringLiteral("csv")}, QStringLiteral("pdf"));
 }
 
 QString sheetError(const QString& name)

@@ -41,13 +41,7 @@ namespace {
 
 QString formatOf(const Arguments& a)
 {
-    const QString format = a.value(QStringLiteral("--format"));
-    if (!format.isEmpty())
-        return format.toLower();
-    const QString suffix = QFileInfo(a.value(QStringLiteral("-o"))).suffix().toLower();
-    if (suffix == QLatin1String("pdf") || suffix == QLatin1String("png"))
-        return suffix;
-    return QStringLiteral("svg");
+    return a.format({QStringLiteral("pdf"), QStringLiteral("png")}, QStringLiteral("svg"));
 }
 
 // PNG images have two pixels per drawing unit, so ids stay legible zoomed in.

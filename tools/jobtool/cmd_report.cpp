@@ -44,12 +44,7 @@ namespace {
 
 QString formatOf(const Arguments& a)
 {
-    const QString format = a.value(QStringLiteral("--format"));
-    if (!format.isEmpty())
-        return format;
-    return QFileInfo(a.value(QStringLiteral("-o"))).suffix().toLower() == QLatin1String("pdf")
-               ? QStringLiteral("pdf")
-               : QStringLiteral("html");
+    return a.format({QStringLiteral("pdf")}, QStringLiteral("html"));
 }
 
 QString checkReport(const Arguments& a)

@@ -160,4 +160,13 @@ int prepareJobCommand(const QString& name, const QString& usage, const QStringLi
     return -1;
 }
 
+QString Arguments::format(const QStringList& known, const QString& fallback) const
+{
+    const QString given = value(QStringLiteral("--format"));
+    if (!given.isEmpty())
+        return given.toLower();
+    const QString suffix = QFileInfo(value(QStringLiteral("-o"))).suffix().toLower();
+    return known.contains(suffix) ? suffix : fallback;
+}
+
 } // namespace JobTool

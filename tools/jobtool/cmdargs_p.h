@@ -22,6 +22,9 @@ struct Arguments
 
     bool has(const QString& flag) const { return flags.contains(flag); }
     QString value(const QString& option) const { return values.value(option); }
+    // The output format: --format as given (in lower case), else the
+    // extension of the -o file when it is one of known, else fallback.
+    QString format(const QStringList& known, const QString& fallback) const;
 };
 
 // Splits args into positional arguments, the flags named in flags and the

@@ -670,7 +670,7 @@ int FloorPlan::drawLegend(SvgWriter& svg, int floor, const QPoint& at, int width
             break;
         case LegendEntry::Cable:
             svg.line(origin, origin + QPointF(12, 0), e.color, 3);
-            label = QStringLiteral("cable %1").arg(e.key);
+            label = QStringLiteral("%1 cable").arg(e.key);
             break;
         }
         svg.text(origin + QPointF(18, 4), label, Plan::LabelSize, Ink);
