@@ -8,9 +8,9 @@ namespace Plan {
 
 QString defaultTemplate()
 {
-    const QString installed = QDir::cleanPath(QCoreApplication::applicationDirPath() +
-                                              QLatin1Char('/') +
-                                              QStringLiteral(GRIDWELL_TEMPLATE_RELATIVE_PATH));
+    const QString installed =
+        QDir::cleanPath(QCoreApplication::applicationDirPath() + QLatin1Char('/') +
+                        QStringLiteral(GRIDWELL_TEMPLATE_RELATIVE_PATH));
     if (QFileInfo::exists(installed))
         return installed;
     if (QFileInfo::exists(QStringLiteral(GRIDWELL_TEMPLATE_BUILD_PATH)))

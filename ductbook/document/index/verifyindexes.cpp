@@ -195,7 +195,8 @@ QStringList DuctbookPrivate::verifyIndexes()
     if (maps.risers.isBuilt() && fresh.risers.isBuilt())
         c.problems.append(maps.risers.differences(fresh.risers));
     else if (maps.risers.isBuilt())
-        c.problems.append(QStringLiteral("the riser index is kept while the tree repeats run tags"));
+        c.problems.append(
+            QStringLiteral("the riser index is kept while the tree repeats run tags"));
     return c.problems;
 }
 
