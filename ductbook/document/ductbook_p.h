@@ -47,8 +47,7 @@
 // What an edit must call, after changing the tree: for an item of a kind,
 // the hook of its ItemIndex (added, removed, renamed; an element moved to
 // another list stays the element its entries name, and needs none); for a
-// cable,
-// cableAdded, cableRemoved or cableChanged (which keep every cable
+// cable, cableAdded, cableRemoved or cableChanged (which keep every cable
 // structure); for a connection, connectionAdded or connectionRemoved, and
 // refileConnection when its ends change; for a riser list, addToList,
 // removeFromList or replaceList, which edit list and tree together; for a

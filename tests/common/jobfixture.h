@@ -45,11 +45,9 @@ inline QStringList topLevelNames(const QByteArray& fileBytes)
     return names;
 }
 
-// Ends a test with its job: what the job keeps beside its tree (lookup maps,
-// element caches, cable, connection and riser indexes) must be what a
-// rebuild from the tree gives after the test's edits. Every document test
-// calls this from cleanup(), so each test function's edits are checked.
-// The helpers below that replace the job check the one they replace.
+// What the open job keeps beside its tree (lookup maps, element caches,
+// cable, connection and riser indexes) must be what a rebuild from the tree
+// gives; otherwise the running test fails, with what differs.
 inline bool indexesAgree(const char* file = __builtin_FILE(), int line = __builtin_LINE())
 {
     const QStringList problems = verifyJobIndexes();
@@ -57,6 +55,9 @@ inline bool indexesAgree(const char* file = __builtin_FILE(), int line = __built
                           qPrintable(problems.join(QLatin1Char('\n'))), file, line);
 }
 
+// Ends a test with its job. Every document test calls this from cleanup(),
+// so each test function's edits are checked; the helpers below that replace
+// the job check the one they replace.
 inline void verifyAndClose()
 {
     indexesAgree();
