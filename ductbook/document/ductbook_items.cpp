@@ -110,15 +110,14 @@ QDomElement DuctbookPrivate::anyByTag(const ListKind& k, const QString& tag, QSt
 // The first item with id on any floor or sheet, searched in map order.
 QDomElement DuctbookPrivate::anyById(const ListKind& k, const QString& id, QString* container)
 {
-    if (!k.items->elements().irregular()) {
+    QList<QDomElement> candidates;
+    if (k.items->elementsWithId(id, &candidates)) {
         QDomElement hit;
         int hits = 0;
         bool sure = true;
-        const QStringList candidates = k.items->tagsWithId(id);
-        for (const QString& tag : candidates) {
-            const QDomElement e = k.items->elements().any(tag);
+        for (const QDomElement& e : std::as_const(candidates)) {
             QString c;
-            if (e.isNull() || e.tagName() != tag || idOf(e) != id || !locate(k, e, &c)) {
+            if (!locate(k, e, &c)) {
                 sure = false;
                 break;
             }

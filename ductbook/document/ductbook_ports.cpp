@@ -41,15 +41,13 @@ bool DuctbookPrivate::locatePort(const QDomElement& e, QString* floor, QString* 
 // cannot answer for sure, and the lists must be walked.
 bool DuctbookPrivate::portsWithId(const QString& id, QList<Located>* out)
 {
-    const ElementCache& cache = maps.ports.elements();
-    if (cache.irregular())
+    QList<QDomElement> candidates;
+    if (!maps.ports.elementsWithId(id, &candidates))
         return false;
-    const QStringList candidates = maps.ports.tagsWithId(id);
-    for (const QString& tag : candidates) {
+    for (const QDomElement& e : std::as_const(candidates)) {
         Located l;
-        l.element = cache.any(tag);
-        if (l.element.isNull() || l.element.tagName() != tag || idOf(l.element) != id ||
-            !locatePort(l.element, &l.floor, &l.room))
+        l.element = e;
+        if (!locatePort(l.element, &l.floor, &l.room))
             return false;
         out->append(l);
     }

@@ -60,19 +60,15 @@ QDomElement DuctbookPrivate::room(const QString& floor, const QString& tag)
 bool DuctbookPrivate::indexedRoomsWithId(const QDomElement& rooms, const QString& id,
                                          QList<QDomElement>* found)
 {
-    const ElementCache& cache = maps.rooms.elements();
-    if (cache.irregular())
+    QList<QDomElement> candidates;
+    if (!maps.rooms.elementsWithId(id, &candidates))
         return false;
     QList<QDomElement> hits;
     const QDomElement first = rooms.firstChildElement();
     if (!first.isNull() && first.tagName() == undefinedRoom() && idOf(first) == id)
         hits.append(first);
     int mapped = 0;
-    const QStringList tags = maps.rooms.tagsWithId(id);
-    for (const QString& tag : tags) {
-        const QDomElement e = cache.any(tag);
-        if (e.isNull() || e.tagName() != tag || idOf(e) != id)
-            return false;
+    for (const QDomElement& e : std::as_const(candidates)) {
         if (e.parentNode() == rooms) {
             hits.append(e);
             ++mapped;

@@ -143,15 +143,13 @@ DuctbookPrivate::Place DuctbookPrivate::byId(const QString& id, const QString& f
 
     // The map names every run that has id; with at most one of them in
     // scope the answer needs no walk.
-    const ElementCache& cache = maps.vertRuns.elements();
-    if (!cache.irregular()) {
+    QList<QDomElement> candidates;
+    if (maps.vertRuns.elementsWithId(id, &candidates)) {
         bool sure = true;
         QList<Place> hits;
-        const QStringList tags = maps.vertRuns.tagsWithId(id);
-        for (const QString& tag : tags) {
-            const QDomElement e = cache.any(tag);
-            const Place p = !e.isNull() && e.tagName() == tag ? placeOf(e) : Place();
-            if (p.isNull() || p.run.attribute(attrId()) != id) {
+        for (const QDomElement& e : std::as_const(candidates)) {
+            const Place p = placeOf(e);
+            if (p.isNull()) {
                 sure = false;
                 break;
             }

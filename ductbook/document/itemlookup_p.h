@@ -53,35 +53,24 @@ inline QStringList names(const QDomElement& list, bool tags)
     return result;
 }
 
-// The first element of list whose id is id, in document order. The id index
-// names the candidates; when the cache is regular every tag stands for one
-// element, so a candidate sitting in another list is no answer here.
+// The first element of list whose id is id, in document order. The index
+// names the candidates; when it can tell, and at most one of them sits in
+// list, that one is the answer without a walk.
 inline QDomElement firstWithId(const ItemIndex& index, const QDomElement& list, const QString& id)
 {
-    const ElementCache& cache = index.elements();
     if (list.isNull())
         return QDomElement();
-    if (!cache.irregular()) {
+    QList<QDomElement> candidates;
+    if (index.elementsWithId(id, &candidates)) {
         QDomElement hit;
         int hits = 0;
-        bool sure = true;
-        const QStringList candidates = index.tagsWithId(id);
-        for (const QString& tag : candidates) {
-            const QDomElement e = cache.any(tag);
-            if (e.isNull() || e.tagName() != tag) {
-                sure = false;
-                break;
+        for (const QDomElement& e : std::as_const(candidates)) {
+            if (e.parentNode() == list) {
+                hit = e;
+                ++hits;
             }
-            if (e.parentNode() != list)
-                continue;
-            if (idOf(e) != id) {
-                sure = false;
-                break;
-            }
-            hit = e;
-            ++hits;
         }
-        if (sure && hits <= 1)
+        if (hits <= 1)
             return hit;
     }
     for (QDomElement e = list.firstChildElement(); !e.isNull(); e = e.nextSiblingElement()) {
@@ -91,30 +80,21 @@ inline QDomElement firstWithId(const ItemIndex& index, const QDomElement& list, 
     return QDomElement();
 }
 
-// Every element of list whose id is id. A regular cache names them all
-// through the id index; otherwise the list is walked.
+// Every element of list whose id is id: from the index when it can tell,
+// else by a walk of the list.
 inline QList<QDomElement> allWithId(const ItemIndex& index, const QDomElement& list,
                                     const QString& id)
 {
-    const ElementCache& cache = index.elements();
     QList<QDomElement> found;
     if (list.isNull())
         return found;
-    if (!cache.irregular()) {
-        bool sure = true;
-        const QStringList candidates = index.tagsWithId(id);
-        for (const QString& tag : candidates) {
-            const QDomElement e = cache.any(tag);
-            if (e.isNull() || e.tagName() != tag || idOf(e) != id) {
-                sure = false;
-                break;
-            }
+    QList<QDomElement> candidates;
+    if (index.elementsWithId(id, &candidates)) {
+        for (const QDomElement& e : std::as_const(candidates)) {
             if (e.parentNode() == list)
                 found.append(e);
         }
-        if (sure)
-            return found;
-        found.clear();
+        return found;
     }
     for (QDomElement e = list.firstChildElement(); !e.isNull(); e = e.nextSiblingElement()) {
         if (idOf(e) == id)

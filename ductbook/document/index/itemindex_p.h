@@ -6,6 +6,7 @@
 #include "index/tagindex_p.h"
 
 #include <QDomElement>
+#include <QList>
 #include <QMap>
 #include <QString>
 
@@ -31,6 +32,23 @@ public:
     QString greatestId() const { return m_names.greatestId(); }
     quint64 generation() const { return m_names.generation(); }
     int size() const { return m_names.size(); }
+
+    // The elements of the items whose id is id, each still carrying its tag
+    // and that id. False when the index cannot tell for sure (a file that
+    // repeats tags, or an element that no longer carries what the index
+    // says); the caller then walks the tree instead.
+    bool elementsWithId(const QString& id, QList<QDomElement>* out) const
+    {
+        if (m_elements.irregular())
+            return false;
+        for (const QString& tag : m_names.tagsWithId(id)) {
+            const QDomElement e = m_elements.any(tag);
+            if (e.isNull() || e.tagName() != tag || e.attribute(QStringLiteral("id")) != id)
+                return false;
+            out->append(e);
+        }
+        return true;
+    }
 
     // --- rebuilding from the tree ---
     void clear()
