@@ -1373,6 +1373,13 @@ public:
     /// @return The length; 0 for a pair outside 0 to 3 or a length constant
     ///         of 0.
     float getRoundedCableLength(const QString& tag, int pair, bool metric);
+    /// What getRoundedCableLength() gives, from measurements and a test
+    /// definition the caller has already read: a report that shows every
+    /// pair of thousands of cables reads each result and definition once.
+    /// @return The length; 0 for a pair outside 0 to 3 or a length constant
+    ///         of 0.
+    static float roundedPairLength(const cable_struct& measurements, const TestDef& def, int pair,
+                                   bool metric);
     /// The measured length of the cable (its shortest valid pair). With
     /// @p direct the tester's reading itself, 0 when untested, in whole metres
     /// when @p metric; otherwise scaled by the length constant and rounded as

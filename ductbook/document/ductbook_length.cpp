@@ -183,7 +183,8 @@ bool DuctbookPrivate::placedRunOnFloor(const QString& floor, const QString& tag,
     run->setFloor(floor);
     run->setX(x);
     run->setY(e.attribute(QStringLiteral("y")).toInt());
-    run->setDropHeight(e.attribute(QStringLiteral("drop_height"), name(DefaultRunDropHeight)).toDouble());
+    run->setDropHeight(
+        e.attribute(QStringLiteral("drop_height"), name(DefaultRunDropHeight)).toDouble());
     return true;
 }
 
@@ -242,9 +243,16 @@ float Ductbook::getRoundedCableLength(const QString& tag, int pair, bool metric)
 {
     if (!validPair(pair))
         return 0.0f;
-    const cable_struct results = d->getCableMeasurements(tag);
-    const TestDef def = getTestDef(getCableType(tag));
-    float x = perLengthConstant(results.pairLength[pair], def.length_constant());
+    return roundedPairLength(d->getCableMeasurements(tag), getTestDef(getCableType(tag)), pair,
+                             metric);
+}
+
+float Ductbook::roundedPairLength(const cable_struct& measurements, const TestDef& def, int pair,
+                                  bool metric)
+{
+    if (!validPair(pair))
+        return 0.0f;
+    float x = perLengthConstant(measurements.pairLength[pair], def.length_constant());
     if (metric) {
         x = float(x / Runekit::FeetPerMeter);
         return Runekit::roundToHalf(x);

@@ -313,6 +313,10 @@ void TestLengths::roundedLengths()
         results.results().pairLength[p] = pairLength;
     job.setCableTestResults(cableTag, results);
     QCOMPARE(job.getRoundedCableLength(cableTag, pair, metric), expected);
+    // A report's way: from the result and the definition as read back.
+    QCOMPARE(Ductbook::roundedPairLength(job.getCableTestResults(cableTag).results(),
+                                         job.getTestDef(QStringLiteral("CAT6")), pair, metric),
+             expected);
 }
 
 // A definition whose length constant is 0 (a file edited by hand, or one the

@@ -12,6 +12,12 @@ QString oneDecimal(double value)
     return QString::number(value, 'f', 1);
 }
 
+bool pairMeasured(const TestResults& results, int pair)
+{
+    return pair >= 0 && pair <= 3 &&
+           TestResults::isMeasuredLength(results.results().pairLength[pair]);
+}
+
 } // namespace
 
 QString lengthUnit(bool metric)
@@ -38,9 +44,16 @@ QString measuredLength(Ductbook& job, const QString& tag, const TestResults& res
 QString pairLength(Ductbook& job, const QString& tag, const TestResults& results, int pair,
                    bool metric)
 {
-    if (pair < 0 || pair > 3 || !TestResults::isMeasuredLength(results.results().pairLength[pair]))
+    if (!pairMeasured(results, pair))
         return QString();
     return oneDecimal(job.getRoundedCableLength(tag, pair, metric));
+}
+
+QString pairLength(const TestResults& results, const TestDef& def, int pair, bool metric)
+{
+    if (!pairMeasured(results, pair))
+        return QString();
+    return oneDecimal(Ductbook::roundedPairLength(results.results(), def, pair, metric));
 }
 
 } // namespace Plan

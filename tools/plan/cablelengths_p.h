@@ -6,6 +6,7 @@
 #include <QString>
 
 class Ductbook;
+class TestDef;
 class TestResults;
 
 namespace Plan {
@@ -20,6 +21,8 @@ QString measuredLength(Ductbook& job, const QString& tag, const TestResults& res
 // The measured length of one pair (0 to 3); empty when it was not measured.
 QString pairLength(Ductbook& job, const QString& tag, const TestResults& results, int pair,
                    bool metric);
+// The same from the cable's test definition, already read.
+QString pairLength(const TestResults& results, const TestDef& def, int pair, bool metric);
 
 } // namespace Plan
 

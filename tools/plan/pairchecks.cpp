@@ -51,15 +51,14 @@ QString pairResultText(PairCheck::Result result)
     return words("not measured");
 }
 
-QList<PairCheck> pairChecks(Ductbook& job, const QString& tag, const TestResults& results,
-                            const TestDef& def, bool metric)
+QList<PairCheck> pairChecks(const TestResults& results, const TestDef& def, bool metric)
 {
     const cable_struct& block = results.results();
     QList<PairCheck> checks;
     for (int p = 0; p < 4; ++p) {
         PairCheck c;
         c.pins = pairPins(p);
-        c.length = pairLength(job, tag, results, p, metric);
+        c.length = pairLength(results, def, p, metric);
         const int to = measuredPairTo(block, p);
         if (to >= 0)
             c.wiredTo = pairPins(to);
@@ -71,10 +70,11 @@ QList<PairCheck> pairChecks(Ductbook& job, const QString& tag, const TestResults
             QStringList faults;
             const int expected = def.getPairTo(p);
             if (to >= 0 && to != expected)
-                faults.append(words("wired to %1, expected %2").arg(pairPins(to), pairPins(expected)));
+                faults.append(
+                    words("wired to %1, expected %2").arg(pairPins(to), pairPins(expected)));
             const double maxFeet = def.max_length();
             if (!c.length.isEmpty() && maxFeet > 0) {
-                const double feet = job.getRoundedCableLength(tag, p, false);
+                const double feet = Ductbook::roundedPairLength(block, def, p, false);
                 if (feet > maxFeet)
                     faults.append(words("longer than %1").arg(lengthText(maxFeet, metric)));
             }

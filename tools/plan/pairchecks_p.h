@@ -9,7 +9,6 @@
 #include <QList>
 #include <QString>
 
-class Ductbook;
 class TestDef;
 class TestResults;
 
@@ -29,8 +28,8 @@ struct PairCheck
 QString pairPins(int pair);
 QString pairResultText(PairCheck::Result result);
 
-QList<PairCheck> pairChecks(Ductbook& job, const QString& tag, const TestResults& results,
-                            const TestDef& def, bool metric);
+// Each pair of a cable's last test judged against its test definition.
+QList<PairCheck> pairChecks(const TestResults& results, const TestDef& def, bool metric);
 
 // The test definition in words: "4 pairs, 1 Gbit/s, skew ≤ 45 ns,
 // SNR ≥ 25 dB, length ≤ 330.0 ft".

@@ -270,8 +270,8 @@ void facts(Pages& pages, const QList<QPair<QString, QString>>& rows, double labe
 void cover(Pages& pages, const ReportData& d)
 {
     pages.advance(25);
-    pages.text(QRectF(pages.left(), pages.y(), pages.width(), 12), words("Cable certification report"),
-               pdfFont(24, true));
+    pages.text(QRectF(pages.left(), pages.y(), pages.width(), 12),
+               words("Cable certification report"), pdfFont(24, true));
     pages.advance(14);
     pages.text(QRectF(pages.left(), pages.y(), pages.width(), 9), d.site.company(), pdfFont(16));
     pages.advance(16);
@@ -669,13 +669,12 @@ void cableBlock(Pages& pages, Ductbook& job, const ReportCable& c, QHash<QString
     const QString definition = def->id().isEmpty() || def->id() == QLatin1String("error")
                                    ? words("no test definition named %1 in the job").arg(c.type)
                                    : testDefSummary(*def, metric);
-    const QList<QPair<QString, QString>> rows{
-        {words("From"), endText(c.from, c.fromPlace)},
-        {words("To"), endText(c.to, c.toPlace)},
-        {words("Type"), c.type},
-        {words("Tester"), testerText(r)},
-        {words("Length"), lengthText(c, unit)},
-        {words("BERT errors"), bertText(r)}};
+    const QList<QPair<QString, QString>> rows{{words("From"), endText(c.from, c.fromPlace)},
+                                              {words("To"), endText(c.to, c.toPlace)},
+                                              {words("Type"), c.type},
+                                              {words("Tester"), testerText(r)},
+                                              {words("Length"), lengthText(c, unit)},
+                                              {words("BERT errors"), bertText(r)}};
     double y = top + BarHeight + 2;
     for (const auto& row : rows) {
         pages.text(QRectF(left + 1, y, 24, 3.9), row.first, pdfFont(BodyPoints, true));
@@ -690,7 +689,8 @@ void cableBlock(Pages& pages, Ductbook& job, const ReportCable& c, QHash<QString
     const double tableLeft = left + factsWidth + 2;
     const double tableWidth = width - factsWidth - 2;
     const QList<double> cols{10, 21, 15, tableWidth - 46};
-    const QStringList head{words("Pins"), words("Length (%1)").arg(unit), words("Wired to"), words("Verdict")};
+    const QStringList head{words("Pins"), words("Length (%1)").arg(unit), words("Wired to"),
+                           words("Verdict")};
     y = top + BarHeight + 2;
     pages.box(QRectF(tableLeft, y, tableWidth, 3.9), BarColor);
     double x = tableLeft;
@@ -699,7 +699,7 @@ void cableBlock(Pages& pages, Ductbook& job, const ReportCable& c, QHash<QString
         x += cols.at(i);
     }
     y += 3.9;
-    for (const PairCheck& pair : pairChecks(job, c.tag, r, *def, metric)) {
+    for (const PairCheck& pair : pairChecks(r, *def, metric)) {
         x = tableLeft;
         const QStringList cells{pair.pins, pair.length, pair.wiredTo};
         for (int i = 0; i < cells.size(); ++i) {
@@ -797,7 +797,8 @@ void layOut(Pages& pages, Ductbook& job, const ReportData& d, const FloorPlan* p
     if (d.tested.isEmpty()) {
         pages.text(QRectF(pages.left(), pages.y(), pages.width(), LineHeight),
                    words(d.selection.isEmpty() ? "No cable of the job has a test result."
-                                              : "No cable of the selection has a test result."), pdfFont(BodyPoints));
+                                               : "No cable of the selection has a test result."),
+                   pdfFont(BodyPoints));
         pages.advance(LineHeight);
     }
     QHash<QString, TestDef> defs;

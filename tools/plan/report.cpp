@@ -3,6 +3,7 @@
 // and for print, with each tested cable's plots drawn inline as small SVG.
 #include "report_p.h"
 
+#include "cablelengths_p.h"
 #include "drawings_p.h"
 #include "floorplan_p.h"
 #include "jobmodel_p.h"
@@ -10,7 +11,6 @@
 #include "pdfpages_p.h"
 #include "plotaxes_p.h"
 #include "reportdata_p.h"
-#include "cablelengths_p.h"
 #include "xmloutput_p.h"
 
 #include <ductbook.h>
@@ -76,7 +76,7 @@ const char* const SeriesColors[2] = {"#1f77b4", "#d62728"};
 
 QString verdictClass(Verdict v)
 {
-    return v == Verdict::Pass ? QStringLiteral("pass")
+    return v == Verdict::Pass   ? QStringLiteral("pass")
            : v == Verdict::Fail ? QStringLiteral("fail")
                                 : QStringLiteral("untested");
 }
@@ -136,7 +136,8 @@ public:
         text(port);
         if (!place.isEmpty()) {
             m_xml.writeEmptyElement(QStringLiteral("br"));
-            element(QStringLiteral("span"), place, {{QStringLiteral("class"), QStringLiteral("place")}});
+            element(QStringLiteral("span"), place,
+                    {{QStringLiteral("class"), QStringLiteral("place")}});
         }
         end();
     }
@@ -269,9 +270,9 @@ double labelWidth(const QString& text)
 QString plotSvg(const QString& title, const LUMEN_PLOT_DATA& data)
 {
     const int count = data.pointCount == 257 ? 257 : 0;
-    const PlotAxes axes({{data.series1, count, QString(), QString()},
-                         {data.series2, count, QString(), QString()}},
-                        PlotSize);
+    const PlotAxes axes(
+        {{data.series1, count, QString(), QString()}, {data.series2, count, QString(), QString()}},
+        PlotSize);
     const QRect frame = axes.frame().toRect();
     QString s;
     s.reserve(3000);
@@ -292,10 +293,11 @@ QString plotSvg(const QString& title, const LUMEN_PLOT_DATA& data)
             .arg(frame.height());
     if (count == 0) {
         s += frameRect;
-        s += QStringLiteral("<text x=\"%1\" y=\"%2\" text-anchor=\"middle\" fill=\"#666\">%3</text>")
-                 .arg(frame.center().x())
-                 .arg(frame.center().y())
-                 .arg(words("No %1 plot stored").arg(title).toHtmlEscaped());
+        s +=
+            QStringLiteral("<text x=\"%1\" y=\"%2\" text-anchor=\"middle\" fill=\"#666\">%3</text>")
+                .arg(frame.center().x())
+                .arg(frame.center().y())
+                .arg(words("No %1 plot stored").arg(title).toHtmlEscaped());
         s += QStringLiteral("</svg>");
         return s;
     }
@@ -331,8 +333,9 @@ QString plotSvg(const QString& title, const LUMEN_PLOT_DATA& data)
     s += QStringLiteral("<g fill=\"none\" stroke-width=\"1.2\" stroke-linejoin=\"round\">");
     const qint32* series[2] = {data.series1, data.series2};
     for (int i = 0; i < 2; ++i) {
-        s += QStringLiteral("<path class=\"series%1\" stroke=\"%2\" d=\"").arg(i + 1).arg(
-            QLatin1String(SeriesColors[i]));
+        s += QStringLiteral("<path class=\"series%1\" stroke=\"%2\" d=\"")
+                 .arg(i + 1)
+                 .arg(QLatin1String(SeriesColors[i]));
         s += pathData(plotPoints(axes, series[i], count));
         s += QStringLiteral("\"/>");
     }
@@ -346,7 +349,8 @@ void writeCover(Html& html, const ReportData& d)
 {
     html.start(QStringLiteral("section"), {{QStringLiteral("id"), QStringLiteral("cover")}});
     html.element(QStringLiteral("h1"), words("Cable certification report"));
-    html.element(QStringLiteral("p"), d.site.company(), {{QStringLiteral("class"), QStringLiteral("site")}});
+    html.element(QStringLiteral("p"), d.site.company(),
+                 {{QStringLiteral("class"), QStringLiteral("site")}});
     html.facts(coverFacts(d));
     const ReportCounts all = d.counts();
     html.element(QStringLiteral("h2"), words("Results"));
@@ -468,25 +472,26 @@ void writeCable(Html& html, Ductbook& job, const ReportCable& c, QHash<QString, 
     html.start(QStringLiteral("h3"));
     html.element(QStringLiteral("span"), c.id);
     html.text(QStringLiteral(" "));
-    html.element(QStringLiteral("span"), c.status, {{QStringLiteral("class"), verdictClass(c.verdict)}});
+    html.element(QStringLiteral("span"), c.status,
+                 {{QStringLiteral("class"), verdictClass(c.verdict)}});
     html.text(QStringLiteral(" "));
     html.element(QStringLiteral("span"), words("Tested %1").arg(r.time()),
                  {{QStringLiteral("class"), QStringLiteral("date")}});
     html.end();
 
     html.start(QStringLiteral("div"), {{QStringLiteral("class"), QStringLiteral("block")}});
-    html.facts(
-        {{words("From"), joined({c.from, c.fromPlace})},
-         {words("To"), joined({c.to, c.toPlace})},
-         {words("Type"), c.type},
-         {words("Judged against"), joined({c.type, definition}, QStringLiteral(": "))},
-         {words("Tester"), testerText(r)},
-         {words("Length"), lengthText(c, unit)},
-         {words("BERT errors"), bertText(r)}});
+    html.facts({{words("From"), joined({c.from, c.fromPlace})},
+                {words("To"), joined({c.to, c.toPlace})},
+                {words("Type"), c.type},
+                {words("Judged against"), joined({c.type, definition}, QStringLiteral(": "))},
+                {words("Tester"), testerText(r)},
+                {words("Length"), lengthText(c, unit)},
+                {words("BERT errors"), bertText(r)}});
 
     html.start(QStringLiteral("table"), {{QStringLiteral("class"), QStringLiteral("pairs")}});
-    html.headRow({words("Pins"), words("Length (%1)").arg(unit), words("Wired to"), words("Verdict")});
-    for (const PairCheck& pair : pairChecks(job, c.tag, r, *def, metric)) {
+    html.headRow(
+        {words("Pins"), words("Length (%1)").arg(unit), words("Wired to"), words("Verdict")});
+    for (const PairCheck& pair : pairChecks(r, *def, metric)) {
         html.start(QStringLiteral("tr"));
         for (const QString& cell : {pair.pins, pair.length, pair.wiredTo})
             html.element(QStringLiteral("td"), cell);
@@ -497,7 +502,8 @@ void writeCable(Html& html, Ductbook& job, const ReportCable& c, QHash<QString, 
         html.text(pairResultText(pair.result));
         if (!pair.reason.isEmpty()) {
             html.text(QStringLiteral(" "));
-            html.element(QStringLiteral("span"), pair.reason, {{QStringLiteral("class"), QStringLiteral("why")}});
+            html.element(QStringLiteral("span"), pair.reason,
+                         {{QStringLiteral("class"), QStringLiteral("why")}});
         }
         html.end();
         html.end();
