@@ -26,12 +26,14 @@
 #include <QDate>
 #include <QFileInfo>
 #include <QFontMetricsF>
+#include <QGlyphRun>
 #include <QHash>
 #include <QIODevice>
 #include <QMap>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSet>
+#include <QTextLayout>
 
 namespace Plan {
 
@@ -133,17 +135,95 @@ public:
 
     QFontMetricsF metrics(const QFont& font) const { return QFontMetricsF(font, &m_writer); }
 
-    // Text in a box, cut short with an ellipsis when it does not fit.
+    // A line of text laid out once: its glyphs, where they go from the
+    // line's top left corner (device units), and its size.
+    struct Shaped
+    {
+        QList<QGlyphRun> runs;
+        double width = 0;
+        double height = 0;
+        double ascent = 0;
+    };
+
+    // Labels, headings, verdicts and axis numbers repeat on every block,
+    // and so do many values; laying out a line is most of the cost of
+    // drawing it, so each text is laid out once and then only placed. The
+    // store is emptied now and then: the texts that repeat come back at once.
+    const Shaped& shaped(const QString& text, const QFont& font)
+    {
+        const ShapedKey key{text, font.pointSizeF(), font.bold()};
+        auto found = m_shaped.constFind(key);
+        if (found != m_shaped.constEnd())
+            return *found;
+        if (m_shaped.size() >= 8192)
+            m_shaped.clear();
+        QTextLayout layout(text, font, &m_writer);
+        layout.beginLayout();
+        QTextLine line = layout.createLine();
+        line.setLineWidth(1e9);
+        layout.endLayout();
+        Shaped s;
+        s.runs = layout.glyphRuns();
+        // Glyphs at whole device units (1/1200 in, far below what shows):
+        // the writer then sets each glyph's place as a short integer, not as
+        // a decimal of nine digits, and a page's text takes a third less to
+        // write and to compress.
+        for (QGlyphRun& run : s.runs) {
+            QList<QPointF> positions = run.positions();
+            for (QPointF& p : positions)
+                p = QPointF(std::round(p.x()), std::round(p.y()));
+            run.setPositions(positions);
+        }
+        s.width = line.naturalTextWidth();
+        s.height = line.height();
+        s.ascent = line.ascent();
+        return *m_shaped.insert(key, s);
+    }
+
+    // Draws a shaped text with its top left corner at at (device units).
+    void place(const Shaped& s, const QPointF& at, const QColor& color)
+    {
+        m_painter.setPen(color);
+        const QPointF whole(std::round(at.x()), std::round(at.y()));
+        for (const QGlyphRun& run : s.runs)
+            m_painter.drawGlyphRun(whole, run);
+    }
+
+    // Text in a box (device units), cut short with an ellipsis when it
+    // does not fit.
+    void textAt(const QRectF& box, const QString& text, const QFont& font, Qt::Alignment align,
+                const QColor& color)
+    {
+        if (!drawing() || text.isEmpty())
+            return;
+        const Shaped& s = shaped(text, font);
+        if (s.width > box.width()) {
+            const QString shown = metrics(font).elidedText(text, Qt::ElideRight, box.width());
+            m_painter.setFont(font);
+            m_painter.setPen(color);
+            m_painter.drawText(box, int(align), shown);
+            return;
+        }
+        double x = box.left();
+        if (align & Qt::AlignRight)
+            x = box.right() - s.width;
+        else if (align & Qt::AlignHCenter)
+            x = box.left() + (box.width() - s.width) / 2;
+        double y = box.top();
+        if (align & Qt::AlignBottom)
+            y = box.bottom() - s.height;
+        else if (align & Qt::AlignVCenter)
+            y = box.top() + (box.height() - s.height) / 2;
+        place(s, QPointF(x, y), color);
+    }
+
+    // Text in a box (millimetres), cut short with an ellipsis when it does
+    // not fit.
     void text(const QRectF& box, const QString& text, const QFont& font,
               Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter,
               const QColor& color = Qt::black)
     {
-        if (!drawing() || text.isEmpty())
-            return;
-        const QString shown = metrics(font).elidedText(text, Qt::ElideRight, u(box.width()));
-        m_painter.setFont(font);
-        m_painter.setPen(color);
-        m_painter.drawText(u(box), int(align), shown);
+        textAt(u(box), text, font, align, color);
     }
     void rule(double y, const QColor& color = RuleColor, double from = -1, double to = -1)
     {
@@ -244,6 +324,21 @@ private:
              Qt::AlignRight | Qt::AlignVCenter);
     }
 
+    struct ShapedKey
+    {
+        QString text;
+        double points;
+        bool bold;
+        bool operator==(const ShapedKey& o) const
+        {
+            return points == o.points && bold == o.bold && text == o.text;
+        }
+    };
+    friend size_t qHash(const ShapedKey& k, size_t seed = 0)
+    {
+        return qHashMulti(seed, k.text, k.points, k.bold);
+    }
+
     QPdfWriter& m_writer;
     const ReportData& m_data;
     bool m_a4;
@@ -252,6 +347,7 @@ private:
     QPainter m_painter;
     int m_page = 0;
     double m_y = 0;
+    QHash<ShapedKey, Shaped> m_shaped;
 };
 
 void facts(Pages& pages, const QList<QPair<QString, QString>>& rows, double labelWidth = 38)
@@ -574,11 +670,9 @@ void plot(Pages& pages, const QRectF& area, const QString& title, const LUMEN_PL
     const QRectF frame(at(axes.frame().topLeft()), at(axes.frame().bottomRight()));
     const QFont tick = pdfFont(5.5);
     const QFontMetricsF tm = pages.metrics(tick);
-    p.setFont(pdfFont(7, true));
-    p.setPen(Qt::black);
-    p.drawText(
+    pages.textAt(
         QRectF(frame.left(), pages.u(area.top()), frame.width(), frame.top() - pages.u(area.top())),
-        int(Qt::AlignLeft | Qt::AlignVCenter), title);
+        title, pdfFont(7, true), Qt::AlignLeft | Qt::AlignVCenter, Qt::black);
     if (count == 0) {
         p.setPen(QPen(RuleColor, pages.u(0.25)));
         p.drawRect(frame);
@@ -587,34 +681,38 @@ void plot(Pages& pages, const QRectF& area, const QString& title, const LUMEN_PL
         p.drawText(frame, int(Qt::AlignCenter), words("No %1 plot stored").arg(title));
         return;
     }
-    p.setFont(tick);
-    const QPen grid(QColor(0xe4, 0xe4, 0xe4), pages.u(0.15));
-    const QPen label(QColor(0x44, 0x44, 0x44));
-    for (double v : axes.yTicks()) {
-        const double y = at(QPointF(0, axes.yPixel(v))).y();
-        p.setPen(grid);
-        p.drawLine(QPointF(frame.left(), y), QPointF(frame.right(), y));
-        p.setPen(label);
-        const QString text = QString::number(v);
-        p.drawText(QRectF(frame.left() - pages.u(12) - pages.u(0.8), y - tm.height() / 2,
-                          pages.u(12), tm.height()),
-                   int(Qt::AlignRight | Qt::AlignVCenter), text);
-    }
+    // The grid first, then the numbers: one pen for each, not a change of
+    // pen for every line.
+    QList<QLineF> gridLines;
+    const QList<double> yTicks = axes.yTicks();
     const QList<double> xTicks = axes.xTicks();
-    for (int i = 0; i < xTicks.size(); ++i) {
-        const double x = at(QPointF(axes.xPixel(xTicks.at(i)), 0)).x();
-        p.setPen(grid);
-        p.drawLine(QPointF(x, frame.top()), QPointF(x, frame.bottom()));
-        p.setPen(label);
-        // A label near the frame's right edge ends there rather than past it.
-        const QString text = QString::number(xTicks.at(i));
-        const double w = tm.horizontalAdvance(text);
-        const double left = qMin(x - w / 2, frame.right() - w);
-        p.drawText(QPointF(left, frame.bottom() + tm.ascent() + pages.u(0.6)), text);
+    for (double v : yTicks) {
+        const double y = at(QPointF(0, axes.yPixel(v))).y();
+        gridLines.append(QLineF(frame.left(), y, frame.right(), y));
     }
-    p.drawText(QRectF(frame.left(), frame.bottom() + tm.height() + pages.u(0.6), frame.width(),
-                      tm.height()),
-               int(Qt::AlignHCenter | Qt::AlignTop), words("point"));
+    for (double v : xTicks) {
+        const double x = at(QPointF(axes.xPixel(v), 0)).x();
+        gridLines.append(QLineF(x, frame.top(), x, frame.bottom()));
+    }
+    p.setPen(QPen(QColor(0xe4, 0xe4, 0xe4), pages.u(0.15)));
+    p.drawLines(gridLines);
+    const QColor label(0x44, 0x44, 0x44);
+    const double labelWidth = pages.u(12);
+    for (int i = 0; i < yTicks.size(); ++i) {
+        const double y = gridLines.at(i).y1();
+        pages.textAt(QRectF(frame.left() - labelWidth - pages.u(0.8), y - tm.height() / 2,
+                            labelWidth, tm.height()),
+                     QString::number(yTicks.at(i)), tick, Qt::AlignRight | Qt::AlignVCenter, label);
+    }
+    const double labelTop = frame.bottom() + pages.u(0.6);
+    for (int i = 0; i < xTicks.size(); ++i) {
+        const double x = gridLines.at(yTicks.size() + i).x1();
+        // A label near the frame's right edge ends there rather than past it.
+        const Pages::Shaped& s = pages.shaped(QString::number(xTicks.at(i)), tick);
+        pages.place(s, QPointF(qMin(x - s.width / 2, frame.right() - s.width), labelTop), label);
+    }
+    pages.textAt(QRectF(frame.left(), labelTop + tm.height(), frame.width(), tm.height()),
+                 words("point"), tick, Qt::AlignHCenter | Qt::AlignTop, label);
     const QColor colors[2] = {QColor(0x1f, 0x77, 0xb4), QColor(0xd6, 0x27, 0x28)};
     const qint32* series[2] = {data.series1, data.series2};
     p.save();
