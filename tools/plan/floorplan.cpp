@@ -1,5 +1,7 @@
 #include "floorplan_p.h"
 
+#include "boxgrid_p.h"
+
 #include "usecolors_p.h"
 
 #include <QLineF>
@@ -39,53 +41,6 @@ SvgWriter::Attributes dataAttributes(const QString& cls, const QString& name, co
 {
     return {{QStringLiteral("class"), cls}, {name, id}};
 }
-
-// Files the boxes of what is drawn in a grid of cells, so that finding
-// whether a box is free costs the same on a crowded floor as on an empty one.
-class BoxGrid
-{
-public:
-    void take(const QRect& box)
-    {
-        forCells(box, [&](quint64 cell) {
-            m_cells[cell].append(box);
-            return false;
-        });
-    }
-
-    bool isFree(const QRect& box) const
-    {
-        return !forCells(box, [&](quint64 cell) {
-            const auto it = m_cells.constFind(cell);
-            if (it == m_cells.constEnd())
-                return false;
-            for (const QRect& r : *it) {
-                if (r.intersects(box))
-                    return true;
-            }
-            return false;
-        });
-    }
-
-private:
-    static const int Cell = 64;
-
-    static int cellOf(int v) { return v >= 0 ? v / Cell : -((-v + Cell - 1) / Cell); }
-
-    template <typename F>
-    bool forCells(const QRect& box, F f) const
-    {
-        for (int cx = cellOf(box.left()); cx <= cellOf(box.right()); ++cx) {
-            for (int cy = cellOf(box.top()); cy <= cellOf(box.bottom()); ++cy) {
-                if (f((quint64(quint32(cx)) << 32) | quint32(cy)))
-                    return true;
-            }
-        }
-        return false;
-    }
-
-    QHash<quint64, QList<QRect>> m_cells;
-};
 
 // An upright text of size at its box: where its baseline goes.
 QPointF baselineOf(const QRect& box, SvgWriter::Anchor anchor, int size)
@@ -264,10 +219,10 @@ FloorPlan::FloorPlan(const JobModel& model, const QList<CableLine>& cables)
                 const bool direct = std::hypot(d.x(), d.y()) > 100;
                 m_legs[leg.floor].append({i, leg, direct});
                 if (direct) {
-                    m_loose[leg.floor].append(
-                        {i, leg.points.first(), leg.points.last(), true, QStringLiteral("to ") + to->id});
-                    m_loose[leg.floor].append(
-                        {i, leg.points.last(), leg.points.first(), true, QStringLiteral("to ") + from->id});
+                    m_loose[leg.floor].append({i, leg.points.first(), leg.points.last(), true,
+                                               QStringLiteral("to ") + to->id});
+                    m_loose[leg.floor].append({i, leg.points.last(), leg.points.first(), true,
+                                               QStringLiteral("to ") + from->id});
                 }
                 continue;
             }
@@ -376,10 +331,10 @@ FloorPlan::Layout FloorPlan::makeLayout(int floor) const
                 const int top = e.at.y() - core.top();
                 const int bottom = core.bottom() - e.at.y();
                 const int least = qMin(qMin(left, right), qMin(top, bottom));
-                dir = least == left ? QPointF(-1, 0)
-                    : least == right ? QPointF(1, 0)
-                    : least == top   ? QPointF(0, -1)
-                                     : QPointF(0, 1);
+                dir = least == left    ? QPointF(-1, 0)
+                      : least == right ? QPointF(1, 0)
+                      : least == top   ? QPointF(0, -1)
+                                       : QPointF(0, 1);
             }
             const double l = std::hypot(dir.x(), dir.y());
             if (l > 0)
@@ -524,16 +479,19 @@ void FloorPlan::draw(SvgWriter& svg, int floor, const QString& highlight) const
     for (const Stub& s : placed.stubs) {
         const CableLine& c = m_cables.at(s.cable);
         const bool traced = dim && c.tag == highlight;
-        svg.line(s.from, s.to, traced ? c.color : dimmedOr(c.color, dim), traced ? 5 : dim ? 1.5 : 3,
+        svg.line(s.from, s.to, traced ? c.color : dimmedOr(c.color, dim),
+                 traced ? 5
+                 : dim  ? 1.5
+                        : 3,
                  lineAttributes(s.cable, QStringLiteral("cable stub")));
         svg.circle(s.to, traced ? 4 : 3, traced ? c.color : dimmedOr(c.color, dim),
                    QStringLiteral("none"), 0);
     }
     if (highlighted) {
         const CableLine& c = m_cables.at(highlighted->cable);
-        svg.polyline(highlighted->leg.points, c.color, 5,
-                     dataAttributes(QStringLiteral("cable traced"), QStringLiteral("data-cable"),
-                                    c.id));
+        svg.polyline(
+            highlighted->leg.points, c.color, 5,
+            dataAttributes(QStringLiteral("cable traced"), QStringLiteral("data-cable"), c.id));
     }
     svg.endGroup();
 
@@ -571,8 +529,8 @@ void FloorPlan::draw(SvgWriter& svg, int floor, const QString& highlight) const
                                   SvgWriter::number(l.at.y()))});
         if (l.kind != PlacedLabel::Room) {
             const double w = textWidth(l.text, l.size);
-            QRectF ground = turned ? QRectF(l.at.x() - w / 2, l.at.y() - l.size, w, l.size + 2)
-                                   : QRectF(l.box);
+            QRectF ground =
+                turned ? QRectF(l.at.x() - w / 2, l.at.y() - l.size, w, l.size + 2) : QRectF(l.box);
             SvgWriter::Attributes a = turn;
             a.append({QStringLiteral("fill-opacity"), QStringLiteral("0.8")});
             svg.rect(ground, QStringLiteral("#ffffff"), QStringLiteral("none"), 0, a);
