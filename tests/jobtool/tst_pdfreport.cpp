@@ -60,6 +60,7 @@ private slots:
     void blocksNeverSplit();
     void plotFrameAtItsPixels();
     void paperOfTheJobUnlessTold();
+    void floorTextNeverOverlaps();
     void filterChoosesCables();
     void usageErrors_data();
     void usageErrors();
@@ -224,6 +225,54 @@ void TestPdfReport::paperOfTheJobUnlessTold()
     QVERIFY(doc.ok && !doc.pages.isEmpty());
     for (const QSizeF& page : doc.pages)
         QCOMPARE(page.toSize(), QSize(612, 792));
+}
+
+// A floor's names and ids are printed no smaller than 3 pt; on a floor drawn
+// small they would pile up, so those that would cover others are left out
+// and the page says so. The example's floor, drawn large, keeps them all.
+void TestPdfReport::floorTextNeverOverlaps()
+{
+    Ductbook::Destroy();
+    Ductbook& job = Ductbook::Instance();
+    QVERIFY(job.Load(example()));
+    const QString floor = job.getFloorTags().first();
+    // A wide room far off makes the drawing's scale small; a field of ports
+    // a symbol apart crowds its ids.
+    const QString room =
+        job.addRoom(floor, 0, 900, 6000, 400, QString(), QStringLiteral("Hall"), 0, 0, 3, 3, 3, 1);
+    for (int i = 0; i < 200; ++i)
+        job.addPort(floor, room, 40 + (i % 40) * 16, 940 + (i / 40) * 16, QString(),
+                    QStringLiteral("H%1").arg(i), QStringLiteral("Network"),
+                    QStringLiteral("not_specified"), 7, 1);
+    const QString crowded = m_dir.filePath(QStringLiteral("crowded.job"));
+    QVERIFY(job.saveAs(crowded));
+    Ductbook::Destroy();
+    const QString pdf = m_dir.filePath(QStringLiteral("crowded.pdf"));
+    const Run r = jobtool({QStringLiteral("report"), crowded, QStringLiteral("-o"), pdf});
+    QVERIFY2(r.code == 0, qPrintable(r.err));
+
+    for (const QString& file : {m_pdf, pdf}) {
+        const PdfText::Document doc = PdfText::read(file);
+        QVERIFY(doc.ok);
+        int floorPage = -1;
+        for (int p = 0; p < doc.pages.size() && floorPage < 0; ++p) {
+            if (doc.pageText(p).contains(QLatin1String("Floor Level 3")))
+                floorPage = p;
+        }
+        QVERIFY(floorPage >= 0);
+        QList<QRectF> boxes;
+        for (const PdfText::Word& w : doc.words) {
+            if (w.page == floorPage)
+                boxes.append(w.box.adjusted(0.3, 0.3, -0.3, -0.3));
+        }
+        for (int i = 0; i < boxes.size(); ++i) {
+            for (int j = i + 1; j < boxes.size(); ++j)
+                QVERIFY2(!boxes.at(i).intersects(boxes.at(j)),
+                         qPrintable(
+                             QStringLiteral("%1: word %2 covers word %3").arg(file).arg(i).arg(j)));
+        }
+        QCOMPARE(doc.pageText(floorPage).contains(QLatin1String("left out")), file == pdf);
+    }
 }
 
 // The filter the HTML report has chooses the PDF's cables too.

@@ -4,6 +4,7 @@
 // reads the response plots, the costly part of a cable's result.
 #include "pdfreport_p.h"
 
+#include "boxgrid_p.h"
 #include "cablelengths_p.h"
 #include "drawings_p.h"
 #include "floorplan_p.h"
@@ -504,7 +505,8 @@ void drawFloor(Pages& pages, const FloorPlan& plan, int floor, const QRectF& are
             legend.append({name, useColor(p.use), p.isRun});
         }
     }
-    const double legendHeight = legend.isEmpty() ? 0 : 8;
+    // Room for the legend and a line that may say what was left out.
+    const double legendHeight = (legend.isEmpty() ? 0 : 8) + 5;
     const QRect bounds = plan.bounds(floor);
     if (bounds.isEmpty())
         return;
@@ -529,9 +531,21 @@ void drawFloor(Pages& pages, const FloorPlan& plan, int floor, const QRectF& are
                                 at(r.rect.topLeft() + QPoint(r.rect.width(), r.rect.height()))));
     painter.setBrush(Qt::NoBrush);
     painter.setPen(QColor(0x66, 0x66, 0x66));
+    // The names and ids are printed no smaller than 3 pt, so on a floor
+    // drawn small (a campus floor of a thousand ports on one page) they are
+    // larger than the places the drawing found for them. Each is printed only
+    // where it covers no symbol and no text printed before; the page says
+    // how many were left out.
+    BoxGrid taken(qRound(pages.u(4)));
     for (const TextItem& t : f.texts) {
-        painter.setFont(font(t.size, false));
-        painter.drawText(at(t.pos), t.text);
+        const QFont textFont = font(t.size, false);
+        const QFontMetricsF m = pages.metrics(textFont);
+        const QPointF pos = at(t.pos);
+        painter.setFont(textFont);
+        painter.drawText(pos, t.text);
+        taken.take(QRectF(pos.x(), pos.y() - m.ascent(), m.horizontalAdvance(t.text),
+                          m.ascent() + m.descent())
+                       .toAlignedRect());
     }
     for (const FloorPlan::Leg& l : plan.legs(floor)) {
         QPolygonF line;
@@ -540,45 +554,69 @@ void drawFloor(Pages& pages, const FloorPlan& plan, int floor, const QRectF& are
         painter.setPen(QPen(QColor(plan.cable(l.cable).color), pages.u(0.3)));
         painter.drawPolyline(line);
     }
-    // Names over the routes that cross their rooms.
-    painter.setPen(QColor(0x33, 0x33, 0x33));
-    painter.setFont(font(12, true));
-    for (const RoomItem& r : f.rooms)
-        painter.drawText(at(r.label.isNull() ? r.rect.topLeft() + QPoint(6, 14) : r.label), r.id);
     const QPen ink(Qt::black, pages.u(0.15));
     painter.setPen(ink);
     const double run = qMax(length(RunSize), pages.u(1.2));
     for (const PlaceItem& r : f.runs) {
+        const QRectF box(at(r.pos) - QPointF(run / 2, run / 2), QSizeF(run, run));
         painter.setBrush(QColor(useColor(r.use)));
-        painter.drawRect(QRectF(at(r.pos) - QPointF(run / 2, run / 2), QSizeF(run, run)));
+        painter.drawRect(box);
+        taken.take(box.toAlignedRect());
     }
     const double radius = qMax(length(PortRadius), pages.u(0.6));
     for (const PlaceItem& p : f.ports) {
         painter.setBrush(QColor(useColor(p.use)));
         painter.drawEllipse(at(p.pos), radius, radius);
+        taken.take(QRectF(at(p.pos) - QPointF(radius, radius), QSizeF(2 * radius, 2 * radius))
+                       .toAlignedRect());
     }
     painter.setBrush(Qt::NoBrush);
+    int leftOut = 0;
+    // Draws text with its baseline starting at pos when that is free; says
+    // whether it did.
+    auto label = [&](const QString& text, QPointF pos, const QFontMetricsF& m,
+                     SvgWriter::Anchor anchor) {
+        const double w = m.horizontalAdvance(text);
+        if (anchor == SvgWriter::Middle)
+            pos.rx() -= w / 2;
+        else if (anchor == SvgWriter::End)
+            pos.rx() -= w;
+        const QRect box =
+            QRectF(pos.x(), pos.y() - m.ascent(), w, m.ascent() + m.descent()).toAlignedRect();
+        if (!taken.isFree(box)) {
+            ++leftOut;
+            return false;
+        }
+        taken.take(box);
+        painter.drawText(pos, text);
+        return true;
+    };
+    // Names over the routes that cross their rooms, then the ids of runs and
+    // ports, where the drawing put them clear of its symbols, in its type;
+    // an id put away from its item keeps the line back to it.
+    const QFont roomFont = font(12, false);
+    const QFontMetricsF roomMetrics = pages.metrics(roomFont);
     const QFont labelFont = font(LabelSize, false);
     const QFontMetricsF metrics = pages.metrics(labelFont);
-    painter.setFont(labelFont);
-    const QList<FloorPlan::LabelPlace> places = plan.labelPlaces(floor);
-    int n = 0;
-    for (const QList<PlaceItem>* items : {&f.runs, &f.ports}) {
-        for (const PlaceItem& p : *items) {
-            const FloorPlan::LabelPlace& place = places.at(n++);
-            QPointF pos = at(place.at);
-            const double w = metrics.horizontalAdvance(p.id);
-            if (place.anchor == SvgWriter::Middle)
-                pos.rx() -= w / 2;
-            else if (place.anchor == SvgWriter::End)
-                pos.rx() -= w;
-            painter.drawText(pos, p.id);
+    const QPen leader(QColor(0x55, 0x55, 0x55), pages.u(0.1));
+    for (const FloorPlan::PlacedLabel& l : plan.layout(floor).labels) {
+        if (l.kind == FloorPlan::PlacedLabel::Room) {
+            painter.setPen(QColor(0x33, 0x33, 0x33));
+            painter.setFont(roomFont);
+            label(l.text, at(l.at), roomMetrics, l.anchor);
+        } else if (l.kind == FloorPlan::PlacedLabel::Place) {
+            painter.setPen(ink);
+            painter.setFont(labelFont);
+            if (label(l.text, at(l.at), metrics, l.anchor) && l.leader) {
+                painter.setPen(leader);
+                painter.drawLine(at(l.leaderFrom), at(l.leaderTo));
+            }
         }
     }
 
     // The legend under the drawing: the uses of the floor's ports and runs.
     double x = area.left();
-    const double y = drawing.top() + drawnHeight + 4;
+    const double y = drawing.top() + drawnHeight + (legend.isEmpty() ? -4 : 4);
     const QFont legendFont = pdfFont(SmallPoints + 0.5);
     for (const LegendEntry& entry : legend) {
         painter.setPen(ink);
@@ -593,6 +631,13 @@ void drawFloor(Pages& pages, const FloorPlan& plan, int floor, const QRectF& are
         pages.text(QRectF(x + 3, y, 40, 3), entry.name, legendFont);
         x += 4 + pages.metrics(legendFont).horizontalAdvance(entry.name) / pages.u(1) + 5;
     }
+    if (leftOut > 0)
+        pages.text(QRectF(area.left(), y + 4, area.width(), 3),
+                   words("%1 of %2 names and ids are left out where they would cover others at "
+                         "this scale; jobtool render draws the floor at full size.")
+                       .arg(leftOut)
+                       .arg(f.rooms.size() + f.runs.size() + f.ports.size()),
+                   legendFont, Qt::AlignLeft | Qt::AlignVCenter, UntestedColor);
 }
 
 void floorSection(Pages& pages, const FloorPlan* plan, int floor, const QString& name)
