@@ -97,6 +97,8 @@ QVariant CableTableModel::data(const QModelIndex& index, int role) const
     switch (role) {
     case Qt::DisplayRole:
     case Qt::ToolTipRole:
+        if (column == Plan::ColourColumn)
+            return m_document.colourName(index.row());
         return row.value(column);
     case SortRole:
         if (isLength(column)) {
@@ -104,6 +106,8 @@ QVariant CableTableModel::data(const QModelIndex& index, int role) const
             const double value = row.value(column).toDouble(&ok);
             return ok ? value : -1.0;
         }
+        if (column == Plan::ColourColumn)
+            return m_document.colourName(index.row());
         return row.value(column);
     case VerdictRole:
         return int(m_document.verdict(index.row()));

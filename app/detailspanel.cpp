@@ -153,9 +153,9 @@ void DetailsPanel::fill(const CableDetails& d)
     add(tr("Colour"),
         QColor(colour).isValid()
             ? QStringLiteral("<span style=\"background:%1\">&nbsp;&nbsp;&nbsp;&nbsp;"
-                             "</span> %1")
-                  .arg(colour.toHtmlEscaped())
-            : colour,
+                             "</span> %2")
+                  .arg(QColor(colour).name(), d.colourName.toHtmlEscaped())
+            : d.colourName,
         QColor(colour).isValid());
     add(tr("Use"), cell(Plan::UseColumn));
     add(tr("Bundle"), joined({cell(Plan::BundleColumn), cell(Plan::BundleGroupColumn)}));

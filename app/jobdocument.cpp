@@ -123,10 +123,10 @@ bool JobDocument::open(const QString& path, const QString& templateFile)
     m_templateFile = tmpl;
     // Only a job old enough to need the template reads it.
     if (!missing.isEmpty() && !QvtEditor::Instance().filename().isEmpty())
-        m_templateNote = tr("The configured template %1 does not exist; the job was converted "
-                            "with the default template %2.")
-                             .arg(QDir::toNativeSeparators(missing),
-                                  QDir::toNativeSeparators(tmpl));
+        m_templateNote =
+            tr("The configured template %1 does not exist; the job was converted "
+               "with the default template %2.")
+                .arg(QDir::toNativeSeparators(missing), QDir::toNativeSeparators(tmpl));
     readJob();
     m_open = true;
     emit jobOpened();
@@ -181,6 +181,7 @@ void JobDocument::clear()
     m_fileVersion.clear();
     m_routes.reset();
     m_plan.reset();
+    m_colourNames.reset();
     m_floorFacts.clear();
     m_sheets = SheetModel();
     m_header.clear();
@@ -204,6 +205,7 @@ void JobDocument::readJob()
     m_plan = std::make_unique<Plan::JobModel>(job);
     const QList<Plan::CableLine> cables = Plan::allCables(job);
     m_routes = std::make_unique<Plan::FloorPlan>(*m_plan, cables);
+    m_colourNames = std::make_unique<Plan::ColourNames>(job);
 
     const QDir folder = QFileInfo(m_path).absoluteDir();
     for (const Plan::FloorItem& f : m_plan->floors()) {
@@ -279,6 +281,12 @@ const QStringList& JobDocument::scheduleRow(int index) const
 {
     readRow(index);
     return m_rows.at(index);
+}
+
+QString JobDocument::colourName(int index) const
+{
+    const QStringList& row = scheduleRow(index);
+    return m_colourNames->name(row.value(Plan::ColourColumn), row.value(Plan::TypeColumn));
 }
 
 Plan::Verdict JobDocument::verdict(int index) const
@@ -376,6 +384,7 @@ CableDetails JobDocument::details(int index) const
     const TestResults r = job.getCableTestResults(tag);
     d.index = index;
     d.row = scheduleRow(index);
+    d.colourName = colourName(index);
     d.verdict = verdict(index);
     d.status = r.status();
     d.tested = r.time();

@@ -14,6 +14,7 @@
 #include <floorplan_p.h>
 #include <jobmodel_p.h>
 #include <report_p.h>
+#include <schedule_p.h>
 
 #include <testresults.h>
 
@@ -46,6 +47,7 @@ struct CableDetails
 {
     int index = -1;
     QStringList row; // the schedule row
+    QString colourName;
     Plan::Verdict verdict = Plan::Verdict::Untested;
     QString status;
     QString tested;
@@ -150,6 +152,9 @@ public:
     // A row is read once: by the reading that follows the opening, or
     // earlier when it is asked for.
     const QStringList& scheduleRow(int index) const;
+    // The cable's colour as the schedule names it: the name of the type
+    // the job's colour table gives that colour, else its code.
+    QString colourName(int index) const;
     Plan::Verdict verdict(int index) const;
     // The rows are read in cable order in short slices after a large job
     // opens, so that its first floor shows at once (a campus job's test
@@ -216,6 +221,7 @@ private:
 
     std::unique_ptr<Plan::JobModel> m_plan;
     std::unique_ptr<Plan::FloorPlan> m_routes;
+    std::unique_ptr<Plan::ColourNames> m_colourNames;
     QVector<FloorFacts> m_floorFacts;
     SheetModel m_sheets;
     QStringList m_header;

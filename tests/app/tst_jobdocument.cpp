@@ -68,6 +68,9 @@ void TestJobDocument::opensTheExample()
     QCOMPARE(legs.at(1).floor, 1);
     QCOMPARE(doc.verdict(doc.cableIndex(QStringLiteral("Cable001"))), Plan::Verdict::Pass);
     QCOMPARE(doc.verdict(cable), Plan::Verdict::Untested);
+    // Colours by the names the schedule gives them, not as codes.
+    QCOMPARE(doc.colourName(doc.cableIndex(QStringLiteral("Cable001"))), QStringLiteral("CAT6"));
+    QCOMPARE(doc.colourName(doc.cableIndex(QStringLiteral("Cable005"))), QStringLiteral("RG-6"));
     QCOMPARE(doc.cablesAtPort(QStringLiteral("MDF-02")).size(), 2);
     QVERIFY(!doc.portIcon(QStringLiteral("Network")).isNull());
     QVERIFY(doc.portIcon(QStringLiteral("NA")).isNull());
